@@ -1,0 +1,44 @@
+#include "pictures/appearance.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QStandardPaths>
+#include <QStyleFactory>
+
+void installAppearance()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    // Under the offscreen platform no theme is configured: point Qt at the XDG icons.
+    QStringList iconPaths = QIcon::themeSearchPaths();
+    const QStringList dataDirs = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    for (const QString &dir : dataDirs)
+        iconPaths << dir + QStringLiteral("/icons");
+    iconPaths << QStringLiteral("/usr/share/icons");
+    iconPaths.removeDuplicates();
+    QIcon::setThemeSearchPaths(iconPaths);
+    QIcon::setThemeName(QStringLiteral("breeze"));
+
+    // The windows ask for the families of the original look; Debian's fonts stand in.
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    // Debian's wine fonts ship a Tahoma look-alike outside fontconfig's folders.
+    const QString wineTahoma = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
+    QString tahoma = QStringLiteral("DejaVu Sans");
+    if (QFile::exists(wineTahoma)) {
+        const int id = QFontDatabase::addApplicationFont(wineTahoma);
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (!families.isEmpty() && families.first() != QStringLiteral("Tahoma"))
+            tahoma = families.first();
+        else if (!families.isEmpty())
+            tahoma.clear();
+    }
+    if (!tahoma.isEmpty())
+        QFont::insertSubstitution(QStringLiteral("Tahoma"), tahoma);
+    QFont::insertSubstitutions(QStringLiteral("Lucida Sans"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitution(QStringLiteral("Lydian"), QStringLiteral("DejaVu Serif"));
+}

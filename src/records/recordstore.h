@@ -1,0 +1,102 @@
+#pragma once
+#include "records/iostatus.h"
+#include <QString>
+#include <QStringList>
+#include <array>
+
+constexpr int CompetenceCount = 29;
+constexpr int FreshRecordGroups = 36;
+
+struct CompetenceResult
+{
+    int number = 0;        // 1 .. 29
+    bool acquired = false;
+    QString date;
+    QString validator;
+};
+
+// The logged-in pupil's record, as read from his file.
+struct StudentRecord
+{
+    QString name;          // line 2
+    QString hash;          // line 3
+    QString className;     // line 4
+    std::array<CompetenceResult, CompetenceCount> results;   // index N - 1 for competence N
+    void clearResults();
+};
+
+// The login values, kept from one login to the next within a run.
+struct LoginContext
+{
+    QString recordFolder;
+    QString pupilName;       // empty until the first login
+    QString pupilPathPrefix; // recordFolder + pupilName
+    QString validatorName;
+    QString todayText;
+    int acquiredCount = 0;
+};
+
+// The two single instances of the running program.
+StudentRecord &student();
+LoginContext &login();
+
+// The record header as stored (lines 2 .. 4).
+struct RecordHeader
+{
+    QString name;
+    QString hash;
+    QString className;
+};
+
+// One record file read whole by the console: header and 29 results.
+struct RecordContent
+{
+    RecordHeader header;
+    std::array<CompetenceResult, CompetenceCount> results;
+    int lineCount = 0;
+};
+
+enum class GroupLabel { Competence, CompetenceAccent, Exercice };  // "competence ", "compétence ", "exercice "
+
+namespace RecordStore {
+QString recordPath(const QString &name);            // recordFolder + name + "-qib.txt"
+QString recordNameOf(const QString &fileName);      // file name without "-qib.txt"
+bool isValidRecordName(const QString &name);        // not empty, no '/', '\\', control or non-cp1252 char
+// An existing name that equals 'name' ignoring letter case, or an empty string.
+QString existingNameIgnoringCase(const QString &name);
+
+// Names of the record files, in the order the file system gives them (not sorted).
+QStringList listRecordNames();
+void ensureRecordFolder();
+
+// Fills student() from the pupil's file; results are cleared first. When the file
+// ends right after the 29th group it is saved back at once. *rewritten tells whether it was.
+IoStatus loadPupilRecord(const QString &name, bool *rewritten = nullptr);
+IoStatus readRecordHeader(const QString &name, RecordHeader *header);
+IoStatus readRecord(const QString &name, RecordContent *content);
+// Reads line 4 only (the console's class filter) or the status lines only (statistics).
+IoStatus readRecordClass(const QString &name, QString *className);
+IoStatus readRecordStatuses(const QString &name, std::array<bool, CompetenceCount> *acquired);
+
+// Writes student() with "competence " labels and 29 groups; nothing while login().pupilName is empty.
+IoStatus savePupilRecord();
+// Creates a fresh record with 36 "compétence " groups, never replacing an existing file.
+IoStatus writeNewRecord(const QString &name, const QString &hash, const QString &className);
+// Rewrites a whole record (console): 29 groups with the given label word.
+IoStatus writeRecord(const QString &name, const RecordHeader &header,
+                     const std::array<CompetenceResult, CompetenceCount> &results, GroupLabel label);
+// Replaces line 3 of the pupil's file; the result has exactly 120 lines.
+IoStatus changePassword(const QString &name, const QString &newHash);
+IoStatus deleteRecordFile(const QString &name);
+
+IoStatus loadTextList(const QString &path, QStringList *lines);
+IoStatus saveTextList(const QString &path, const QStringList &lines);
+
+bool registrationAllowed();
+IoStatus allowRegistration(bool allowed);
+
+IoStatus readAdminHash(QString *hash);
+IoStatus writeAdminHash(const QString &hash);
+
+QString groupLabelWord(GroupLabel label);
+}

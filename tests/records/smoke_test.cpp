@@ -1,0 +1,4 @@
+#include "records/recordstore.h"
+#include <gtest/gtest.h>
+
+TEST(RecordStoreSmoke, CompetenceCountIs29) { EXPECT_EQ(CompetenceCount, 29); }
