@@ -1,0 +1,89 @@
+#include "shell/exercise/messagebox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace MessageBox {
+namespace {
+Responder *g_responder = nullptr;
+int g_showing = 0;
+
+struct ShowingGuard
+{
+    ShowingGuard() { ++g_showing; }
+    ~ShowingGuard() { --g_showing; }
+};
+
+int exec(const Box &box, QWidget *parent, QMessageBox::Icon icon)
+{
+    ShowingGuard guard;
+    if (g_responder)
+        return g_responder->answer(box);
+
+    QMessageBox dialog(icon, box.caption, box.text, QMessageBox::NoButton,
+                       parent ? parent : QApplication::activeWindow());
+    QList<QAbstractButton *> buttons;
+    for (int i = 0; i < box.buttons.size(); ++i) {
+        const auto role = (box.kind == Kind::Confirmation && i == 1) ? QMessageBox::NoRole
+                        : (i == 0 ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
+        buttons << dialog.addButton(box.buttons.at(i), role);
+    }
+    if (!buttons.isEmpty()) {
+        dialog.setDefaultButton(qobject_cast<QPushButton *>(buttons.first()));
+        dialog.setEscapeButton(buttons.last());
+    }
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.exec();
+    const int index = buttons.indexOf(dialog.clickedButton());
+    return index < 0 ? int(buttons.size()) - 1 : index;
+}
+
+QMessageBox::Icon iconOf(Kind kind)
+{
+    switch (kind) {
+    case Kind::Information: return QMessageBox::Information;
+    case Kind::Error: return QMessageBox::Critical;
+    case Kind::Confirmation: return QMessageBox::Question;
+    case Kind::Plain:
+    case Kind::Custom: return QMessageBox::NoIcon;
+    }
+    return QMessageBox::NoIcon;
+}
+}
+
+void setResponder(Responder *responder) { g_responder = responder; }
+
+bool isShowing() { return g_showing > 0; }
+
+QString captionOf(Kind kind)
+{
+    switch (kind) {
+    case Kind::Information: return QStringLiteral("Information");
+    case Kind::Error: return QStringLiteral("Erreur");
+    case Kind::Confirmation: return QStringLiteral("Confirmation");
+    case Kind::Plain:
+    case Kind::Custom: return QStringLiteral("Quorvil");
+    }
+    return {};
+}
+
+QStringList buttonsOf(Kind kind)
+{
+    if (kind == Kind::Confirmation)
+        return {QStringLiteral("&Oui"), QStringLiteral("&Non")};
+    return {QStringLiteral("OK")};
+}
+
+int show(Kind kind, const QString &text, QWidget *parent)
+{
+    return exec(Box{kind, captionOf(kind), text, buttonsOf(kind)}, parent, iconOf(kind));
+}
+
+int custom(const QString &caption, const QString &text, const QStringList &buttons,
+           QWidget *parent, bool question)
+{
+    return exec(Box{Kind::Custom, caption, text, buttons}, parent,
+                question ? QMessageBox::Question : QMessageBox::NoIcon);
+}
+}
