@@ -41,6 +41,8 @@ QPixmap get(const QString &name);
 // The drawing alone, without file override or cache (the picture tool and tests).
 QImage render(const QString &name, qreal devicePixelRatio = 1.0);
 void clearCache();
+// Every name asked for through get() since the start (tests check they all resolve).
+QStringList requested();
 
 // Registers a picture when its translation unit is loaded:
 //   static const Pictures::Registrar r{{"Texercice1v3/Image1", {833, 441}, &paintLoginPage, {...}}};

@@ -1,0 +1,110 @@
+#include "administration/accountimport.h"
+
+#include "records/cp1252.h"
+#include "records/passwordhash.h"
+#include "records/recordstore.h"
+
+#include <QFile>
+
+namespace AccountImport {
+namespace {
+constexpr char Tab = 9;
+constexpr char Cr = 13;
+constexpr char Lf = 10;
+
+// The fields of the line being read, as the byte reader fills them.
+struct LineReader
+{
+    int field = 1;
+    QByteArray token, login, password;
+    bool started = false;
+
+    void tab()
+    {
+        field = field == 3 ? 1 : field + 1;
+        (field == 3 ? password : login) = token;
+        token.clear();
+        started = true;
+    }
+    Line finish(int number)
+    {
+        Line line{number, Cp1252::decode(login), Cp1252::decode(password), Cp1252::decode(token)};
+        *this = LineReader{};
+        return line;
+    }
+};
+
+// The name of the record that stands for this login, ignoring letter case.
+QString existingAccount(const QString &login)
+{
+    if (QFile::exists(RecordStore::recordPath(login)))
+        return login;
+    return RecordStore::existingNameIgnoringCase(login);
+}
+}
+
+QList<Line> readLines(const QByteArray &bytes)
+{
+    QList<Line> lines;
+    LineReader reader;
+    const qsizetype size = bytes.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char b = bytes.at(i);
+        if (b == Tab) {
+            reader.tab();
+        } else if (b == Cr || b == Lf) {
+            if (b == Cr && i + 1 < size && bytes.at(i + 1) == Lf)
+                ++i;
+            lines.append(reader.finish(int(lines.size()) + 1));
+        } else {
+            reader.token.append(b);
+            reader.started = true;
+        }
+    }
+    if (reader.started)
+        lines.append(reader.finish(int(lines.size()) + 1));
+    return lines;
+}
+
+QStringList replyButtons()
+{
+    return {QStringLiteral("&Oui"), QStringLiteral("&Non"), QStringLiteral("Non &pour tout"),
+            QStringLiteral("O&ui pour tout")};
+}
+
+QString existingAccountQuestion(const QString &login)
+{
+    return QStringLiteral("Compte existant : ") + login + QStringLiteral(". Voulez-vous effacer l'ancien ?");
+}
+
+Result Importer::importLine(const Line &line, IoStatus *status)
+{
+    *status = IoStatus::success();
+    if (!RecordStore::isValidRecordName(line.login))
+        return Result::InvalidName;
+
+    const QString existing = existingAccount(line.login);
+    bool replaced = false;
+    if (!existing.isEmpty()) {
+        if (m_standing == Reply::Yes || m_standing == Reply::No)
+            m_standing = m_ask(line.login);
+        if (m_standing == Reply::Yes || m_standing == Reply::YesToAll) {
+            ++m_replaced;
+            RecordStore::deleteRecordFile(existing);   // a failed deletion keeps the old account
+            replaced = true;
+        }
+    }
+    if (!existingAccount(line.login).isEmpty())
+        return Result::Kept;
+
+    *status = RecordStore::writeNewRecord(line.login, passwordHash(line.password), line.className);
+    if (!*status)
+        return Result::Failed;
+    return replaced ? Result::Replaced : Result::Created;
+}
+
+QString refusalText(Result result)
+{
+    return result == Result::InvalidName ? QStringLiteral("ignoré : nom invalide") : QString();
+}
+}

@@ -1,0 +1,68 @@
+#include "administration/progressionsheet.h"
+
+#include "administration/printing.h"
+#include "records/recordstore.h"
+#include "shell/exercise/messagebox.h"
+
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace ProgressionSheet {
+namespace {
+constexpr int BodyPointSize = 10;
+constexpr int TitlePointSize = 14;
+
+void addLine(QTextCursor &cursor, const QString &text, Qt::Alignment alignment, int pointSize = BodyPointSize)
+{
+    QTextBlockFormat block;
+    block.setAlignment(alignment);
+    QTextCharFormat chars;
+    chars.setFontPointSize(pointSize);
+    if (!cursor.atStart())
+        cursor.insertBlock(block, chars);
+    else {
+        cursor.setBlockFormat(block);
+        cursor.setBlockCharFormat(chars);
+    }
+    cursor.insertText(text, chars);
+}
+}
+
+void build(QTextDocument *document, const QString &pupilName, int score, const QStringList &rowTexts)
+{
+    document->clear();
+    QTextCursor cursor(document);
+    const Qt::Alignment centre = Qt::AlignHCenter;
+    addLine(cursor, QStringLiteral("Exercices réussis par l'élève ") + pupilName, centre, TitlePointSize);
+    addLine(cursor, QString(), centre);
+    addLine(cursor, QStringLiteral("score : ") + QString::number(score) + QStringLiteral(" / ")
+                        + QString::number(CompetenceCount), centre);
+    addLine(cursor, QString(), centre);
+    addLine(cursor, QString(), centre);
+    addLine(cursor, QStringLiteral("Tavelo ne permet en aucun cas de délivrer le Qib !"), centre);
+    addLine(cursor, QStringLiteral("Les 29 exercices proposés permettent seulement aux élèves de s'entraîner !"), centre);
+    addLine(cursor, QString(), centre);
+    addLine(cursor, QString(), centre);
+    for (int n = 1; n <= CompetenceCount; ++n)
+        addLine(cursor, QStringLiteral("Exercice ") + QString::number(n) + QLatin1Char(' ') + rowTexts.value(n - 1),
+                Qt::AlignLeft);
+}
+
+QString jobTitle() { return QStringLiteral("feuille position"); }
+
+void print(const QTextDocument &document, QWidget *parent)
+{
+    switch (Printing::target().print(document, jobTitle())) {
+    case Printing::Outcome::Printed:
+        break;
+    case Printing::Outcome::NoDefaultPrinter:
+        MessageBox::error(Printing::noPrinterMessage(), parent);
+        break;
+    case Printing::Outcome::Failed:
+        MessageBox::error(QStringLiteral("L'impression n'a pas pu se faire."), parent);
+        break;
+    }
+}
+}

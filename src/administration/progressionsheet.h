@@ -1,0 +1,19 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+class QTextDocument;
+class QWidget;
+
+// The pupil's progression sheet: a title with his name, his score, the notice
+// that the training delivers no certificate, then one line per exercise.
+namespace ProgressionSheet {
+
+// rowTexts: the 29 result labels as the console shows them.
+void build(QTextDocument *document, const QString &pupilName, int score, const QStringList &rowTexts);
+
+QString jobTitle();   // "feuille position"
+
+// Prints on the default printer, without dialog; tells the user when there is none.
+void print(const QTextDocument &document, QWidget *parent);
+}

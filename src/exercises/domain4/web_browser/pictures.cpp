@@ -1,0 +1,447 @@
+// The screenshots of the browser exercise, drawn from the layout constants.
+#include "exercises/domain4/web_browser/browserpaint.h"
+#include "exercises/domain4/web_browser/layout.h"
+#include "pictures/pictures.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+
+namespace {
+using namespace WebBrowserLayout;
+using BrowserPaint::Chrome;
+using BrowserPaint::SidePanel;
+
+const QString BlankTab = QStringLiteral("(Sans titre)");
+
+// ---- Browser screenshots -------------------------------------------------------
+
+enum class Page { SearchEngine, Library, LargeLibrary, Town, Blank };
+
+Pictures::Painter browserShot(int width, const QString &url, const QStringList &tabs, int active,
+                              SidePanel panel, Page page)
+{
+    return [=](QPainter &p, const QSize &) {
+        Chrome c;
+        c.width = width;
+        c.height = ScreenshotHeight;
+        c.url = url;
+        c.tabs = tabs;
+        c.activeTab = active;
+        c.panel = panel;
+        const QRect area = BrowserPaint::paintChrome(p, c);
+        switch (page) {
+        case Page::SearchEngine: BrowserPaint::paintSearchEnginePage(p, area); break;
+        case Page::Library: BrowserPaint::paintLibraryPage(p, area); break;
+        case Page::LargeLibrary: BrowserPaint::paintLibraryPage(p, area, 1.35); break;
+        case Page::Town: BrowserPaint::paintTownPage(p, area); break;
+        case Page::Blank: break;
+        }
+    };
+}
+
+Pictures::Entry shot(const char *name, int width, const QString &url, const QStringList &tabs, int active,
+                     SidePanel panel, Page page, QList<Pictures::HotSpotOutline> spots = {})
+{
+    return {QString::fromLatin1(name), QSize(width, ScreenshotHeight), browserShot(width, url, tabs, active, panel, page),
+            spots};
+}
+
+const QStringList LibraryOnly = {LibraryTitle};
+const QStringList LibraryAndBlank = {LibraryTitle, BlankTab};
+const QStringList LibraryAndTown = {LibraryTitle, TownTitle};
+
+const Pictures::Registrar w1a{shot("Texercice22v3/Image1", Window1Size.width(), SearchEngineUrl,
+                                   {SearchEngineName + QStringLiteral(" - Recherche")}, 0, SidePanel::None,
+                                   Page::SearchEngine,
+                                   {{"Edit1", AddressField}, {"Edit2", EngineQueryField}, {"Edit3", ToolbarSearchField}})};
+const Pictures::Registrar w1b{shot("Texercice22v3/Image2", Window1Size.width(), LibraryUrl, LibraryOnly, 0,
+                                   SidePanel::None, Page::Library)};
+const Pictures::Registrar w1c{shot("Texercice22v3/Image3", Window1Size.width(), QString(), LibraryAndBlank, 1,
+                                   SidePanel::None, Page::Blank)};
+
+const Pictures::Registrar w2a{shot("Texercice22v3b/Image1", Window2Size.width(), QString(), LibraryAndBlank, 1,
+                                   SidePanel::HistoryClosed, Page::Blank, {{"zs1", HistoryYesterday}})};
+const Pictures::Registrar w2b{shot("Texercice22v3b/Image2", Window2Size.width(), QString(), LibraryAndBlank, 1,
+                                   SidePanel::HistoryYesterdayOpen, Page::Blank, {{"zs2", HistoryTownEntry}})};
+const Pictures::Registrar w2c{shot("Texercice22v3b/Image3", Window2Size.width(), TownUrl, LibraryAndTown, 1,
+                                   SidePanel::HistoryYesterdayOpen, Page::Town, {{"zs3", HistoryLibraryTab}})};
+const Pictures::Registrar w2d{shot("Texercice22v3b/Image4", Window2Size.width(), LibraryUrl, LibraryAndTown, 0,
+                                   SidePanel::HistoryYesterdayOpen, Page::Library)};
+
+const Pictures::Registrar w3a{shot("Texercice22v3c/Image1", Window3Size.width(), LibraryUrl, LibraryAndTown, 0,
+                                   SidePanel::HistoryYesterdayOpen, Page::Library, {{"zs11", SidePanelClose}})};
+
+const Pictures::Registrar w4a{shot("Texercice22v3d/Image1", Window4Size.width(), LibraryUrl, LibraryAndTown, 0,
+                                   SidePanel::None, Page::Library,
+                                   {{"zs1", BackButton}, {"zs2", HomeButton}, {"zs3", ReloadButton}, {"zs4", StopButton}})};
+const Pictures::Registrar w4b{shot("Texercice22v3d/Image2", Window4Size.width(), LibraryUrl, LibraryAndTown, 0,
+                                   SidePanel::None, Page::LargeLibrary)};
+
+// ---- The Options dialog ------------------------------------------------------------
+
+enum class Panel { General, Privacy, Content, Tabs, Downloads, Advanced };
+
+const char *const CategoryNames[6] = {"Général", "Vie privée", "Contenu", "Onglets", "Téléchargements", "Avancé"};
+const char *const CategoryIcons[6] = {"preferences-system", "preferences-desktop-user-password", "text-html",
+                                      "tab-new", "download", "preferences-other"};
+
+template <typename W>
+W *place(QWidget *root, const QRect &r, W *w)
+{
+    w->setParent(root);
+    w->setGeometry(r);
+    return w;
+}
+
+QGroupBox *group(QWidget *root, const QRect &r, const QString &title)
+{
+    return place(root, r, new QGroupBox(title));
+}
+QCheckBox *check(QWidget *root, int x, int y, const QString &text, bool checked = false, int width = 380)
+{
+    auto *c = place(root, QRect(x, y, width, 21), new QCheckBox(text));
+    c->setChecked(checked);
+    return c;
+}
+QRadioButton *radio(QWidget *root, int x, int y, const QString &text, bool checked = false, int width = 300)
+{
+    auto *r = place(root, QRect(x, y, width, 21), new QRadioButton(text));
+    r->setChecked(checked);
+    r->setAutoExclusive(false);
+    return r;
+}
+QPushButton *button(QWidget *root, const QRect &r, const QString &text)
+{
+    return place(root, r, new QPushButton(text));
+}
+QLabel *label(QWidget *root, const QRect &r, const QString &text)
+{
+    return place(root, r, new QLabel(text));
+}
+QLineEdit *field(QWidget *root, const QRect &r, const QString &text)
+{
+    return place(root, r, new QLineEdit(text));
+}
+QComboBox *combo(QWidget *root, const QRect &r, const QString &text)
+{
+    auto *c = place(root, r, new QComboBox);
+    c->addItem(text);
+    return c;
+}
+
+void buildPanel(QWidget *root, Panel panel)
+{
+    switch (panel) {
+    case Panel::General:
+        group(root, QRect(8, 78, 529, 100), QStringLiteral("Page de démarrage"));
+        label(root, QRect(22, 109, 70, 21), QStringLiteral("Adresse :"));
+        field(root, inDialog(OptionsHomePageField), SearchEngineUrl);
+        button(root, QRect(144, 131, 97, 30), QStringLiteral("Par défaut"));
+        button(root, inDialog(OptionsUseCurrentPage), QStringLiteral("Page courante"));
+        button(root, QRect(352, 131, 97, 30), QStringLiteral("Marque-page..."));
+        group(root, QRect(8, 186, 529, 82), QStringLiteral("Téléchargements"));
+        check(root, 22, 204, QStringLiteral("Afficher la fenêtre de téléchargement"), true);
+        radio(root, 22, 226, QStringLiteral("Enregistrer les fichiers dans le dossier :  Bureau"), true, 360);
+        button(root, QRect(430, 224, 97, 25), QStringLiteral("Parcourir..."));
+        radio(root, 22, 246, QStringLiteral("Toujours demander où enregistrer les fichiers"));
+        group(root, QRect(8, 276, 529, 74), QStringLiteral("Navigateur par défaut"));
+        check(root, 22, 296, QStringLiteral("Vérifier au démarrage qu'il est le navigateur par défaut"), true, 420);
+        button(root, QRect(380, 318, 147, 25), QStringLiteral("Vérifier maintenant"));
+        break;
+    case Panel::Privacy:
+        group(root, QRect(8, 78, 529, 96), QStringLiteral("Historique"));
+        label(root, QRect(22, 98, 260, 21), QStringLiteral("Se souvenir des pages visitées pendant les"));
+        place(root, QRect(284, 98, 50, 21), new QSpinBox)->setValue(9);
+        label(root, QRect(340, 98, 120, 21), QStringLiteral("derniers jours"));
+        check(root, 22, 122, QStringLiteral("Conserver l'historique des formulaires et de la recherche"), true, 480);
+        check(root, 22, 146, QStringLiteral("Conserver l'historique des téléchargements"), true);
+        group(root, QRect(8, 182, 529, 86), QStringLiteral("Cookies"));
+        check(root, 22, 202, QStringLiteral("Accepter les cookies"), true, 300);
+        button(root, QRect(430, 200, 97, 25), QStringLiteral("Exceptions..."));
+        label(root, QRect(40, 230, 150, 22), QStringLiteral("Les conserver jusqu'à :"));
+        combo(root, QRect(190, 230, 170, 22), QStringLiteral("leur expiration"));
+        button(root, QRect(380, 230, 147, 25), QStringLiteral("Afficher les cookies..."));
+        group(root, QRect(8, 276, 529, 74), QStringLiteral("Données privées"));
+        check(root, 22, 296, QStringLiteral("Toujours effacer mes données privées à la fermeture"), false, 420);
+        button(root, QRect(280, 318, 110, 25), QStringLiteral("Paramètres..."));
+        button(root, QRect(400, 318, 127, 25), QStringLiteral("Effacer maintenant"));
+        break;
+    case Panel::Content:
+        check(root, inDialog(OptionsBlockPopups).left() - 1, inDialog(OptionsBlockPopups).top() - 2,
+              QStringLiteral("Bloquer les fenêtres popup"), false, 300);
+        button(root, QRect(430, 88, 97, 25), QStringLiteral("Exceptions..."));
+        check(root, 26, 118, QStringLiteral("Charger les images automatiquement"), true, 300);
+        button(root, QRect(430, 116, 97, 25), QStringLiteral("Exceptions..."));
+        check(root, 26, 145, QStringLiteral("Activer JavaScript"), true, 300);
+        button(root, QRect(430, 143, 97, 25), QStringLiteral("Avancé..."));
+        check(root, 26, 172, QStringLiteral("Activer Java"), true, 300);
+        group(root, QRect(8, 202, 529, 78), QStringLiteral("Polices et couleurs"));
+        label(root, QRect(22, 224, 110, 22), QStringLiteral("Police par défaut :"));
+        combo(root, QRect(134, 224, 170, 22), QStringLiteral("Times New Roman"));
+        label(root, QRect(316, 224, 50, 22), QStringLiteral("Taille :"));
+        combo(root, QRect(364, 224, 50, 22), QStringLiteral("16"));
+        button(root, QRect(430, 222, 97, 25), QStringLiteral("Avancé..."));
+        button(root, QRect(430, 250, 97, 25), QStringLiteral("Couleurs..."));
+        group(root, QRect(8, 288, 529, 62), QStringLiteral("Types de fichiers"));
+        label(root, QRect(22, 312, 380, 22), QStringLiteral("Choisir l'action à effectuer pour chaque type de fichier"));
+        button(root, QRect(430, 310, 97, 25), QStringLiteral("Gérer..."));
+        break;
+    case Panel::Tabs:
+        label(root, QRect(22, 86, 300, 21), QStringLiteral("Ouvrir les liens dans :"));
+        radio(root, 40, 108, QStringLiteral("une nouvelle fenêtre"), true);
+        radio(root, 40, 130, QStringLiteral("un nouvel onglet"));
+        check(root, 22, 164, QStringLiteral("Avertir lors de la fermeture de plusieurs onglets"), true, 480);
+        check(root, 22, 188, QStringLiteral("Avertir lorsque l'ouverture de plusieurs onglets peut ralentir"), true, 500);
+        check(root, 22, 212, QStringLiteral("Toujours afficher la barre d'onglets"), true, 480);
+        check(root, 22, 236, QStringLiteral("Ouvrir les nouveaux onglets en arrière-plan"), false, 480);
+        break;
+    case Panel::Downloads:
+        group(root, QRect(8, 78, 529, 128), QStringLiteral("Téléchargements"));
+        check(root, 22, 98, QStringLiteral("Afficher la fenêtre de téléchargement lors d'un téléchargement"), true, 500);
+        check(root, 40, 120, QStringLiteral("La fermer lorsque tous les téléchargements sont terminés"), false, 480);
+        radio(root, 22, 148, QStringLiteral("Enregistrer les fichiers dans le dossier :  Bureau"), true, 360);
+        button(root, QRect(430, 146, 97, 25), QStringLiteral("Parcourir..."));
+        radio(root, 22, 172, QStringLiteral("Toujours demander où enregistrer les fichiers"));
+        group(root, QRect(8, 214, 529, 62), QStringLiteral("Types de fichiers"));
+        label(root, QRect(22, 238, 380, 22), QStringLiteral("Choisir l'action pour les fichiers téléchargés"));
+        button(root, QRect(430, 236, 97, 25), QStringLiteral("Gérer..."));
+        break;
+    case Panel::Advanced: {
+        auto *tabs = place(root, QRect(8, 78, 529, 272), new QTabWidget);
+        for (const char *t : {"Général", "Réseau", "Mises à jour", "Chiffrement"})
+            tabs->addTab(new QWidget, QString::fromUtf8(t));
+        QWidget *page = tabs->widget(0);
+        group(page, QRect(8, 8, 505, 74), QStringLiteral("Accessibilité"));
+        check(page, 20, 28, QStringLiteral("Toujours utiliser le curseur pour naviguer dans les pages"), false, 480);
+        check(page, 20, 52, QStringLiteral("Rechercher le texte lorsque je commence à saisir"), false, 480);
+        group(page, QRect(8, 90, 505, 98), QStringLiteral("Navigation"));
+        check(page, 20, 110, QStringLiteral("Utiliser le défilement automatique"), true);
+        check(page, 20, 134, QStringLiteral("Utiliser le défilement doux"), false);
+        check(page, 20, 158, QStringLiteral("Vérifier l'orthographe pendant la saisie"), true);
+        break;
+    }
+    }
+    button(root, inDialog(OptionsOk), QStringLiteral("OK"))->setDefault(true);
+    button(root, inDialog(OptionsCancel), QStringLiteral("Annuler"));
+    button(root, inDialog(OptionsHelp), QStringLiteral("Aide"));
+}
+
+void paintOptions(QPainter &p, const QSize &size, Panel panel)
+{
+    BrowserPaint::paintWidgets(p, QRect(QPoint(0, 0), size), [panel](QWidget *root) { buildPanel(root, panel); });
+    // Title bar and the strip of categories.
+    const int strip = inDialog(OptionsCategory[0]).top();
+    BrowserPaint::paintTitleBar(p, QRect(0, 0, size.width(), strip), QStringLiteral("Options"), false);
+    const QRect bar(0, strip, size.width(), 54);
+    p.fillRect(bar, Qt::white);
+    p.setPen(QColor(0xa0, 0xa0, 0xa0));
+    p.drawLine(bar.bottomLeft(), bar.bottomRight());
+    p.setFont(BrowserPaint::uiFont(11));
+    for (int i = 0; i < 6; ++i) {
+        const QRect r = inDialog(OptionsCategory[i]);
+        if (i == int(panel)) {
+            p.setPen(QColor(0x7d, 0xa2, 0xce));
+            p.setBrush(QColor(0xdc, 0xe8, 0xf6));
+            p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+        }
+        const QPixmap icon = QIcon::fromTheme(QString::fromLatin1(CategoryIcons[i])).pixmap(28, 28);
+        p.drawPixmap(r.center().x() - 14, r.top() + 3, icon);
+        p.setPen(Qt::black);
+        p.drawText(QRect(r.left() - 6, r.top() + 32, r.width() + 12, 16), Qt::AlignCenter,
+                   QString::fromUtf8(CategoryNames[i]));
+    }
+    p.setPen(QColor(0x60, 0x60, 0x60));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRect(QPoint(0, 0), size).adjusted(0, 0, -1, -1));
+}
+
+QList<Pictures::HotSpotOutline> optionSpots(Panel panel)
+{
+    QList<Pictures::HotSpotOutline> spots;
+    for (int i = 0; i < 6; ++i)
+        spots.append({QStringLiteral("zs%1").arg(i + 1), inDialog(OptionsCategory[i])});
+    spots.append({QStringLiteral("zs10"), inDialog(OptionsBody)});
+    spots.append({QStringLiteral("zs9"), inDialog(OptionsOk)});
+    if (panel == Panel::General) {
+        spots.append({QStringLiteral("zs7"), inDialog(OptionsUseCurrentPage)});
+        spots.append({QStringLiteral("Edit1"), inDialog(OptionsHomePageField)});
+    }
+    if (panel == Panel::Content)
+        spots.append({QStringLiteral("CheckBox1"), inDialog(OptionsBlockPopups)});
+    return spots;
+}
+
+Pictures::Entry options(const char *name, Panel panel)
+{
+    return {QString::fromLatin1(name), OptionsDialog.size(),
+            [panel](QPainter &p, const QSize &s) { paintOptions(p, s, panel); }, optionSpots(panel)};
+}
+
+const Pictures::Registrar w3b{options("Texercice22v3c/Image2", Panel::General)};
+const Pictures::Registrar w3c{options("Texercice22v3c/Image3", Panel::Privacy)};
+const Pictures::Registrar w3d{options("Texercice22v3c/Image4", Panel::Content)};
+const Pictures::Registrar w3e{options("Texercice22v3c/Image5", Panel::Tabs)};
+const Pictures::Registrar w3f{options("Texercice22v3c/Image6", Panel::Downloads)};
+const Pictures::Registrar w3g{options("Texercice22v3c/Image7", Panel::Advanced)};
+
+// ---- The page-source window ----------------------------------------------------------
+
+QRect sourceClose() { return SourceClose.translated(-SourceWindow.topLeft()); }
+
+void paintSourceWindow(QPainter &p, const QSize &size)
+{
+    const QRect all(QPoint(0, 0), size);
+    p.fillRect(all, QColor(0xf4, 0xf3, 0xf0));
+    const QRect close = sourceClose();
+    const QRect title(0, 0, size.width(), close.bottom() + 3);
+    BrowserPaint::paintTitleBar(p, title, QStringLiteral("Source de : ") + LibraryUrl + QStringLiteral(" - Mozilla Firefox"), false);
+    // The close box exactly where the hot spot lies.
+    p.setPen(QColor(0xff, 0xff, 0xff, 200));
+    p.setBrush(QColor(0xd0, 0x44, 0x2c));
+    p.drawRoundedRect(QRectF(close).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    p.setPen(QPen(Qt::white, 2));
+    const QRect x = close.adjusted(8, 6, -8, -6);
+    p.drawLine(x.topLeft(), x.bottomRight());
+    p.drawLine(x.topRight(), x.bottomLeft());
+    BrowserPaint::paintMenuStrip(p, QRect(0, title.bottom() + 1, size.width(), 20),
+                                 {QStringLiteral("Fichier"), QStringLiteral("Edition"), QStringLiteral("Affichage"),
+                                  QStringLiteral("Aide")});
+    const QRect text(2, title.bottom() + 23, size.width() - 20, size.height() - title.bottom() - 46);
+    p.fillRect(text, Qt::white);
+    BrowserPaint::paintVerticalScrollBar(p, QRect(text.right() + 1, text.top(), 16, text.height()));
+    QFont mono(QStringLiteral("DejaVu Sans Mono"));
+    mono.setPixelSize(12);
+    p.setFont(mono);
+    const QColor tag(0x88, 0x12, 0x80), attr(0x00, 0x00, 0x00), value(0x1a, 0x1a, 0xa6), plain(0x20, 0x20, 0x20),
+        comment(0x23, 0x8b, 0x23);
+    using Piece = QPair<QString, QColor>;
+    const QList<QList<Piece>> lines = {
+        {{"<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Transitional//EN\">", comment}},
+        {{"<html ", tag}, {"xmlns=", attr}, {"\"http://www.w3.org/1999/xhtml\"", value}, {" lang=", attr}, {"\"fr\"", value}, {">", tag}},
+        {{"<head>", tag}},
+        {{"  <meta ", tag}, {"http-equiv=", attr}, {"\"Content-Type\"", value}, {" content=", attr}, {"\"text/html; charset=iso-8859-1\"", value}, {" />", tag}},
+        {{"  <title>", tag}, {LibraryTitle, plain}, {"</title>", tag}},
+        {{"  <link ", tag}, {"rel=", attr}, {"\"stylesheet\"", value}, {" href=", attr}, {"\"/css/accueil.css\"", value}, {" />", tag}},
+        {{"  <script ", tag}, {"type=", attr}, {"\"text/javascript\"", value}, {" src=", attr}, {"\"/js/menu.js\"", value}, {"></script>", tag}},
+        {{"</head>", tag}},
+        {{"<body>", tag}},
+        {{"<!-- bandeau -->", comment}},
+        {{"<div ", tag}, {"id=", attr}, {"\"bandeau\"", value}, {">", tag}},
+        {{"  <a ", tag}, {"href=", attr}, {"\"/\"", value}, {"><img ", tag}, {"src=", attr}, {"\"/img/logo.gif\"", value}, {" alt=", attr}, {"\"Bnf\"", value}, {" /></a>", tag}},
+        {{"  <h1>", tag}, {"Bibliothèque nationale", plain}, {"</h1>", tag}},
+        {{"</div>", tag}},
+        {{"<ul ", tag}, {"id=", attr}, {"\"menu\"", value}, {">", tag}},
+        {{"  <li><a ", tag}, {"href=", attr}, {"\"/catalogues/\"", value}, {">", tag}, {"Catalogues", plain}, {"</a></li>", tag}},
+        {{"  <li><a ", tag}, {"href=", attr}, {"\"/collections/\"", value}, {">", tag}, {"Collections", plain}, {"</a></li>", tag}},
+        {{"  <li><a ", tag}, {"href=", attr}, {"\"/expositions/\"", value}, {">", tag}, {"Expositions", plain}, {"</a></li>", tag}},
+        {{"  <li><a ", tag}, {"href=", attr}, {"\"/pratique/\"", value}, {">", tag}, {"Informations pratiques", plain}, {"</a></li>", tag}},
+        {{"</ul>", tag}},
+        {{"<form ", tag}, {"action=", attr}, {"\"/catalogue/recherche\"", value}, {" method=", attr}, {"\"get\"", value}, {">", tag}},
+        {{"  <input ", tag}, {"type=", attr}, {"\"text\"", value}, {" name=", attr}, {"\"q\"", value}, {" size=", attr}, {"\"20\"", value}, {" />", tag}},
+        {{"  <input ", tag}, {"type=", attr}, {"\"submit\"", value}, {" value=", attr}, {"\"Chercher\"", value}, {" />", tag}},
+        {{"</form>", tag}},
+        {{"<div ", tag}, {"id=", attr}, {"\"exposition\"", value}, {">", tag}},
+        {{"  <h2>", tag}, {"Exposition : mille ans de livres", plain}, {"</h2>", tag}},
+        {{"  <p>", tag}, {"Des manuscrits enluminés aux premiers livres imprimés...", plain}, {"</p>", tag}},
+        {{"</div>", tag}},
+        {{"</body>", tag}},
+        {{"</html>", tag}},
+    };
+    int y = text.top() + 4;
+    for (const auto &line : lines) {
+        int x = text.left() + 4;
+        for (const auto &piece : line) {
+            p.setPen(piece.second);
+            p.drawText(x, y + 12, piece.first);
+            x += p.fontMetrics().horizontalAdvance(piece.first);
+        }
+        y += 15;
+        if (y > text.bottom() - 14)
+            break;
+    }
+    const QRect status(0, size.height() - 20, size.width(), 20);
+    p.setPen(QColor(0xa8, 0xa5, 0x9c));
+    p.drawLine(status.topLeft(), status.topRight());
+    p.setPen(Qt::black);
+    p.setFont(BrowserPaint::uiFont(12));
+    p.drawText(status.adjusted(6, 0, 0, 0), Qt::AlignVCenter, QStringLiteral("Terminé"));
+    p.setPen(QColor(0x60, 0x60, 0x60));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(all.adjusted(0, 0, -1, -1));
+}
+
+const Pictures::Registrar w4c{{QStringLiteral("Texercice22v3d/Image3"), SourceWindow.size(), &paintSourceWindow,
+                               {{QStringLiteral("zs5"), sourceClose()}}}};
+
+// ---- The print dialog ------------------------------------------------------------------
+
+QRect inPrint(const QRect &r) { return r.translated(-PrintDialog.topLeft()); }
+
+void buildPrintDialog(QWidget *root)
+{
+    group(root, QRect(10, 30, 517, 112), QStringLiteral("Imprimante"));
+    label(root, QRect(24, 52, 60, 22), QStringLiteral("Nom :"));
+    combo(root, QRect(90, 52, 290, 22), QStringLiteral("Imprimante laser du CDI"));
+    button(root, QRect(396, 50, 117, 25), QStringLiteral("Propriétés..."));
+    label(root, QRect(24, 80, 300, 18), QStringLiteral("État :   Prête"));
+    label(root, QRect(24, 98, 300, 18), QStringLiteral("Type :   Laser couleur"));
+    label(root, QRect(24, 116, 300, 18), QStringLiteral("Où :      Salle informatique"));
+    check(root, 380, 114, QStringLiteral("Imprimer dans un fichier"), false, 140);
+    group(root, QRect(10, 152, 250, 150), QStringLiteral("Zone d'impression"));
+    radio(root, 24, 176, QStringLiteral("Tout"), true, 200);
+    radio(root, 24, 204, QStringLiteral("Pages     de :"), false, 100);
+    field(root, QRect(126, 204, 36, 21), QStringLiteral("1"));
+    label(root, QRect(168, 204, 24, 21), QStringLiteral("à :"));
+    field(root, QRect(194, 204, 36, 21), QStringLiteral("1"));
+    radio(root, 24, 232, QStringLiteral("Sélection"), false, 200);
+    group(root, QRect(270, 152, 257, 150), QStringLiteral("Copies"));
+    label(root, QRect(282, inPrint(CopiesField).top(), 110, 21), QStringLiteral("Nombre de copies :"));
+    auto *copies = place(root, QRect(inPrint(CopiesField).topLeft(), QSize(CopiesField.width() + CopiesArrows.width(), 21)),
+                         new QSpinBox);
+    copies->setValue(1);
+    check(root, 282, 262, QStringLiteral("Copies assemblées"), true, 140);
+    group(root, QRect(10, 310, 517, 42), QString());
+    label(root, QRect(24, 320, 160, 22), QStringLiteral("Imprimer :"));
+    combo(root, QRect(90, 320, 200, 22), QStringLiteral("Toutes les pages de la plage"));
+    button(root, QRect(10, inPrint(PrintOk).top(), 90, 21), QStringLiteral("Options..."));
+    button(root, inPrint(PrintOk), QStringLiteral("OK"))->setDefault(true);
+    button(root, inPrint(PrintCancel), QStringLiteral("Annuler"));
+}
+
+void paintPrintDialog(QPainter &p, const QSize &size)
+{
+    BrowserPaint::paintWidgets(p, QRect(QPoint(0, 0), size), &buildPrintDialog);
+    BrowserPaint::paintTitleBar(p, QRect(0, 0, size.width(), 22), QStringLiteral("Imprimer"), false);
+    // The collated pages beside "Copies assemblées".
+    for (int i = 0; i < 3; ++i) {
+        const QRect page(430 + i * 26 - (i % 2) * 0, 232 + (i % 2) * 4, 22, 28);
+        for (int k = 1; k >= 0; --k) {
+            const QRect r = page.translated(k * 4, -k * 4);
+            p.setPen(QColor(0x70, 0x70, 0x70));
+            p.setBrush(Qt::white);
+            p.drawRect(r);
+            if (k == 0) {
+                p.setFont(BrowserPaint::uiFont(10));
+                p.drawText(r, Qt::AlignCenter, QString::number(i + 1));
+            }
+        }
+    }
+    p.setPen(QColor(0x60, 0x60, 0x60));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRect(QPoint(0, 0), size).adjusted(0, 0, -1, -1));
+}
+
+const Pictures::Registrar w4d{{QStringLiteral("Texercice22v3d/Image4"), PrintDialog.size(), &paintPrintDialog,
+                               {{QStringLiteral("Edit1"), inPrint(CopiesField)},
+                                {QStringLiteral("UpDown1"), inPrint(CopiesArrows)},
+                                {QStringLiteral("zs6"), inPrint(PrintOk)}}}};
+}

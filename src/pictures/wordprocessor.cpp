@@ -1,0 +1,515 @@
+#include "pictures/wordprocessor.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace WordProcessor {
+
+namespace {
+const QColor BarTop(246, 246, 246);
+const QColor BarBottom(228, 228, 228);
+const QColor BarLine(190, 190, 190);
+const QColor DocumentGrey(170, 172, 178);
+
+QString themeName(Tool tool)
+{
+    switch (tool) {
+    case Tool::New: return QStringLiteral("document-new");
+    case Tool::Open: return QStringLiteral("document-open");
+    case Tool::Save: return QStringLiteral("document-save");
+    case Tool::EditFile: return QStringLiteral("document-edit");
+    case Tool::Mail: return QStringLiteral("mail-send");
+    case Tool::ExportPdf: return QStringLiteral("document-export");
+    case Tool::Print: return QStringLiteral("document-print");
+    case Tool::Preview: return QStringLiteral("document-print-preview");
+    case Tool::Spelling: return QStringLiteral("tools-check-spelling");
+    case Tool::AutoSpelling: return QStringLiteral("format-text-underline-squiggle");
+    case Tool::Cut: return QStringLiteral("edit-cut");
+    case Tool::Copy: return QStringLiteral("edit-copy");
+    case Tool::Paste: return QStringLiteral("edit-paste");
+    case Tool::FormatPaintbrush: return QStringLiteral("draw-brush");
+    case Tool::Undo: return QStringLiteral("edit-undo");
+    case Tool::Redo: return QStringLiteral("edit-redo");
+    case Tool::Hyperlink: return QStringLiteral("insert-link");
+    case Tool::Table: return QStringLiteral("insert-table");
+    case Tool::DrawFunctions: return QStringLiteral("draw-freehand");
+    case Tool::FindReplace: return QString();
+    case Tool::Navigator: return QStringLiteral("compass");
+    case Tool::Gallery: return QStringLiteral("insert-image");
+    case Tool::NonPrinting: return QStringLiteral("format-text-symbol");
+    case Tool::Zoom: return QStringLiteral("zoom-in");
+    case Tool::Help: return QStringLiteral("help-contextual");
+    case Tool::Bold: return QStringLiteral("format-text-bold");
+    case Tool::Italic: return QStringLiteral("format-text-italic");
+    case Tool::Underline: return QStringLiteral("format-text-underline");
+    case Tool::AlignLeft: return QStringLiteral("format-justify-left");
+    case Tool::AlignCenter: return QStringLiteral("format-justify-center");
+    case Tool::AlignRight: return QStringLiteral("format-justify-right");
+    case Tool::Justify: return QStringLiteral("format-justify-fill");
+    case Tool::Numbering: return QStringLiteral("format-list-ordered");
+    case Tool::Bullets: return QStringLiteral("format-list-unordered");
+    case Tool::IndentLess: return QStringLiteral("format-indent-less");
+    case Tool::IndentMore: return QStringLiteral("format-indent-more");
+    case Tool::TextColour: return QStringLiteral("format-text-color");
+    case Tool::Highlight: return QStringLiteral("draw-highlight");
+    case Tool::Image: return QStringLiteral("insert-image");
+    }
+    return QString();
+}
+
+void fillBar(QPainter &painter, const QRect &area)
+{
+    QLinearGradient gradient(area.topLeft(), area.bottomLeft());
+    gradient.setColorAt(0, BarTop);
+    gradient.setColorAt(1, BarBottom);
+    painter.fillRect(area, gradient);
+    painter.setPen(BarLine);
+    painter.drawLine(area.bottomLeft(), area.bottomRight());
+}
+
+void paintButton(QPainter &painter, const ToolItem &item)
+{
+    if (item.down) {
+        painter.setPen(QColor(120, 150, 200));
+        painter.setBrush(QColor(200, 218, 245));
+        painter.drawRoundedRect(QRectF(item.rect).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    }
+    const int side = qMin(16, qMin(item.rect.width(), item.rect.height()) - 4);
+    const QRect iconRect(item.rect.center().x() - side / 2 + 1, item.rect.center().y() - side / 2 + 1, side, side);
+    icon(item.tool).paint(&painter, iconRect);
+}
+
+void paintCombo(QPainter &painter, const ToolItem &item)
+{
+    QStyleOptionComboBox option;
+    option.rect = item.rect;
+    option.state = QStyle::State_Enabled;
+    option.editable = false;
+    option.currentText = item.text;
+    option.palette = QApplication::palette();
+    option.frame = true;
+    QStyle *style = QApplication::style();
+    style->drawComplexControl(QStyle::CC_ComboBox, &option, &painter);
+    painter.save();
+    painter.setPen(Qt::black);
+    QFont font = painter.font();
+    font.setFamily(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    painter.setFont(font);
+    const QRect textRect = style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField);
+    painter.drawText(textRect.adjusted(3, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, item.text);
+    painter.restore();
+}
+}
+
+QIcon icon(Tool tool)
+{
+    if (tool == Tool::FindReplace) {
+        QPixmap pixmap(32, 32);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paintBinoculars(painter, QRectF(0, 0, 32, 32));
+        return QIcon(pixmap);
+    }
+    QIcon themed = QIcon::fromTheme(themeName(tool));
+    if (themed.isNull() && tool == Tool::Navigator)
+        themed = QIcon::fromTheme(QStringLiteral("view-list-tree"));
+    return themed;
+}
+
+void paintBinoculars(QPainter &painter, const QRectF &rect)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(rect.topLeft());
+    painter.scale(rect.width() / 32.0, rect.height() / 32.0);
+    const QColor body(45, 52, 64);
+    const QColor lensRim(90, 100, 116);
+    // The two barrels, joined by the bridge.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(body);
+    painter.drawRoundedRect(QRectF(4, 5, 9, 16), 3, 3);
+    painter.drawRoundedRect(QRectF(19, 5, 9, 16), 3, 3);
+    painter.drawRect(QRectF(12, 9, 8, 6));
+    painter.setBrush(QColor(70, 80, 96));
+    painter.drawRoundedRect(QRectF(13.5, 6, 5, 5), 1.5, 1.5);
+    // The big front lenses.
+    for (qreal cx : {8.5, 23.5}) {
+        QRadialGradient glass(QPointF(cx - 1.5, 22), 6);
+        glass.setColorAt(0, QColor(190, 225, 255));
+        glass.setColorAt(0.6, QColor(70, 130, 200));
+        glass.setColorAt(1, QColor(30, 60, 110));
+        painter.setBrush(lensRim);
+        painter.drawEllipse(QPointF(cx, 24), 7, 6.5);
+        painter.setBrush(glass);
+        painter.drawEllipse(QPointF(cx, 24), 5.2, 4.8);
+        painter.setBrush(QColor(255, 255, 255, 200));
+        painter.drawEllipse(QPointF(cx - 2, 22.5), 1.4, 1.1);
+    }
+    painter.restore();
+}
+
+RowBuilder::RowBuilder(QPoint origin, QSize button, int pitch, int separatorWidth)
+    : m_origin(origin), m_button(button), m_pitch(pitch), m_separator(separatorWidth), m_x(origin.x())
+{
+}
+
+RowBuilder &RowBuilder::add(Tool tool, bool down)
+{
+    ToolItem item;
+    item.kind = ToolItem::Kind::Button;
+    item.tool = tool;
+    item.rect = QRect(QPoint(m_x, m_origin.y()), m_button);
+    item.down = down;
+    m_items << item;
+    m_x += m_pitch;
+    return *this;
+}
+
+RowBuilder &RowBuilder::separator()
+{
+    ToolItem item;
+    item.kind = ToolItem::Kind::Separator;
+    item.rect = QRect(m_x, m_origin.y() + 2, m_separator, m_button.height() - 4);
+    m_items << item;
+    m_x += m_separator;
+    return *this;
+}
+
+RowBuilder &RowBuilder::combo(int width, const QString &text)
+{
+    ToolItem item;
+    item.kind = ToolItem::Kind::Combo;
+    item.rect = QRect(m_x, m_origin.y() + (m_button.height() - 22) / 2, width, 22);
+    item.text = text;
+    m_items << item;
+    m_x += width + 4;
+    return *this;
+}
+
+RowBuilder &RowBuilder::skip(int pixels)
+{
+    m_x += pixels;
+    return *this;
+}
+
+QRect toolRect(const QList<ToolItem> &items, Tool tool)
+{
+    for (const ToolItem &item : items)
+        if (item.kind == ToolItem::Kind::Button && item.tool == tool)
+            return item.rect;
+    return QRect();
+}
+
+QList<ToolItem> formattingBar()
+{
+    // Buttons 22 x 26 every 23 pixels from x 7: the centre button spans 307 .. 328.
+    return RowBuilder(QPoint(7, 3), QSize(22, 26), 23, 8)
+        .add(Tool::New).add(Tool::Open).add(Tool::Save).add(Tool::Print)
+        .separator()
+        .add(Tool::Cut).add(Tool::Copy).add(Tool::Paste).add(Tool::Undo)
+        .separator()
+        .add(Tool::Bold).add(Tool::Italic).add(Tool::Underline)
+        .separator()
+        .add(Tool::AlignLeft).add(Tool::AlignCenter).add(Tool::AlignRight)
+        .separator()
+        .add(Tool::Bullets)
+        .items();
+}
+
+void paintToolBar(QPainter &painter, const QRect &area, const QList<ToolItem> &items)
+{
+    painter.save();
+    fillBar(painter, area);
+    // The grip at the bar's left end.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(160, 160, 160));
+    for (int y = area.top() + 6; y < area.bottom() - 4; y += 4)
+        painter.drawEllipse(QPointF(area.left() + 3.5, y), 1, 1);
+    painter.translate(area.topLeft());
+    for (const ToolItem &item : items) {
+        switch (item.kind) {
+        case ToolItem::Kind::Button:
+            paintButton(painter, item);
+            break;
+        case ToolItem::Kind::Separator: {
+            const int x = item.rect.center().x();
+            painter.setPen(QColor(175, 175, 175));
+            painter.drawLine(x, item.rect.top(), x, item.rect.bottom());
+            painter.setPen(Qt::white);
+            painter.drawLine(x + 1, item.rect.top(), x + 1, item.rect.bottom());
+            break;
+        }
+        case ToolItem::Kind::Combo:
+            paintCombo(painter, item);
+            break;
+        }
+    }
+    painter.restore();
+}
+
+void paintToolBarBackground(QPainter &painter, const QRect &area, const QList<ToolItem> &items)
+{
+    QList<ToolItem> withoutButtons;
+    for (const ToolItem &item : items)
+        if (item.kind != ToolItem::Kind::Button)
+            withoutButtons << item;
+    paintToolBar(painter, area, withoutButtons);
+}
+
+void paintMenuBar(QPainter &painter, const QRect &area, const QStringList &titles)
+{
+    painter.save();
+    painter.fillRect(area, QColor(240, 240, 240));
+    painter.setPen(BarLine);
+    painter.drawLine(area.bottomLeft(), area.bottomRight());
+    QFont font = painter.font();
+    font.setFamily(QStringLiteral("Tahoma"));
+    font.setPixelSize(12);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    int x = area.left() + 6;
+    for (const QString &title : titles) {
+        const int width = painter.fontMetrics().horizontalAdvance(title) + 14;
+        painter.drawText(QRect(x, area.top(), width, area.height()), Qt::AlignCenter, title);
+        x += width;
+    }
+    painter.restore();
+}
+
+void paintRuler(QPainter &painter, const QRect &area, int textLeft, int textRight)
+{
+    painter.save();
+    painter.fillRect(area, QColor(236, 236, 236));
+    const QRect band(textLeft, area.top() + 3, textRight - textLeft, area.height() - 6);
+    painter.fillRect(band, QColor(255, 255, 255));
+    painter.setPen(QColor(150, 150, 150));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(band.adjusted(0, 0, -1, -1));
+    QFont font = painter.font();
+    font.setFamily(QStringLiteral("Arial"));
+    font.setPixelSize(8);
+    painter.setFont(font);
+    const qreal pixelsPerCentimetre = 96 / 2.54 * 0.75;
+    const int mid = band.center().y();
+    int number = 1;
+    for (qreal x = textLeft + pixelsPerCentimetre / 2; x < textRight - 2; x += pixelsPerCentimetre / 2) {
+        const bool whole = qRound((x - textLeft) / (pixelsPerCentimetre / 2)) % 2 == 0;
+        painter.setPen(QColor(90, 90, 90));
+        if (whole) {
+            painter.drawText(QRectF(x - 8, band.top(), 16, band.height()), Qt::AlignCenter, QString::number(number++));
+        } else {
+            painter.drawLine(QPointF(x, mid - 1.5), QPointF(x, mid + 1.5));
+        }
+    }
+    // Indent markers at both ends of the text.
+    painter.setPen(QColor(80, 80, 80));
+    painter.setBrush(QColor(230, 230, 230));
+    for (int x : {textLeft, textRight}) {
+        QPolygonF marker;
+        marker << QPointF(x - 4, area.bottom() - 1) << QPointF(x + 4, area.bottom() - 1) << QPointF(x, area.bottom() - 6);
+        painter.drawPolygon(marker);
+    }
+    painter.restore();
+}
+
+void paintSheet(QPainter &painter, const QRect &sheet)
+{
+    painter.save();
+    painter.fillRect(sheet.translated(3, 3), QColor(0, 0, 0, 70));
+    painter.fillRect(sheet, QColor(255, 255, 255));
+    painter.setPen(QColor(120, 120, 120));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(sheet.adjusted(0, 0, -1, -1));
+    painter.restore();
+}
+
+void paintStatusBar(QPainter &painter, const QRect &area, const QStringList &fields)
+{
+    painter.save();
+    painter.fillRect(area, QColor(238, 238, 238));
+    painter.setPen(BarLine);
+    painter.drawLine(area.topLeft(), area.topRight());
+    QFont font = painter.font();
+    font.setFamily(QStringLiteral("Tahoma"));
+    font.setPixelSize(11);
+    painter.setFont(font);
+    int x = area.left() + 4;
+    for (const QString &field : fields) {
+        const int width = painter.fontMetrics().horizontalAdvance(field) + 24;
+        painter.setPen(QColor(60, 60, 60));
+        painter.drawText(QRect(x, area.top(), width, area.height()), Qt::AlignCenter, field);
+        painter.setPen(BarLine);
+        painter.drawLine(x + width, area.top() + 3, x + width, area.bottom() - 3);
+        x += width + 2;
+    }
+    painter.restore();
+}
+
+void paintScrollBar(QPainter &painter, const QRect &area, Qt::Orientation orientation)
+{
+    painter.save();
+    painter.fillRect(area, QColor(232, 232, 232));
+    painter.setPen(BarLine);
+    painter.setBrush(QColor(200, 200, 200));
+    const bool vertical = orientation == Qt::Vertical;
+    const int thickness = vertical ? area.width() : area.height();
+    const QRect thumb = vertical ? QRect(area.left() + 2, area.top() + thickness + 6, thickness - 4, area.height() / 4)
+                                 : QRect(area.left() + thickness + 6, area.top() + 2, area.width() / 4, thickness - 4);
+    painter.drawRoundedRect(thumb, 3, 3);
+    // The arrows at both ends.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(100, 100, 100));
+    const QPointF c1 = vertical ? QPointF(area.center().x() + 0.5, area.top() + thickness / 2.0)
+                                : QPointF(area.left() + thickness / 2.0, area.center().y() + 0.5);
+    const QPointF c2 = vertical ? QPointF(area.center().x() + 0.5, area.bottom() - thickness / 2.0)
+                                : QPointF(area.right() - thickness / 2.0, area.center().y() + 0.5);
+    for (int end = 0; end < 2; ++end) {
+        const QPointF c = end == 0 ? c1 : c2;
+        const qreal s = end == 0 ? -1 : 1;
+        QPolygonF arrow;
+        if (vertical)
+            arrow << QPointF(c.x() - 4, c.y() - 2 * s) << QPointF(c.x() + 4, c.y() - 2 * s) << QPointF(c.x(), c.y() + 2.5 * s);
+        else
+            arrow << QPointF(c.x() - 2 * s, c.y() - 4) << QPointF(c.x() - 2 * s, c.y() + 4) << QPointF(c.x() + 2.5 * s, c.y());
+        painter.drawPolygon(arrow);
+    }
+    painter.restore();
+}
+
+void paintParagraphs(QPainter &painter, const QRect &textArea, const QList<Paragraph> &paragraphs)
+{
+    QTextDocument document;
+    document.setDocumentMargin(0);
+    document.setTextWidth(textArea.width());
+    QTextCursor cursor(&document);
+    for (qsizetype i = 0; i < paragraphs.size(); ++i) {
+        const Paragraph &paragraph = paragraphs.at(i);
+        QTextBlockFormat block;
+        block.setAlignment(paragraph.alignment);
+        QTextCharFormat character;
+        character.setFontFamilies({paragraph.family});
+        character.setFontPointSize(paragraph.pointSize);
+        character.setFontWeight(paragraph.bold ? QFont::Bold : QFont::Normal);
+        character.setFontItalic(paragraph.italic);
+        character.setFontUnderline(paragraph.underline);
+        character.setForeground(paragraph.colour);
+        if (i == 0) {
+            cursor.setBlockFormat(block);
+            cursor.setBlockCharFormat(character);
+        } else {
+            cursor.insertBlock(block, character);
+        }
+        cursor.insertText(paragraph.text, character);
+    }
+    painter.save();
+    painter.translate(textArea.topLeft());
+    painter.setClipRect(QRect(QPoint(0, 0), textArea.size()));
+    document.drawContents(&painter, QRectF(QPointF(0, 0), QSizeF(textArea.size())));
+    painter.restore();
+}
+
+QStringList standardMenus()
+{
+    return {QStringLiteral("Fichier"), QStringLiteral("Édition"), QStringLiteral("Affichage"),
+            QStringLiteral("Insertion"), QStringLiteral("Format"), QStringLiteral("Tableau"),
+            QStringLiteral("Outils"), QStringLiteral("Fenêtre"), QStringLiteral("Aide")};
+}
+
+namespace {
+constexpr int TitleHeight = 24;
+constexpr int MenuHeight = 20;
+constexpr int RulerHeight = 18;
+constexpr int StatusHeight = 20;
+constexpr int ScrollThickness = 16;
+
+void paintTitleBar(QPainter &painter, const QRect &area, const QString &title)
+{
+    QLinearGradient gradient(area.topLeft(), area.bottomLeft());
+    gradient.setColorAt(0, QColor(72, 118, 196));
+    gradient.setColorAt(1, QColor(46, 88, 166));
+    painter.fillRect(area, gradient);
+    // The document icon.
+    const QRect iconRect(area.left() + 5, area.top() + 4, 16, 16);
+    QIcon::fromTheme(QStringLiteral("x-office-document")).paint(&painter, iconRect);
+    QFont font = painter.font();
+    font.setFamily(QStringLiteral("Tahoma"));
+    font.setPixelSize(12);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(area.adjusted(26, 0, -80, 0), Qt::AlignVCenter | Qt::AlignLeft, title);
+    // Minimise, maximise and close.
+    for (int i = 0; i < 3; ++i) {
+        const QRect box(area.right() - 24 * (3 - i) + 2, area.top() + 3, 21, 18);
+        painter.setPen(QColor(255, 255, 255, 160));
+        painter.setBrush(i == 2 ? QColor(200, 70, 60) : QColor(90, 135, 210));
+        painter.drawRoundedRect(box, 3, 3);
+        painter.setPen(QPen(Qt::white, 1.6));
+        const QPoint c = box.center();
+        if (i == 0)
+            painter.drawLine(c.x() - 4, c.y() + 3, c.x() + 4, c.y() + 3);
+        else if (i == 1)
+            painter.drawRect(c.x() - 4, c.y() - 3, 8, 7);
+        else {
+            painter.drawLine(c.x() - 3, c.y() - 3, c.x() + 4, c.y() + 4);
+            painter.drawLine(c.x() + 4, c.y() - 3, c.x() - 3, c.y() + 4);
+        }
+    }
+}
+}
+
+WindowGeometry windowGeometry(const QSize &size, const Window &window)
+{
+    WindowGeometry g;
+    g.client = QRect(0, TitleHeight, size.width(), size.height() - TitleHeight);
+    int y = g.client.top();
+    g.menuBar = QRect(0, y, size.width(), MenuHeight);
+    y += MenuHeight;
+    for (int height : window.toolBarHeights) {
+        g.toolBars << QRect(0, y, size.width(), height);
+        y += height;
+    }
+    if (window.ruler) {
+        g.ruler = QRect(0, y, size.width() - ScrollThickness, RulerHeight);
+        y += RulerHeight;
+    }
+    g.statusBar = QRect(0, size.height() - StatusHeight, size.width(), StatusHeight);
+    g.document = QRect(0, y, size.width() - ScrollThickness, g.statusBar.top() - y);
+    g.verticalScroll = QRect(size.width() - ScrollThickness, y, ScrollThickness, g.statusBar.top() - y);
+    return g;
+}
+
+void paintWindow(QPainter &painter, const QSize &size, const Window &window)
+{
+    const WindowGeometry g = windowGeometry(size, window);
+    painter.save();
+    painter.fillRect(QRect(QPoint(0, 0), size), QColor(240, 240, 240));
+    paintTitleBar(painter, QRect(0, 0, size.width(), TitleHeight), window.title);
+    paintMenuBar(painter, g.menuBar, window.menus);
+    for (qsizetype i = 0; i < g.toolBars.size() && i < window.toolBars.size(); ++i)
+        paintToolBar(painter, g.toolBars.at(i), window.toolBars.at(i));
+    painter.fillRect(g.document, DocumentGrey);
+    painter.save();
+    painter.setClipRect(g.document);
+    paintSheet(painter, window.sheet);
+    paintParagraphs(painter, window.textArea, window.paragraphs);
+    painter.restore();
+    if (window.ruler)
+        paintRuler(painter, g.ruler, window.textArea.left(), window.textArea.right());
+    paintScrollBar(painter, g.verticalScroll, Qt::Vertical);
+    paintStatusBar(painter, g.statusBar, window.statusFields);
+    painter.setPen(QColor(80, 80, 80));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect(QPoint(0, 0), size).adjusted(0, 0, -1, -1));
+    painter.restore();
+}
+}

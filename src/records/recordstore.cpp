@@ -1,0 +1,355 @@
+#include "records/recordstore.h"
+
+#include "records/cp1252.h"
+#include "records/datafolder.h"
+#include "records/textfile.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+const QString RecordEnding = QStringLiteral("-qib.txt");
+constexpr int HeaderLines = 4;
+constexpr int LinesPerGroup = 4;
+constexpr int SavedLineCount = HeaderLines + LinesPerGroup * CompetenceCount;   // 120
+
+// A line of a list read past its end is empty.
+QString lineAt(const QStringList &lines, int index)
+{
+    return index < lines.size() ? lines.at(index) : QString();
+}
+
+// Fills results from the groups of a record's lines, by position alone.
+void readGroups(const QStringList &lines, std::array<CompetenceResult, CompetenceCount> *results)
+{
+    for (int n = 1; n <= CompetenceCount; ++n) {
+        CompetenceResult &r = (*results)[n - 1];
+        const int label = HeaderLines + LinesPerGroup * (n - 1);
+        const QString status = lineAt(lines, label + 1);
+        if (status == QLatin1String("non"))
+            r.acquired = false;
+        else if (status == QLatin1String("oui"))
+            r.acquired = true;
+        r.date = lineAt(lines, label + 2);
+        r.validator = lineAt(lines, label + 3);
+        r.number = n;
+    }
+}
+
+QStringList recordLines(const RecordHeader &header,
+                        const std::array<CompetenceResult, CompetenceCount> &results, GroupLabel label,
+                        int groups)
+{
+    QStringList lines{QStringLiteral("nom"), header.name, header.hash, header.className};
+    const QString word = RecordStore::groupLabelWord(label);
+    for (int n = 1; n <= groups; ++n) {
+        lines << word + QString::number(n);
+        if (n <= CompetenceCount) {
+            const CompetenceResult &r = results[n - 1];
+            lines << (r.acquired ? QStringLiteral("oui") : QStringLiteral("non")) << r.date << r.validator;
+        } else {
+            lines << QStringLiteral("non") << QString() << QString();
+        }
+    }
+    return lines;
+}
+
+IoStatus writeStudent(const QString &name)
+{
+    RecordStore::ensureRecordFolder();
+    const StudentRecord &s = student();
+    const QStringList lines = recordLines({s.name, s.hash, s.className}, s.results, GroupLabel::Competence,
+                                          CompetenceCount);
+    return TextFile::writeAtomically(RecordStore::recordPath(name), TextFile::joinLines(lines), true);
+}
+
+// The first `count` lines of a file, reading no more of it than needed.
+IoStatus readHead(const QString &path, int count, QStringList *lines)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return IoStatus::failure(errno);
+    QByteArray bytes;
+    char buffer[512];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int code = errno;
+            ::close(fd);
+            return IoStatus::failure(code);
+        }
+        if (n == 0)
+            break;
+        bytes.append(buffer, n);
+        // Enough once `count` line ends (and the byte after a CR) are in.
+        int ends = 0;
+        for (qsizetype i = 0; i + 1 < bytes.size() && ends < count; ++i)
+            if (bytes[i] == '\n' || (bytes[i] == '\r' && bytes[i + 1] != '\n'))
+                ++ends;
+        if (ends >= count)
+            break;
+    }
+    ::close(fd);
+    *lines = TextFile::splitLines(bytes).mid(0, count);
+    return IoStatus::success();
+}
+}
+
+void StudentRecord::clearResults()
+{
+    for (int n = 1; n <= CompetenceCount; ++n)
+        results[n - 1] = CompetenceResult{n, false, {}, {}};
+}
+
+StudentRecord &student()
+{
+    static StudentRecord record = [] {
+        StudentRecord r;
+        r.clearResults();
+        return r;
+    }();
+    return record;
+}
+
+LoginContext &login()
+{
+    static LoginContext context;
+    return context;
+}
+
+namespace RecordStore {
+
+QString groupLabelWord(GroupLabel label)
+{
+    switch (label) {
+    case GroupLabel::Competence: return QStringLiteral("competence ");
+    case GroupLabel::CompetenceAccent: return QStringLiteral("compétence ");
+    case GroupLabel::Exercice: return QStringLiteral("exercice ");
+    }
+    return {};
+}
+
+QString recordPath(const QString &name) { return DataFolder::recordFolder() + name + RecordEnding; }
+
+QString recordNameOf(const QString &fileName)
+{
+    return fileName.endsWith(RecordEnding) ? fileName.left(fileName.size() - RecordEnding.size()) : fileName;
+}
+
+bool isValidRecordName(const QString &name)
+{
+    if (name.isEmpty())
+        return false;
+    for (QChar c : name) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control
+            || !Cp1252::canEncode(c))
+            return false;
+    }
+    return true;
+}
+
+void ensureRecordFolder() { QDir().mkpath(DataFolder::recordFolder()); }
+
+QStringList listRecordNames()
+{
+    ensureRecordFolder();
+    QStringList names;
+    DIR *dir = ::opendir(QFile::encodeName(DataFolder::recordFolder()).constData());
+    if (!dir)
+        return names;
+    // In the order the file system gives them, hidden ones included; not sorted.
+    while (const dirent *entry = ::readdir(dir)) {
+        const QString fileName = QFile::decodeName(entry->d_name);
+        if (fileName.endsWith(RecordEnding))
+            names << recordNameOf(fileName);
+    }
+    ::closedir(dir);
+    return names;
+}
+
+QString existingNameIgnoringCase(const QString &name)
+{
+    const QStringList names = listRecordNames();
+    for (const QString &existing : names)
+        if (existing.compare(name, Qt::CaseInsensitive) == 0)
+            return existing;
+    return {};
+}
+
+IoStatus loadPupilRecord(const QString &name, bool *rewritten)
+{
+    if (rewritten)
+        *rewritten = false;
+    QStringList lines;
+    const IoStatus status = TextFile::readLines(recordPath(name), &lines);
+    if (!status.ok())
+        return status;
+    StudentRecord &s = student();
+    s.clearResults();
+    s.name = lineAt(lines, 1);
+    s.hash = lineAt(lines, 2);
+    s.className = lineAt(lines, 3);
+    readGroups(lines, &s.results);
+    // A file that ends with the 29th group is written back at once in the saved
+    // form; a longer one (a fresh 36-group record) is left as it is.
+    if (lines.size() <= SavedLineCount) {
+        if (rewritten)
+            *rewritten = true;
+        return writeStudent(name);
+    }
+    return IoStatus::success();
+}
+
+IoStatus readRecordHeader(const QString &name, RecordHeader *header)
+{
+    QStringList lines;
+    const IoStatus status = readHead(recordPath(name), HeaderLines, &lines);
+    if (status.ok())
+        *header = RecordHeader{lineAt(lines, 1), lineAt(lines, 2), lineAt(lines, 3)};
+    return status;
+}
+
+IoStatus readRecord(const QString &name, RecordContent *content)
+{
+    QStringList lines;
+    const IoStatus status = TextFile::readLines(recordPath(name), &lines);
+    if (!status.ok())
+        return status;
+    content->header = RecordHeader{lineAt(lines, 1), lineAt(lines, 2), lineAt(lines, 3)};
+    for (int n = 1; n <= CompetenceCount; ++n)
+        content->results[n - 1] = CompetenceResult{n, false, {}, {}};
+    readGroups(lines, &content->results);
+    content->lineCount = int(lines.size());
+    return status;
+}
+
+IoStatus readRecordClass(const QString &name, QString *className)
+{
+    QStringList lines;
+    const IoStatus status = readHead(recordPath(name), HeaderLines, &lines);
+    if (status.ok())
+        *className = lineAt(lines, 3);
+    return status;
+}
+
+IoStatus readRecordStatuses(const QString &name, std::array<bool, CompetenceCount> *acquired)
+{
+    acquired->fill(false);
+    QByteArray bytes;
+    const IoStatus status = TextFile::readBytes(recordPath(name), &bytes);
+    if (!status.ok())
+        return status;
+    // Scan line by line without building strings: status lines are 4N + 1 (0-based 4N + 1).
+    const char *data = bytes.constData();
+    const qsizetype size = bytes.size();
+    qsizetype start = 0;
+    int line = 0;
+    const int lastStatusLine = HeaderLines + LinesPerGroup * (CompetenceCount - 1) + 1;
+    for (qsizetype i = 0; i <= size && line <= lastStatusLine; ++i) {
+        if (i < size && data[i] != '\r' && data[i] != '\n')
+            continue;
+        if (line >= HeaderLines && (line - HeaderLines) % LinesPerGroup == 1) {
+            const int n = (line - HeaderLines) / LinesPerGroup;
+            (*acquired)[n] = (i - start == 3 && data[start] == 'o' && data[start + 1] == 'u' && data[start + 2] == 'i');
+        }
+        if (i < size && data[i] == '\r' && i + 1 < size && data[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+        ++line;
+        if (i >= size)
+            break;
+    }
+    return status;
+}
+
+IoStatus savePupilRecord()
+{
+    if (login().pupilName.isEmpty())
+        return IoStatus::success();
+    return writeStudent(login().pupilName);
+}
+
+IoStatus writeNewRecord(const QString &name, const QString &hash, const QString &className)
+{
+    if (!isValidRecordName(name))
+        return IoStatus::failure(EACCES);
+    if (!existingNameIgnoringCase(name).isEmpty())
+        return IoStatus::failure(EEXIST);
+    std::array<CompetenceResult, CompetenceCount> none;
+    const QStringList lines = recordLines({name, hash, className}, none, GroupLabel::CompetenceAccent, FreshRecordGroups);
+    return TextFile::createExclusively(recordPath(name), TextFile::joinLines(lines), true);
+}
+
+IoStatus writeRecord(const QString &name, const RecordHeader &header,
+                     const std::array<CompetenceResult, CompetenceCount> &results, GroupLabel label)
+{
+    ensureRecordFolder();
+    const QStringList lines = recordLines(header, results, label, CompetenceCount);
+    return TextFile::writeAtomically(recordPath(name), TextFile::joinLines(lines), true);
+}
+
+IoStatus changePassword(const QString &name, const QString &newHash)
+{
+    QStringList lines;
+    const IoStatus status = TextFile::readLines(recordPath(name), &lines);
+    if (!status.ok())
+        return status;
+    QStringList out{lineAt(lines, 0), lineAt(lines, 1), newHash};
+    for (int i = 3; i < SavedLineCount; ++i)
+        out << lineAt(lines, i);
+    return TextFile::writeAtomically(recordPath(name), TextFile::joinLines(out), false);
+}
+
+IoStatus deleteRecordFile(const QString &name)
+{
+    const QString path = recordPath(name);
+    QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
+    if (::unlink(QFile::encodeName(path).constData()) != 0)
+        return IoStatus::failure(errno);
+    return IoStatus::success();
+}
+
+IoStatus loadTextList(const QString &path, QStringList *lines)
+{
+    return TextFile::readLines(path, lines);
+}
+
+IoStatus saveTextList(const QString &path, const QStringList &lines)
+{
+    return TextFile::writeAtomically(path, TextFile::joinLines(lines), false);
+}
+
+bool registrationAllowed() { return QFile::exists(DataFolder::registrationMarkerPath()); }
+
+IoStatus allowRegistration(bool allowed)
+{
+    ensureRecordFolder();
+    const QString marker = DataFolder::registrationMarkerPath();
+    if (allowed)
+        return TextFile::writeAtomically(marker, TextFile::joinLines({QStringLiteral("autorise")}), false);
+    if (::unlink(QFile::encodeName(marker).constData()) != 0 && errno != ENOENT)
+        return IoStatus::failure(errno);
+    return IoStatus::success();
+}
+
+IoStatus readAdminHash(QString *hash)
+{
+    QStringList lines;
+    const IoStatus status = readHead(DataFolder::adminPasswordPath(), 1, &lines);
+    *hash = status.ok() ? lineAt(lines, 0) : QString();
+    return status;
+}
+
+IoStatus writeAdminHash(const QString &hash)
+{
+    return TextFile::writeAtomically(DataFolder::adminPasswordPath(), TextFile::joinLines({hash}), true);
+}
+}

@@ -1,0 +1,118 @@
+#pragma once
+#include "shell/exercise/exerciseregistry.h"
+#include "shell/exercise/messagebox.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QLabel;
+class QWidget;
+class ExerciseScreen;
+
+// The texts of a success; each exercise keeps the variants it uses.
+struct SuccessTexts
+{
+    QString label = QStringLiteral("Bravo, exercice réussi !");   // empty: the label is left alone
+    QString box = QStringLiteral("Bravo exercice réussi !");      // empty: no box
+};
+
+// The texts of a failure. In labelFormat, %1 stands for the error count.
+struct FailureTexts
+{
+    QString labelFormat = QStringLiteral("Il faudra recommencer : %1 erreur(s)");  // empty: label left alone
+    QString box = QStringLiteral("Exercice non maîtrisé !");                       // empty: no box
+    MessageBox::Kind kind = MessageBox::Kind::Error;
+};
+
+// One running exercise: its competence, its error count and every window it owns.
+// It ends once, whatever ends it first (success, failure, Abandon, a close box,
+// Alt+F4): every window closes, their timers and dialogs die with them, and the
+// main window is shown again, which refreshes the board.
+class ExerciseSession : public QObject
+{
+    Q_OBJECT
+public:
+    ExerciseSession(int competence, QWidget *mainWindow);
+    ~ExerciseSession() override;
+
+    // The running exercise, or nullptr.
+    static ExerciseSession *current();
+
+    // A launcher for the registry: creates the session and window T, starts it.
+    //   static const ExerciseRegistry::Registrar reg(1, ExerciseSession::launcher<Texercice1v3>(1));
+    template <class Window>
+    static ExerciseRegistry::Launcher launcher(int competence)
+    {
+        return [competence](QWidget *mainWindow) {
+            auto *session = new ExerciseSession(competence, mainWindow);
+            session->start(new Window(session));
+        };
+    }
+
+    int competence() const { return m_competence; }
+    QWidget *mainWindow() const { return m_mainWindow; }
+
+    // Shows the first window (ErrorCount starts at 0) and hides the main window.
+    void start(QWidget *first);
+
+    // Windows created with the session as their ExerciseScreen session register
+    // themselves; other windows (dialogs, plain widgets) may be adopted.
+    void adopt(QWidget *window);
+    QList<QWidget *> windows() const;
+    // The owned window of that class (created at launch), or nullptr.
+    template <class Window>
+    Window *window() const
+    {
+        for (QWidget *w : windows())
+            if (auto *typed = qobject_cast<Window *>(w))
+                return typed;
+        return nullptr;
+    }
+
+    // Shows the next window and closes the current one without ending the exercise.
+    void handOver(QWidget *from, QWidget *to);
+    bool isHandingOver(const QWidget *window) const;
+
+    int errorCount() const { return m_errorCount; }
+    void countError(int n = 1) { m_errorCount += n; }
+    void resetErrors() { m_errorCount = 0; }
+
+    // A wrong action: the box (error by default) and, when counted, one error more.
+    void wrong(const QString &text, MessageBox::Kind kind = MessageBox::Kind::Error, bool counted = true);
+
+    // Success: label text, information box, then competence recorded and the end.
+    void succeed(QLabel *label = nullptr, const SuccessTexts &texts = SuccessTexts());
+    void succeed(const QString &boxText, QLabel *label = nullptr);
+    // Failure: label text with the count, box, then the end. Nothing is recorded.
+    void fail(QLabel *label = nullptr, const FailureTexts &texts = FailureTexts());
+    // Success when ErrorCount <= threshold, failure otherwise. Returns the success.
+    bool verdict(int threshold, const QString &successBox = QStringLiteral("Bravo exercice réussi !"),
+                 QLabel *label = nullptr, const FailureTexts &failure = FailureTexts(),
+                 const QString &successLabel = QStringLiteral("Bravo, exercice réussi !"));
+
+    // Records the competence in the pupil's memory record and hides its board button
+    // (for exercises that record and stay open until their own button).
+    void recordSuccess();
+    bool recorded() const { return m_recorded; }
+
+    void abandon();
+    // Closes every window and shows the main window; only the first call acts.
+    void end();
+    bool isEnding() const { return m_ending; }
+
+signals:
+    void ended();
+
+private:
+    QLabel *defaultLabel() const;
+
+    int m_competence;
+    QPointer<QWidget> m_mainWindow;
+    QList<QPointer<QWidget>> m_windows;
+    QList<QPointer<QWidget>> m_handingOver;
+    int m_errorCount = 0;
+    bool m_ending = false;
+    bool m_recorded = false;
+};

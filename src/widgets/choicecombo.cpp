@@ -1,0 +1,42 @@
+#include "widgets/choicecombo.h"
+
+#include <QLineEdit>
+
+ChoiceCombo::ChoiceCombo(QWidget *parent, bool editable)
+    : QComboBox(parent)
+{
+    setEditable(editable);
+    setInsertPolicy(QComboBox::NoInsert);
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        m_chosen = index >= 0;
+        emit chosen(index, itemText(index));
+    });
+    if (editable)
+        connect(lineEdit(), &QLineEdit::textEdited, this, [this] { m_chosen = false; });
+}
+
+void ChoiceCombo::setPlaceholderChoice(const QString &text)
+{
+    setCurrentIndex(-1);
+    if (isEditable())
+        setEditText(text);
+    else
+        setPlaceholderText(text);
+    m_chosen = false;
+}
+
+void ChoiceCombo::setColour(const QColor &colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Base, colour);
+    p.setColor(QPalette::Button, colour);
+    setPalette(p);
+    if (lineEdit())
+        lineEdit()->setPalette(p);
+}
+
+void ChoiceCombo::clearChoice()
+{
+    m_chosen = false;
+    setCurrentIndex(-1);
+}

@@ -1,0 +1,156 @@
+#include "administration/accountimport.h"
+#include "administration/consolequeries.h"
+#include "records/passwordhash.h"
+#include "records/recordstore.h"
+#include "support/tempdatafolder.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using AccountImport::Line;
+using AccountImport::Reply;
+using AccountImport::Result;
+
+namespace {
+std::vector<std::array<std::string, 3>> fields(const QList<Line> &lines)
+{
+    std::vector<std::array<std::string, 3>> out;
+    for (const Line &l : lines)
+        out.push_back({l.login.toStdString(), l.password.toStdString(), l.className.toStdString()});
+    return out;
+}
+using Fields = std::vector<std::array<std::string, 3>>;
+}
+
+TEST(AccountFileLines, EveryLineEndIsAcceptedAndTheLastLineNeedsNone)
+{
+    const Fields expected{{"a", "1", "6A"}, {"b", "2", "6B"}, {"c", "3", "5A"}};
+    EXPECT_EQ(fields(AccountImport::readLines("a\t1\t6A\r\nb\t2\t6B\r\nc\t3\t5A\r\n")), expected);
+    EXPECT_EQ(fields(AccountImport::readLines("a\t1\t6A\nb\t2\t6B\nc\t3\t5A\n")), expected);
+    EXPECT_EQ(fields(AccountImport::readLines("a\t1\t6A\rb\t2\t6B\rc\t3\t5A\r")), expected);
+    EXPECT_EQ(fields(AccountImport::readLines("a\t1\t6A\r\nb\t2\t6B\nc\t3\t5A")), expected);
+    const QList<Line> numbered = AccountImport::readLines("a\t1\t6A\r\nb\t2\t6B\r\nc\t3\t5A");
+    EXPECT_EQ(numbered.last().number, 3);
+    EXPECT_TRUE(AccountImport::readLines("").isEmpty());
+}
+
+TEST(AccountFileLines, FieldsAreTakenWholeAndWrapAfterTheThird)
+{
+    EXPECT_EQ(fields(AccountImport::readLines("dupond\t6B\r\n")), (Fields{{"dupond", "", "6B"}}));
+    EXPECT_EQ(fields(AccountImport::readLines("a\tb\tc\td\r\n")), (Fields{{"c", "b", "d"}}));
+    EXPECT_EQ(fields(AccountImport::readLines(" jean \tmot de passe\t6 A\r\n")), (Fields{{" jean ", "mot de passe", "6 A"}}));
+    EXPECT_EQ(fields(AccountImport::readLines("\r\n")), (Fields{{"", "", ""}}));
+    // Windows-1252 bytes: é = E9, œ = 9C, € = 80.
+    const QList<Line> accented = AccountImport::readLines("H\xE9l\xE8ne\tc\x9Cur\x80\t5\xE8me\r\n");
+    ASSERT_EQ(accented.size(), 1);
+    EXPECT_EQ(accented.first().login, QStringLiteral("Hélène"));
+    EXPECT_EQ(accented.first().password, QStringLiteral("cœur€"));
+    EXPECT_EQ(accented.first().className, QStringLiteral("5ème"));
+}
+
+class AccountImporter : public ::testing::Test
+{
+protected:
+    Result import(const QString &login, const QString &password = QStringLiteral("pw"), const QString &cls = QStringLiteral("6A"))
+    {
+        IoStatus status;
+        const Result result = importer.importLine(Line{++number, login, password, cls}, &status);
+        EXPECT_EQ(result == Result::Failed, !status.ok());
+        return result;
+    }
+
+    TempDataFolder data;
+    QList<Reply> replies;
+    QStringList asked;
+    int number = 0;
+    AccountImport::Importer importer{[this](const QString &login) {
+        asked << login;
+        return replies.isEmpty() ? Reply::No : replies.takeFirst();
+    }};
+};
+
+TEST_F(AccountImporter, CreatesFreshRecordsWithTheDigest)
+{
+    EXPECT_EQ(import(QStringLiteral("Hélène"), QStringLiteral("é"), QStringLiteral("5A")), Result::Created);
+    RecordHeader header;
+    ASSERT_TRUE(RecordStore::readRecordHeader(QStringLiteral("Hélène"), &header).ok());
+    EXPECT_EQ(header.hash, QStringLiteral("3406877694691ddd1dfb0aca54681407"));
+    EXPECT_EQ(header.className, QStringLiteral("5A"));
+    QFile file(data.recordPath(QStringLiteral("Hélène")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().count("\r\n"), 148);
+    EXPECT_TRUE(asked.isEmpty());
+}
+
+TEST_F(AccountImporter, UnsafeLoginsCreateAndDeleteNothing)
+{
+    data.addPupil(QStringLiteral("x"), QStringLiteral("p"));
+    const QStringList before = RecordStore::listRecordNames();
+    for (const QString &login : {QString(), QStringLiteral("../x"), QStringLiteral("a/b"), QStringLiteral("a\\b"),
+                                 QStringLiteral("a\x01"), QStringLiteral("a\tb"), QStringLiteral("日本")}) {
+        EXPECT_EQ(import(login), Result::InvalidName) << login.toStdString();
+    }
+    EXPECT_EQ(RecordStore::listRecordNames(), before);
+    EXPECT_FALSE(QFile::exists(data.recordPath(QString())));
+    EXPECT_TRUE(asked.isEmpty());
+    EXPECT_EQ(AccountImport::refusalText(Result::InvalidName), QStringLiteral("ignoré : nom invalide"));
+    EXPECT_EQ(AccountImport::refusalText(Result::Created), QString());
+}
+
+TEST_F(AccountImporter, ExistingAccountsAskUntilAnAnswerForAll)
+{
+    for (const char *name : {"ana", "ben", "cyr", "dan"})
+        data.addPupil(QString::fromLatin1(name), QStringLiteral("old"));
+    replies = {Reply::No, Reply::Yes, Reply::NoToAll};
+    EXPECT_EQ(import(QStringLiteral("ana"), QStringLiteral("new")), Result::Kept);
+    EXPECT_EQ(import(QStringLiteral("ben"), QStringLiteral("new")), Result::Replaced);
+    EXPECT_EQ(import(QStringLiteral("cyr"), QStringLiteral("new")), Result::Kept);
+    EXPECT_EQ(import(QStringLiteral("dan"), QStringLiteral("new")), Result::Kept);   // not asked any more
+    EXPECT_EQ(asked, (QStringList{QStringLiteral("ana"), QStringLiteral("ben"), QStringLiteral("cyr")}));
+    EXPECT_EQ(importer.replacedCount(), 1);
+    RecordHeader header;
+    ASSERT_TRUE(RecordStore::readRecordHeader(QStringLiteral("ana"), &header).ok());
+    EXPECT_EQ(header.hash, passwordHash(QStringLiteral("old")));
+    ASSERT_TRUE(RecordStore::readRecordHeader(QStringLiteral("ben"), &header).ok());
+    EXPECT_EQ(header.hash, passwordHash(QStringLiteral("new")));
+}
+
+TEST_F(AccountImporter, YesToAllReplacesWithoutAskingAgain)
+{
+    data.addPupil(QStringLiteral("ana"), QStringLiteral("old"));
+    data.addPupil(QStringLiteral("ben"), QStringLiteral("old"));
+    replies = {Reply::YesToAll};
+    EXPECT_EQ(import(QStringLiteral("ana")), Result::Replaced);
+    EXPECT_EQ(import(QStringLiteral("ben")), Result::Replaced);
+    EXPECT_EQ(asked.size(), 1);
+    EXPECT_EQ(importer.replacedCount(), 2);
+}
+
+TEST_F(AccountImporter, ANameDifferingOnlyByCaseIsAnExistingAccount)
+{
+    data.addPupil(QStringLiteral("Dupond"), QStringLiteral("old"));
+    replies = {Reply::No};
+    EXPECT_EQ(import(QStringLiteral("DUPOND")), Result::Kept);
+    EXPECT_EQ(asked, QStringList{QStringLiteral("DUPOND")});
+    EXPECT_EQ(RecordStore::listRecordNames(), QStringList{QStringLiteral("Dupond")});
+
+    replies = {Reply::Yes};
+    EXPECT_EQ(import(QStringLiteral("dupond"), QStringLiteral("new")), Result::Replaced);
+    EXPECT_EQ(RecordStore::listRecordNames(), QStringList{QStringLiteral("dupond")});
+}
+
+TEST(SuccessRate, RoundsHalvesToTheEvenNeighbourInIntegers)
+{
+    EXPECT_EQ(ConsoleQueries::successRate(1, 8), 12);
+    EXPECT_EQ(ConsoleQueries::successRate(3, 8), 38);
+    EXPECT_EQ(ConsoleQueries::successRate(5, 8), 62);
+    EXPECT_EQ(ConsoleQueries::successRate(7, 8), 88);
+    EXPECT_EQ(ConsoleQueries::successRate(0, 8), 0);
+    EXPECT_EQ(ConsoleQueries::successRate(8, 8), 100);
+    EXPECT_EQ(ConsoleQueries::successRate(1, 3), 33);
+    EXPECT_EQ(ConsoleQueries::successRate(2, 3), 67);
+    EXPECT_EQ(ConsoleQueries::successRate(1, 200), 0);   // 0.5
+    EXPECT_EQ(ConsoleQueries::successRate(3, 200), 2);   // 1.5
+    EXPECT_EQ(ConsoleQueries::successRate(1, 0), 0);
+    EXPECT_EQ(ConsoleQueries::successRate(100000, 100000), 100);
+}
