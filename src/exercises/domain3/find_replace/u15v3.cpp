@@ -81,6 +81,7 @@ void Texercice15v3::zs1Click()
     m_dialog = new TUrechercherv3(
         this, [this](const QString &s, const QString &r, bool c, bool w) { return judge(s, r, c, w); },
         [this](const QString &text) { session()->wrong(text); });
+    session()->adopt(m_dialog);   // it closes with the exercise, whatever ends it
     connect(m_dialog, &QDialog::finished, this, [this] {
         if (m_step == Step::DialogOpen)
             m_step = Step::DeadEnd;
@@ -99,11 +100,9 @@ bool Texercice15v3::judge(const QString &search, const QString &replace, bool ma
         return false;
     recolourPolice();
     m_step = Step::LookingForTheTool;
-    // The box, then the dialog and the window close (the dialog belongs to the
-    // session for that) and the competence is recorded.
+    // The box, then the dialog and the window close and the competence is recorded.
     SuccessTexts texts;
     texts.label.clear();
-    session()->adopt(m_dialog);
     session()->succeed(Label3, texts);
     return true;
 }

@@ -465,6 +465,7 @@ void Texercice14v3::miEditFontClick()
         return;
     m_polices = new FontDialog(this);
     m_polices->setAttribute(Qt::WA_DeleteOnClose);
+    session()->adopt(m_polices);   // it closes with the exercise, whatever ends it
     const FormattingDocument::Reading current = FormattingDocument::readCurrent(Editor);
     FontDialog::Choice preset;
     preset.family = current.family;

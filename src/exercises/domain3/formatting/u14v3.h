@@ -98,5 +98,4 @@ private:
     Step m_step = Step::Copy;
     bool m_updating = false;
     QPointer<FontDialog> m_polices;
-    QAction *m_pasteMenuItem = nullptr;   // "&Coller" of the "&Edition" menu
 };

@@ -395,7 +395,7 @@ void buildPrintDialog(QWidget *root)
     label(root, QRect(24, 80, 300, 18), QStringLiteral("État :   Prête"));
     label(root, QRect(24, 98, 300, 18), QStringLiteral("Type :   Laser couleur"));
     label(root, QRect(24, 116, 300, 18), QStringLiteral("Où :      Salle informatique"));
-    check(root, 380, 114, QStringLiteral("Imprimer dans un fichier"), false, 140);
+    check(root, 340, 114, QStringLiteral("Imprimer dans un fichier"), false, 180);
     group(root, QRect(10, 152, 250, 150), QStringLiteral("Zone d'impression"));
     radio(root, 24, 176, QStringLiteral("Tout"), true, 200);
     radio(root, 24, 204, QStringLiteral("Pages     de :"), false, 100);
@@ -441,7 +441,6 @@ void paintPrintDialog(QPainter &p, const QSize &size)
 }
 
 const Pictures::Registrar w4d{{QStringLiteral("Texercice22v3d/Image4"), PrintDialog.size(), &paintPrintDialog,
-                               {{QStringLiteral("Edit1"), inPrint(CopiesField)},
-                                {QStringLiteral("UpDown1"), inPrint(CopiesArrows)},
+                               {{QStringLiteral("Edit1"), inPrint(CopiesField.united(CopiesArrows))},
                                 {QStringLiteral("zs6"), inPrint(PrintOk)}}}};
 }
