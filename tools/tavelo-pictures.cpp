@@ -1,54 +1,70 @@
-// tavelo-pictures OUTDIR: writes every registered picture to OUTDIR/<window>/<control>.png,
-// and a copy with its hot spots outlined and named (<control>.hotspots.png).
+// tavelo-pictures OUTDIR: writes every picture the program draws to
+// OUTDIR/<window>/<control>.png, and beside it <control>.hotspots.png with each hot
+// spot outlined in red and named, to check that drawings and hot spots agree.
 #include "pictures/appearance.h"
 #include "pictures/pictures.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QImage>
 #include <QPainter>
+#include <QTextStream>
+
 #include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QImage withHotSpots(const QImage &picture, const Pictures::Entry &entry)
+{
+    QImage out = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&out);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(10);
+    font.setBold(true);
+    painter.setFont(font);
+    for (const Pictures::HotSpotOutline &spot : entry.hotSpots) {
+        painter.setPen(QPen(Qt::red, 1));
+        painter.setBrush(QColor(255, 0, 0, 30));
+        painter.drawRect(spot.rect.adjusted(0, 0, -1, -1));
+        const QRect label(spot.rect.left() + 2, spot.rect.top() + 1, 200, 12);
+        painter.setPen(Qt::white);
+        painter.drawText(label.translated(1, 1), Qt::AlignLeft | Qt::AlignTop, spot.name);
+        painter.setPen(Qt::red);
+        painter.drawText(label, Qt::AlignLeft | Qt::AlignTop, spot.name);
+    }
+    return out;
+}
+}
 
 int main(int argc, char **argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: tavelo-pictures OUTDIR\n");
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
     installAppearance();
 
     const QDir out(QString::fromLocal8Bit(argv[1]));
     int written = 0;
+    int failed = 0;
     for (const QString &name : Pictures::names()) {
-        const QImage image = Pictures::render(name);
-        if (image.isNull()) {
-            std::fprintf(stderr, "cannot draw %s\n", qPrintable(name));
+        const Pictures::Entry entry = Pictures::entry(name);
+        const QImage picture = Pictures::render(name);
+        const QString base = out.filePath(name);
+        if (picture.isNull() || !QDir().mkpath(QFileInfo(base).path()) || !picture.save(base + QStringLiteral(".png"))
+            || !withHotSpots(picture, entry).save(base + QStringLiteral(".hotspots.png"))) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
+            ++failed;
             continue;
         }
-        const QString path = out.filePath(name + QStringLiteral(".png"));
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        image.save(path);
-
-        QImage outlined = image.convertToFormat(QImage::Format_ARGB32);
-        QPainter p(&outlined);
-        QFont f = p.font();
-        f.setPixelSize(11);
-        f.setBold(true);
-        p.setFont(f);
-        for (const Pictures::HotSpotOutline &spot : Pictures::entry(name).hotSpots) {
-            p.setPen(QPen(Qt::red, 2));
-            p.setBrush(QColor(255, 0, 0, 30));
-            p.drawRect(spot.rect);
-            p.setPen(Qt::red);
-            p.drawText(spot.rect.topLeft() + QPoint(2, -3), spot.name);
-        }
-        p.end();
-        outlined.save(out.filePath(name + QStringLiteral(".hotspots.png")));
         ++written;
     }
     std::printf("%d pictures written to %s\n", written, qPrintable(out.absolutePath()));
-    return 0;
+    return failed == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
 }

@@ -33,14 +33,6 @@ struct LineReader
         return line;
     }
 };
-
-// The name of the record that stands for this login, ignoring letter case.
-QString existingAccount(const QString &login)
-{
-    if (QFile::exists(RecordStore::recordPath(login)))
-        return login;
-    return RecordStore::existingNameIgnoringCase(login);
-}
 }
 
 QList<Line> readLines(const QByteArray &bytes)
@@ -77,6 +69,17 @@ QString existingAccountQuestion(const QString &login)
     return QStringLiteral("Compte existant : ") + login + QStringLiteral(". Voulez-vous effacer l'ancien ?");
 }
 
+// The name of the record that stands for this login, ignoring letter case.
+QString Importer::existingAccount(const QString &login)
+{
+    if (!m_listed) {
+        for (const QString &name : RecordStore::listRecordNames())
+            m_existing.insert(name.toCaseFolded(), name);
+        m_listed = true;
+    }
+    return m_existing.value(login.toCaseFolded());
+}
+
 Result Importer::importLine(const Line &line, IoStatus *status)
 {
     *status = IoStatus::success();
@@ -90,16 +93,18 @@ Result Importer::importLine(const Line &line, IoStatus *status)
             m_standing = m_ask(line.login);
         if (m_standing == Reply::Yes || m_standing == Reply::YesToAll) {
             ++m_replaced;
-            RecordStore::deleteRecordFile(existing);   // a failed deletion keeps the old account
-            replaced = true;
+            RecordStore::deleteRecordFile(existing);
+            replaced = !QFile::exists(RecordStore::recordPath(existing));   // a failed deletion keeps the old account
         }
+        if (!replaced)
+            return Result::Kept;
+        m_existing.remove(line.login.toCaseFolded());
     }
-    if (!existingAccount(line.login).isEmpty())
-        return Result::Kept;
 
     *status = RecordStore::writeNewRecord(line.login, passwordHash(line.password), line.className);
     if (!*status)
         return Result::Failed;
+    m_existing.insert(line.login.toCaseFolded(), line.login);
     return replaced ? Result::Replaced : Result::Created;
 }
 

@@ -2,6 +2,7 @@
 #include "records/iostatus.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -50,7 +51,12 @@ public:
     int replacedCount() const { return m_replaced; }
 
 private:
+    QString existingAccount(const QString &login);
+
     Ask m_ask;
+    // The record names by their case-folded form, read once per import.
+    QHash<QString, QString> m_existing;
+    bool m_listed = false;
     Reply m_standing = Reply::No;
     int m_replaced = 0;
 };

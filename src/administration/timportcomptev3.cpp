@@ -135,9 +135,10 @@ void Timportcomptev3::Button6Click()
     }
 
     AccountImport::Importer importer([this](const QString &login) {
-        const int button = MessageBox::custom(MessageBox::captionOf(MessageBox::Kind::Confirmation),
-                                              AccountImport::existingAccountQuestion(login),
-                                              AccountImport::replyButtons(), this);
+        // Escape or the close box must not answer "O&ui pour tout" and wipe accounts: it means "&Non".
+        const int button = MessageBox::customWithEscape(MessageBox::captionOf(MessageBox::Kind::Confirmation),
+                                                        AccountImport::existingAccountQuestion(login),
+                                                        AccountImport::replyButtons(), int(AccountImport::Reply::No), this);
         return AccountImport::Reply(qBound(0, button, 3));
     });
     for (const AccountImport::Line &line : AccountImport::readLines(bytes)) {

@@ -26,8 +26,10 @@ struct Chrome
     QString url;                    // shown in the address bar
     bool secure = true;             // padlock before the address
     QString searchText;             // empty: the grey placeholder "Rechercher"
-    bool windowFrame = true;        // the title bar of the window itself
-    QString caption;                // the title bar's text; empty: active tab + " - Navigateur Web"
+    // With a caption, the window has a classic title bar above everything; without
+    // one, its minimise/maximise/close buttons sit at the end of the tab strip.
+    bool windowFrame = true;
+    QString caption;
     bool menuBar = false;
     QStringList menus = {QStringLiteral("Fichier"), QStringLiteral("Édition"), QStringLiteral("Affichage"),
                          QStringLiteral("Historique"), QStringLiteral("Marque-pages"), QStringLiteral("Outils"),

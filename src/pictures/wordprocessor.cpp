@@ -1,12 +1,12 @@
 #include "pictures/wordprocessor.h"
 
+#include "pictures/kit.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QStyle>
-#include <QStyleOptionComboBox>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -89,24 +89,7 @@ void paintButton(QPainter &painter, const ToolItem &item)
 
 void paintCombo(QPainter &painter, const ToolItem &item)
 {
-    QStyleOptionComboBox option;
-    option.rect = item.rect;
-    option.state = QStyle::State_Enabled;
-    option.editable = false;
-    option.currentText = item.text;
-    option.palette = QApplication::palette();
-    option.frame = true;
-    QStyle *style = QApplication::style();
-    style->drawComplexControl(QStyle::CC_ComboBox, &option, &painter);
-    painter.save();
-    painter.setPen(Qt::black);
-    QFont font = painter.font();
-    font.setFamily(QStringLiteral("Arial"));
-    font.setPixelSize(12);
-    painter.setFont(font);
-    const QRect textRect = style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField);
-    painter.drawText(textRect.adjusted(3, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, item.text);
-    painter.restore();
+    PictureKit::paintComboBox(painter, item.rect, item.text);
 }
 }
 
@@ -119,9 +102,9 @@ QIcon icon(Tool tool)
         paintBinoculars(painter, QRectF(0, 0, 32, 32));
         return QIcon(pixmap);
     }
-    QIcon themed = QIcon::fromTheme(themeName(tool));
+    QIcon themed = PictureKit::themeIcon(themeName(tool));
     if (themed.isNull() && tool == Tool::Navigator)
-        themed = QIcon::fromTheme(QStringLiteral("view-list-tree"));
+        themed = PictureKit::themeIcon(QStringLiteral("view-list-tree"));
     return themed;
 }
 
@@ -267,22 +250,7 @@ void paintToolBarBackground(QPainter &painter, const QRect &area, const QList<To
 
 void paintMenuBar(QPainter &painter, const QRect &area, const QStringList &titles)
 {
-    painter.save();
-    painter.fillRect(area, QColor(240, 240, 240));
-    painter.setPen(BarLine);
-    painter.drawLine(area.bottomLeft(), area.bottomRight());
-    QFont font = painter.font();
-    font.setFamily(QStringLiteral("Tahoma"));
-    font.setPixelSize(12);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    int x = area.left() + 6;
-    for (const QString &title : titles) {
-        const int width = painter.fontMetrics().horizontalAdvance(title) + 14;
-        painter.drawText(QRect(x, area.top(), width, area.height()), Qt::AlignCenter, title);
-        x += width;
-    }
-    painter.restore();
+    PictureKit::paintMenuBar(painter, area, titles);
 }
 
 void paintRuler(QPainter &painter, const QRect &area, int textLeft, int textRight)
@@ -334,54 +302,15 @@ void paintSheet(QPainter &painter, const QRect &sheet)
 
 void paintStatusBar(QPainter &painter, const QRect &area, const QStringList &fields)
 {
-    painter.save();
-    painter.fillRect(area, QColor(238, 238, 238));
-    painter.setPen(BarLine);
-    painter.drawLine(area.topLeft(), area.topRight());
-    QFont font = painter.font();
-    font.setFamily(QStringLiteral("Tahoma"));
-    font.setPixelSize(11);
-    painter.setFont(font);
-    int x = area.left() + 4;
-    for (const QString &field : fields) {
-        const int width = painter.fontMetrics().horizontalAdvance(field) + 24;
-        painter.setPen(QColor(60, 60, 60));
-        painter.drawText(QRect(x, area.top(), width, area.height()), Qt::AlignCenter, field);
-        painter.setPen(BarLine);
-        painter.drawLine(x + width, area.top() + 3, x + width, area.bottom() - 3);
-        x += width + 2;
-    }
-    painter.restore();
+    PictureKit::paintStatusBar(painter, area, fields);
 }
 
 void paintScrollBar(QPainter &painter, const QRect &area, Qt::Orientation orientation)
 {
+    // The style draws a scroll bar's parts as if it stood at the origin.
     painter.save();
-    painter.fillRect(area, QColor(232, 232, 232));
-    painter.setPen(BarLine);
-    painter.setBrush(QColor(200, 200, 200));
-    const bool vertical = orientation == Qt::Vertical;
-    const int thickness = vertical ? area.width() : area.height();
-    const QRect thumb = vertical ? QRect(area.left() + 2, area.top() + thickness + 6, thickness - 4, area.height() / 4)
-                                 : QRect(area.left() + thickness + 6, area.top() + 2, area.width() / 4, thickness - 4);
-    painter.drawRoundedRect(thumb, 3, 3);
-    // The arrows at both ends.
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(100, 100, 100));
-    const QPointF c1 = vertical ? QPointF(area.center().x() + 0.5, area.top() + thickness / 2.0)
-                                : QPointF(area.left() + thickness / 2.0, area.center().y() + 0.5);
-    const QPointF c2 = vertical ? QPointF(area.center().x() + 0.5, area.bottom() - thickness / 2.0)
-                                : QPointF(area.right() - thickness / 2.0, area.center().y() + 0.5);
-    for (int end = 0; end < 2; ++end) {
-        const QPointF c = end == 0 ? c1 : c2;
-        const qreal s = end == 0 ? -1 : 1;
-        QPolygonF arrow;
-        if (vertical)
-            arrow << QPointF(c.x() - 4, c.y() - 2 * s) << QPointF(c.x() + 4, c.y() - 2 * s) << QPointF(c.x(), c.y() + 2.5 * s);
-        else
-            arrow << QPointF(c.x() - 2 * s, c.y() - 4) << QPointF(c.x() - 2 * s, c.y() + 4) << QPointF(c.x() + 2.5 * s, c.y());
-        painter.drawPolygon(arrow);
-    }
+    painter.translate(area.topLeft());
+    PictureKit::paintScrollBar(painter, QRect(QPoint(0, 0), area.size()), orientation, 0, 0.3);
     painter.restore();
 }
 
@@ -425,52 +354,26 @@ QStringList standardMenus()
 }
 
 namespace {
-constexpr int TitleHeight = 24;
 constexpr int MenuHeight = 20;
 constexpr int RulerHeight = 18;
 constexpr int StatusHeight = 20;
 constexpr int ScrollThickness = 16;
 
-void paintTitleBar(QPainter &painter, const QRect &area, const QString &title)
+// A maximised window: the title bar runs edge to edge, without a border.
+PictureKit::WindowFrame frameOf(const Window &window)
 {
-    QLinearGradient gradient(area.topLeft(), area.bottomLeft());
-    gradient.setColorAt(0, QColor(72, 118, 196));
-    gradient.setColorAt(1, QColor(46, 88, 166));
-    painter.fillRect(area, gradient);
-    // The document icon.
-    const QRect iconRect(area.left() + 5, area.top() + 4, 16, 16);
-    QIcon::fromTheme(QStringLiteral("x-office-document")).paint(&painter, iconRect);
-    QFont font = painter.font();
-    font.setFamily(QStringLiteral("Tahoma"));
-    font.setPixelSize(12);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(area.adjusted(26, 0, -80, 0), Qt::AlignVCenter | Qt::AlignLeft, title);
-    // Minimise, maximise and close.
-    for (int i = 0; i < 3; ++i) {
-        const QRect box(area.right() - 24 * (3 - i) + 2, area.top() + 3, 21, 18);
-        painter.setPen(QColor(255, 255, 255, 160));
-        painter.setBrush(i == 2 ? QColor(200, 70, 60) : QColor(90, 135, 210));
-        painter.drawRoundedRect(box, 3, 3);
-        painter.setPen(QPen(Qt::white, 1.6));
-        const QPoint c = box.center();
-        if (i == 0)
-            painter.drawLine(c.x() - 4, c.y() + 3, c.x() + 4, c.y() + 3);
-        else if (i == 1)
-            painter.drawRect(c.x() - 4, c.y() - 3, 8, 7);
-        else {
-            painter.drawLine(c.x() - 3, c.y() - 3, c.x() + 4, c.y() + 4);
-            painter.drawLine(c.x() + 4, c.y() - 3, c.x() - 3, c.y() + 4);
-        }
-    }
+    PictureKit::WindowFrame frame;
+    frame.caption = window.title;
+    frame.icon = QStringLiteral("x-office-document");
+    frame.maximised = true;
+    return frame;
 }
 }
 
 WindowGeometry windowGeometry(const QSize &size, const Window &window)
 {
     WindowGeometry g;
-    g.client = QRect(0, TitleHeight, size.width(), size.height() - TitleHeight);
+    g.client = PictureKit::windowFrameGeometry(QRect(QPoint(0, 0), size), frameOf(window)).client;
     int y = g.client.top();
     g.menuBar = QRect(0, y, size.width(), MenuHeight);
     y += MenuHeight;
@@ -492,8 +395,7 @@ void paintWindow(QPainter &painter, const QSize &size, const Window &window)
 {
     const WindowGeometry g = windowGeometry(size, window);
     painter.save();
-    painter.fillRect(QRect(QPoint(0, 0), size), QColor(240, 240, 240));
-    paintTitleBar(painter, QRect(0, 0, size.width(), TitleHeight), window.title);
+    PictureKit::paintWindowFrame(painter, QRect(QPoint(0, 0), size), frameOf(window));
     paintMenuBar(painter, g.menuBar, window.menus);
     for (qsizetype i = 0; i < g.toolBars.size() && i < window.toolBars.size(); ++i)
         paintToolBar(painter, g.toolBars.at(i), window.toolBars.at(i));

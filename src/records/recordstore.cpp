@@ -69,6 +69,18 @@ IoStatus writeStudent(const QString &name)
     return TextFile::writeAtomically(RecordStore::recordPath(name), TextFile::joinLines(lines), true);
 }
 
+// The bytes of the first `count` lines, line ends included: only they need decoding.
+QByteArray firstLinesOf(const QByteArray &bytes, int count)
+{
+    int ends = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const bool end = bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'));
+        if (end && ++ends == count)
+            return bytes.left(i + 1);
+    }
+    return bytes;
+}
+
 // The first `count` lines of a file, reading no more of it than needed.
 IoStatus readHead(const QString &path, int count, QStringList *lines)
 {
@@ -98,7 +110,7 @@ IoStatus readHead(const QString &path, int count, QStringList *lines)
             break;
     }
     ::close(fd);
-    *lines = TextFile::splitLines(bytes).mid(0, count);
+    *lines = TextFile::splitLines(firstLinesOf(bytes, count)).mid(0, count);
     return IoStatus::success();
 }
 }

@@ -75,7 +75,7 @@ void InstructionBubble::styleLabel(QLabel *label)
     label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     label->setWordWrap(true);
     label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+    label->setStyleSheet(QStringLiteral("color: black; background: transparent; font-family: \"Comic Sans MS\"; font-size: 16px; font-weight: bold;"));
 }
 
 QLabel *InstructionBubble::addLabel(const QString &name, const QRect &rect, const QString &text)

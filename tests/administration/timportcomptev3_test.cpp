@@ -143,6 +143,7 @@ TEST_F(ImportWindow, ExistingAccountAsksWithFourButtons)
         EXPECT_EQ(box.text, QStringLiteral("Compte existant : dupond. Voulez-vous effacer l'ancien ?"));
         EXPECT_EQ(box.buttons, (QStringList{QStringLiteral("&Oui"), QStringLiteral("&Non"), QStringLiteral("Non &pour tout"),
                                             QStringLiteral("O&ui pour tout")}));
+        EXPECT_EQ(box.escapeButton, 1);   // Escape answers "&Non", never "O&ui pour tout"
     });
     importFile("dupond\tnew\t6B\r\n");
     EXPECT_EQ(RecordStore::listRecordNames(), QStringList{QStringLiteral("dupond")});

@@ -7,6 +7,7 @@
 #include "widgets/instructionbubble.h"
 #include "widgets/spinedit.h"
 
+#include <QDate>
 #include <QToolButton>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -276,5 +277,18 @@ TEST(LegalNoticeText, HoldsItsHeadingsTermsAndTheAddressAtItsOffset)
     for (const QString &t : LegalNotice::linkTerms())
         EXPECT_TRUE(stored.contains(t)) << t.toStdString();
     EXPECT_GE(LegalNotice::lines().size(), 80);
+}
+}
+
+namespace {
+TEST(MinistrySite, TheNewestArticleIsTheDateTheQuestionExpects)
+{
+    // The home page lists its articles newest first; the first is dated 5 September 2008.
+    const QDate newest(Articles[0].year, Articles[0].month, Articles[0].day);
+    EXPECT_EQ(newest, QDate(2008, 9, 5));
+    for (const Article &a : Articles)
+        EXPECT_LE(QDate(a.year, a.month, a.day), newest) << a.title;
+    EXPECT_EQ(DayAnswer + QLatin1Char('/') + MonthAnswer + QLatin1Char('/') + YearAnswer, QStringLiteral("5/9/2008"));
+    EXPECT_TRUE(SiteUrl.contains(QStringLiteral(".gouv.")));
 }
 }

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolButton>
@@ -176,6 +177,27 @@ TEST_F(WebBrowserExercise, WindowOneStepsMoveTheMarkersAndInstructions)
     EXPECT_EQ(boxes.count(), 0);
 }
 
+TEST_F(WebBrowserExercise, TheMenusWorkWithTheMouse)
+{
+    launch();
+    aim(1);
+    typeAddress(LibraryAddress);
+    // Click the menu title, then the item in the menu that opens.
+    QMenuBar *bar = current()->menuBar();
+    QAction *title = nullptr;
+    for (QAction *a : bar->actions())
+        if (a->text() == QStringLiteral("Marques-pages"))
+            title = a;
+    ASSERT_TRUE(title);
+    PupilRobot(bar).click(bar->actionGeometry(title).center());
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    ASSERT_TRUE(menu) << "the menu did not open";
+    QAction *item = BrowserMenu::action(bar, Item::BookmarkPage);
+    PupilRobot(menu).click(menu->actionGeometry(item).center());
+    EXPECT_EQ(current()->step(), 3);
+    EXPECT_EQ(boxes.count(), 0);
+}
+
 TEST_F(WebBrowserExercise, WrongAddressesAreRefusedAndCounted)
 {
     launch();
@@ -315,6 +337,14 @@ TEST_F(WebBrowserExercise, OptionsDialogBodyCountsAndIconsNever)
     robot.click(OptionsUseCurrentPage.center());
     EXPECT_TRUE(control(QStringLiteral("Edit1"))->isVisible());
     EXPECT_EQ(control<QLineEdit>(QStringLiteral("Edit1"))->text(), LibraryUrl);
+    // Another panel hides the new home page and OK; the general panel's icon alone does not.
+    robot.click(OptionsCategory[0].center());
+    EXPECT_TRUE(control(QStringLiteral("Edit1"))->isVisible());
+    robot.click(OptionsCategory[3].center());
+    EXPECT_FALSE(control(QStringLiteral("Edit1"))->isVisible());
+    EXPECT_FALSE(control(QStringLiteral("zs9"))->isVisible());
+    robot.click(OptionsCategory[0].center());
+    robot.click(OptionsUseCurrentPage.center());
     robot.click(OptionsOk.center());
     EXPECT_EQ(instruction(), QStringLiteral("8:Bloquer toutes les fenêtres Popup "));
     EXPECT_FALSE(control(QStringLiteral("Image2"))->isVisible());

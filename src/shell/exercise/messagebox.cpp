@@ -29,14 +29,16 @@ int exec(const Box &box, QWidget *parent, QMessageBox::Icon icon)
                         : (i == 0 ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
         buttons << dialog.addButton(box.buttons.at(i), role);
     }
+    const int escape = box.escapeButton >= 0 && box.escapeButton < buttons.size() ? box.escapeButton
+                                                                                  : int(buttons.size()) - 1;
     if (!buttons.isEmpty()) {
         dialog.setDefaultButton(qobject_cast<QPushButton *>(buttons.first()));
-        dialog.setEscapeButton(buttons.last());
+        dialog.setEscapeButton(buttons.at(escape));
     }
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.exec();
     const int index = buttons.indexOf(dialog.clickedButton());
-    return index < 0 ? int(buttons.size()) - 1 : index;
+    return index < 0 ? escape : index;
 }
 
 QMessageBox::Icon iconOf(Kind kind)
@@ -84,6 +86,13 @@ int custom(const QString &caption, const QString &text, const QStringList &butto
            QWidget *parent, bool question)
 {
     return exec(Box{Kind::Custom, caption, text, buttons}, parent,
+                question ? QMessageBox::Question : QMessageBox::NoIcon);
+}
+
+int customWithEscape(const QString &caption, const QString &text, const QStringList &buttons,
+                     int escapeButton, QWidget *parent, bool question)
+{
+    return exec(Box{Kind::Custom, caption, text, buttons, escapeButton}, parent,
                 question ? QMessageBox::Question : QMessageBox::NoIcon);
 }
 }

@@ -22,6 +22,7 @@ struct Box
     QString caption;
     QString text;
     QStringList buttons;   // in the order shown
+    int escapeButton = -1; // the button Escape and the close box stand for; -1 = the last one
 };
 
 // Answers a box with the index of the button pressed.
@@ -40,6 +41,9 @@ QStringList buttonsOf(Kind kind);
 int show(Kind kind, const QString &text, QWidget *parent = nullptr);
 int custom(const QString &caption, const QString &text, const QStringList &buttons,
            QWidget *parent = nullptr, bool question = true);
+// The same, where Escape or the close box answers with the given button.
+int customWithEscape(const QString &caption, const QString &text, const QStringList &buttons,
+                     int escapeButton, QWidget *parent = nullptr, bool question = true);
 
 inline void information(const QString &text, QWidget *parent = nullptr) { show(Kind::Information, text, parent); }
 inline void error(const QString &text, QWidget *parent = nullptr) { show(Kind::Error, text, parent); }

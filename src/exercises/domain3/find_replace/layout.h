@@ -23,6 +23,9 @@ constexpr QRect inPicture(const QRect &windowRect)
     return windowRect.translated(-Image1.left(), -Image1.top());
 }
 
+// Where the screenshot draws the binoculars, in its own coordinates.
+QRect binocularsInPicture();
+
 // Three identical paragraphs of four lines, each line ending with a space.
 inline const QString &paragraphLine(int index)
 {

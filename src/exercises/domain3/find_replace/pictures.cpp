@@ -10,7 +10,7 @@ using namespace WordProcessor;
 QList<ToolItem> standardBar()
 {
     // 19 buttons and 6 separators before the binoculars, which land under zs1.
-    return RowBuilder(QPoint(21, 8), QSize(26, 30), 28, 8)
+    return RowBuilder(QPoint(21, 2), QSize(26, 30), 28, 8)
         .add(Tool::New).add(Tool::Open).add(Tool::Save).add(Tool::EditFile).add(Tool::Mail)
         .separator()
         .add(Tool::ExportPdf).add(Tool::Print).add(Tool::Preview)
@@ -54,7 +54,7 @@ Window screenshot()
     window.title = QStringLiteral("Document1 - Traitement de texte");
     window.menus = standardMenus();
     window.toolBars = {standardBar(), writerFormattingBar()};
-    window.toolBarHeights = {44, 32};
+    window.toolBarHeights = {34, 32};
     const QRect text = FindReplaceLayout::inPicture(FindReplaceLayout::RichEdit1);
     window.textArea = text;
     window.sheet = QRect(text.left() - 26, 144, text.width() + 52, 600);
@@ -80,8 +80,16 @@ void paintScreenshot(QPainter &painter, const QSize &size)
     paintWindow(painter, size, screenshot());
 }
 
+}
+
+QRect FindReplaceLayout::binocularsInPicture()
+{
+    return WordProcessor::toolRect(standardBar(), WordProcessor::Tool::FindReplace)
+        .translated(0, WordProcessor::windowGeometry(Image1.size(), screenshot()).toolBars.value(0).top());
+}
+
+namespace {
 const Pictures::Registrar image1{{QStringLiteral("Texercice15v3/Image1"), FindReplaceLayout::Image1.size(),
                                   &paintScreenshot,
-                                  {{QStringLiteral("zs1"), FindReplaceLayout::inPicture(FindReplaceLayout::zs1)},
-                                   {QStringLiteral("RichEdit1"), FindReplaceLayout::inPicture(FindReplaceLayout::RichEdit1)}}}};
+                                  {{QStringLiteral("zs1"), FindReplaceLayout::inPicture(FindReplaceLayout::zs1)}}}};
 }

@@ -242,6 +242,9 @@ void Texercice14v3::createEditors()
     for (QTextEdit *page : {Editor, editor2}) {
         page->document()->setDefaultFont(FormattingDocument::pageFont());
         page->setFrameShape(QFrame::NoFrame);
+        // A page keeps its width: no scroll bar comes to narrow it and rewrap the lines.
+        page->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         page->setContextMenuPolicy(Qt::CustomContextMenu);
         page->installEventFilter(this);
         FormattingDocument::applyPageMargins(page);

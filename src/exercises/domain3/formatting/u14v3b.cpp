@@ -47,6 +47,8 @@ Texercice14v3b::Texercice14v3b(ExerciseSession *session)
     Editor->setObjectName(QStringLiteral("Editor"));
     for (QTextEdit *page : {editor2, Editor}) {
         page->setFrameShape(QFrame::NoFrame);
+        page->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         page->setReadOnly(true);
         page->setContextMenuPolicy(Qt::NoContextMenu);
     }

@@ -18,10 +18,28 @@ constexpr int WebmasterAddressLength = 28;
 inline const QString WebmasterLead = QStringLiteral("Contact webmestres : ");
 inline const QString Copyright = QStringLiteral("© Ministère 2008");
 inline const QString LegalLink = QStringLiteral("Mentions légales");
-// The newest article of the home page, and the answer of the date question.
-inline const QString DayAnswer = QStringLiteral("5");
-inline const QString MonthAnswer = QStringLiteral("9");
-inline const QString YearAnswer = QStringLiteral("2008");
+// The home page's articles, newest first.
+struct Article
+{
+    int day, month, year;
+    const char *title;
+    const char *summary;
+};
+constexpr Article Articles[] = {
+    {5, 9, 2008, "Rentrée 2008 : les nouveaux horaires du collège",
+     "Les emplois du temps de la rentrée et l'accompagnement éducatif après la classe."},
+    {1, 9, 2008, "Le brevet informatique des élèves, mode d'emploi",
+     "Comment les élèves valident leurs compétences tout au long de l'année."},
+    {28, 8, 2008, "Sécurité sur internet : un guide pour les familles",
+     "Un guide pratique pour accompagner les enfants sur la toile."},
+    {15, 7, 2008, "Résultats des examens de la session de juin",
+     "Les taux de réussite par académie et par série."},
+};
+
+// The date question's answer is the newest article's date.
+inline const QString DayAnswer = QString::number(Articles[0].day);
+inline const QString MonthAnswer = QString::number(Articles[0].month);
+inline const QString YearAnswer = QString::number(Articles[0].year);
 
 // The screenshot and its clues.
 constexpr QRect Screenshot{0, 0, 953, 761};     // Image1
@@ -56,21 +74,4 @@ constexpr QRect Bubble{806, 206, 136, 280};      // consigne2
 constexpr QRect BubbleLabel{812, 214, 124, 264}; // consigne3
 constexpr QRect AbandonButton{826, 700, 110, 25}; // BitBtn20
 
-// The home page's articles, newest first.
-struct Article
-{
-    int day, month, year;
-    const char *title;
-    const char *summary;
-};
-constexpr Article Articles[] = {
-    {5, 9, 2008, "Rentrée 2008 : les nouveaux horaires du collège",
-     "Les emplois du temps de la rentrée et l'accompagnement éducatif après la classe."},
-    {1, 9, 2008, "Le brevet informatique des élèves, mode d'emploi",
-     "Comment les élèves valident leurs compétences tout au long de l'année."},
-    {28, 8, 2008, "Sécurité sur internet : un guide pour les familles",
-     "Un guide pratique pour accompagner les enfants sur la toile."},
-    {15, 7, 2008, "Résultats des examens de la session de juin",
-     "Les taux de réussite par académie et par série."},
-};
 }

@@ -35,6 +35,7 @@ QRect paintChrome(QPainter &p, const Chrome &chrome);
 
 // Pieces shared with other pictures.
 void paintToolbarBackground(QPainter &p, const QRect &r);
+// icon: "back", "forward", "reload", "stop" or "home"; the caption is the button's tooltip name.
 void paintNavigationButton(QPainter &p, const QRect &r, const QString &icon, const QString &caption,
                            bool enabled = true);
 void paintField(QPainter &p, const QRect &frame, const QString &text, const QFont &font,

@@ -13,7 +13,7 @@ constexpr int Competence = 22;
 
 // Addresses: the one the pupil types, the one shown at start and the home page.
 inline const QString LibraryAddress = QStringLiteral("www.bnf.fr");
-inline const QString LibraryUrl = QStringLiteral("http://www.bnf.fr/");
+inline const QString LibraryUrl = QStringLiteral("http://") + LibraryAddress + QLatin1Char('/');
 inline const QString SearchEngineUrl = QStringLiteral("http://www.trouvix.fr/");
 inline const QString SearchEngineName = QStringLiteral("Trouvix");
 inline const QString TownName = QStringLiteral("Quimbel");

@@ -44,6 +44,7 @@ Texercice22v3::Texercice22v3(ExerciseSession *session)
     Edit1 = overlayField(page(), QStringLiteral("Edit1"), AddressField, SearchEngineUrl);
     Edit2 = overlayField(page(), QStringLiteral("Edit2"), EngineQueryField, QString());
     Edit3 = overlayField(page(), QStringLiteral("Edit3"), ToolbarSearchField, QString());
+    Edit3->setPlaceholderText(SearchEngineName);
     for (int i = 0; i < MarkerCount; ++i) {
         auto *marker = new QFrame(page());
         marker->setObjectName(QStringLiteral("Shape%1").arg(i + 2));

@@ -66,30 +66,25 @@ void Texercice22v3c::showCategory(int index)
     for (int i = 0; i < 6; ++i)
         m_panels[i]->setVisible(i == index);
     CheckBox1->hide();
-    Edit1->hide();
-    zs7->hide();
 }
 
 void Texercice22v3c::categoryClick(int index)
 {
     showCategory(index);
-    switch (index) {
-    case General:
+    if (index == General) {
+        // The general panel keeps the home-page field and OK as they were.
         if (step() == 7)
             zs7->show();
         if (step() == 8)
             Edit1->show();
-        break;
-    case Content:
-        zs9->hide();
-        if (step() == 8) {
-            CheckBox1->show();
-            zs9->setVisible(CheckBox1->isChecked());
-        }
-        break;
-    default:
-        zs9->hide();
-        break;
+        return;
+    }
+    Edit1->hide();
+    zs7->hide();
+    zs9->hide();
+    if (index == Content && step() == 8) {
+        CheckBox1->show();
+        zs9->setVisible(CheckBox1->isChecked());
     }
 }
 
