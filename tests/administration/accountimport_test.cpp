@@ -154,3 +154,22 @@ TEST(SuccessRate, RoundsHalvesToTheEvenNeighbourInIntegers)
     EXPECT_EQ(ConsoleQueries::successRate(1, 0), 0);
     EXPECT_EQ(ConsoleQueries::successRate(100000, 100000), 100);
 }
+
+#include "shell/exercise/messagebox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+TEST(ExistingAccountQuestion, EscapeOnTheRealBoxAnswersNo)
+{
+    QTimer::singleShot(0, [] {
+        QWidget *box = QApplication::activeModalWidget();
+        ASSERT_TRUE(qobject_cast<QMessageBox *>(box));
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    const int answer = MessageBox::customWithEscape(QStringLiteral("Confirmation"), AccountImport::existingAccountQuestion(QStringLiteral("x")),
+                                                    AccountImport::replyButtons(), int(Reply::No));
+    EXPECT_EQ(Reply(answer), Reply::No);
+}

@@ -448,12 +448,10 @@ void Texercice14v3::SelectionChange()
     if (!Editor || !BoldButton)
         return;
     m_updating = true;
-    const QTextCharFormat format = Editor->currentCharFormat();
-    const QFont fallback = Editor->document()->defaultFont();
-    BoldButton->setChecked(format.hasProperty(QTextFormat::FontWeight) ? format.fontWeight() >= QFont::DemiBold
-                                                                         : fallback.bold());
-    ItalicButton->setChecked(format.hasProperty(QTextFormat::FontItalic) ? format.fontItalic() : fallback.italic());
-    UnderlineButton->setChecked(format.fontUnderline());
+    const FormattingDocument::Reading current = FormattingDocument::readCurrent(Editor);
+    BoldButton->setChecked(current.bold);
+    ItalicButton->setChecked(current.italic);
+    UnderlineButton->setChecked(current.underline);
     BulletsButton->setChecked(Editor->textCursor().currentList() != nullptr);
     const Qt::Alignment alignment = Editor->alignment() & Qt::AlignHorizontal_Mask;
     (alignment & Qt::AlignHCenter ? CenterAlign : alignment & Qt::AlignRight ? RightAlign : LeftAlign)->setChecked(true);
