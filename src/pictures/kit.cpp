@@ -448,7 +448,8 @@ void paintRadioButton(QPainter &painter, const QRect &rect, const QString &text,
 void paintComboBox(QPainter &painter, const QRect &rect, const QString &text, bool editable)
 {
     Saved saved(painter);
-    auto option = optionFor<QStyleOptionComboBox>(rect);
+    painter.translate(rect.topLeft());
+    auto option = optionFor<QStyleOptionComboBox>(QRect(QPoint(), rect.size()));
     option.currentText = text;
     option.editable = editable;
     option.frame = true;
@@ -461,7 +462,9 @@ void paintComboBox(QPainter &painter, const QRect &rect, const QString &text, bo
 void paintSpinBox(QPainter &painter, const QRect &rect, const QString &text)
 {
     Saved saved(painter);
-    auto option = optionFor<QStyleOptionSpinBox>(rect);
+    // Complex controls place their parts from the origin: draw them at (0, 0).
+    painter.translate(rect.topLeft());
+    auto option = optionFor<QStyleOptionSpinBox>(QRect(QPoint(), rect.size()));
     option.frame = true;
     option.subControls = QStyle::SC_SpinBoxFrame | QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
     option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
@@ -508,39 +511,45 @@ QList<QRect> tabLayout(const QRect &bar, const QStringList &titles)
 QList<QRect> paintTabs(QPainter &painter, const QRect &bar, const QStringList &titles, int current)
 {
     Saved saved(painter);
+    painter.setRenderHint(QPainter::Antialiasing);
     const QList<QRect> rects = tabLayout(bar, titles);
     painter.setFont(uiFont());
-    // The current tab last, so that it covers its neighbours' edges.
-    auto drawTab = [&](int i) {
-        auto option = optionFor<QStyleOptionTab>(rects[i]);
-        option.text = titles[i];
-        option.shape = QTabBar::RoundedNorth;
-        option.position = titles.size() == 1 ? QStyleOptionTab::OnlyOneTab
-                          : i == 0           ? QStyleOptionTab::Beginning
-                          : i == titles.size() - 1 ? QStyleOptionTab::End
-                                                   : QStyleOptionTab::Middle;
-        if (i == current)
-            option.state |= QStyle::State_Selected;
-        style()->drawControl(QStyle::CE_TabBarTab, &option, &painter);
-    };
-    for (int i = 0; i < titles.size(); ++i)
-        if (i != current)
-            drawTab(i);
-    if (current >= 0 && current < titles.size())
-        drawTab(current);
+    for (int i = 0; i < titles.size(); ++i) {
+        const bool selected = i == current;
+        // A selected tab stands 2 pixels higher and joins the page under it.
+        const QRectF r = QRectF(rects[i]).adjusted(0.5, selected ? 0.5 : 2.5, -0.5, selected ? 1 : -0.5);
+        QPainterPath shape;
+        shape.moveTo(r.bottomLeft());
+        shape.lineTo(r.left(), r.top() + 3);
+        shape.quadTo(r.topLeft(), QPointF(r.left() + 3, r.top()));
+        shape.lineTo(r.right() - 3, r.top());
+        shape.quadTo(r.topRight(), QPointF(r.right(), r.top() + 3));
+        shape.lineTo(r.bottomRight());
+        QLinearGradient fill(r.topLeft(), r.bottomLeft());
+        fill.setColorAt(0, selected ? QColor(252, 252, 252) : QColor(226, 227, 229));
+        fill.setColorAt(1, selected ? QColor(248, 248, 249) : QColor(214, 215, 217));
+        painter.setPen(QColor(180, 182, 185));
+        painter.setBrush(fill);
+        painter.drawPath(shape);
+        if (selected) {
+            painter.setPen(QPen(Colours::Highlight, 2));
+            painter.drawLine(QPointF(r.left() + 2, r.top() + 1), QPointF(r.right() - 2, r.top() + 1));
+        }
+        painter.setPen(Colours::Text);
+        drawMnemonicText(painter, rects[i].adjusted(0, selected ? 0 : 2, 0, 0), titles[i], Qt::AlignCenter);
+    }
     return rects;
 }
 
 QRect paintTabWidget(QPainter &painter, const QRect &rect, const QStringList &titles, int current)
 {
     const int tabHeight = 26;
-    const QRect page(rect.left(), rect.top() + tabHeight - 1, rect.width(), rect.height() - tabHeight + 1);
+    const QRect page(rect.left(), rect.top() + tabHeight, rect.width(), rect.height() - tabHeight);
     {
         Saved saved(painter);
-        auto frame = optionFor<QStyleOptionTabWidgetFrame>(page);
-        frame.shape = QTabBar::RoundedNorth;
-        frame.lineWidth = 1;
-        style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter);
+        painter.setPen(QColor(180, 182, 185));
+        painter.setBrush(QColor(248, 248, 249));
+        painter.drawRect(QRectF(page).adjusted(0.5, 0.5, -0.5, -0.5));
     }
     paintTabs(painter, QRect(rect.left(), rect.top(), rect.width(), tabHeight), titles, current);
     return page.adjusted(1, 1, -1, -1);
@@ -560,7 +569,8 @@ void paintProgressBar(QPainter &painter, const QRect &rect, int percent)
 void paintScrollBar(QPainter &painter, const QRect &rect, Qt::Orientation orientation, qreal position, qreal page)
 {
     Saved saved(painter);
-    auto option = optionFor<QStyleOptionSlider>(rect);
+    painter.translate(rect.topLeft());
+    auto option = optionFor<QStyleOptionSlider>(QRect(QPoint(), rect.size()));
     option.orientation = orientation;
     if (orientation == Qt::Horizontal)
         option.state |= QStyle::State_Horizontal;

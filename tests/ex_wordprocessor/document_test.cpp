@@ -268,3 +268,17 @@ TEST(FormatRanges, RangesAreClampedToAShortText)
     editor->clear();
     EXPECT_EQ(passedRanges(editor), 0);
 }
+
+#include "exercises/domain3/find_replace/layout.h"
+#include "pictures/wordprocessor.h"
+
+// The hot spots and live buttons sit on the tools the pictures draw.
+TEST(WordProcessorPictures, HotSpotsLieOnTheirDrawnTools)
+{
+    const QRect centre = WordProcessor::toolRect(WordProcessor::formattingBar(), WordProcessor::Tool::AlignCenter);
+    EXPECT_TRUE(centre.contains(FormattingLayout::zs1)) << "the second window's centre icon";
+    EXPECT_EQ(FindReplaceLayout::binocularsInPicture(), FindReplaceLayout::inPicture(FindReplaceLayout::zs1));
+    // The page the live document covers lies on the screenshot's sheet.
+    EXPECT_TRUE(QRect(QPoint(0, 0), FindReplaceLayout::Image1.size())
+                    .contains(FindReplaceLayout::inPicture(FindReplaceLayout::RichEdit1)));
+}

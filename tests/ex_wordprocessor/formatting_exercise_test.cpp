@@ -404,3 +404,18 @@ TEST(FormattingExercise, TheModelPageTakesNoPasteAndBulletsFollowTheButton)
     EXPECT_FALSE(run.first->Editor->textCursor().currentList());
     EXPECT_EQ(run.first->Editor->toPlainText(), FormattingDocument::sourceLines().join(QLatin1Char('\n')));
 }
+
+TEST(FormattingExercise, AFullPage2StillWrapsLikePage1)
+{
+    FormattingRun run;
+    run.copyPage1();
+    for (int i = 0; i < 5; ++i)
+        run.robot.click(run.first->PasteButton);   // page 2 now overflows its height
+    QApplication::processEvents();
+    EXPECT_EQ(run.first->editor2->viewport()->width(), run.first->Editor->viewport()->width())
+        << "no scroll bar narrows page 2";
+    ScriptedMessages boxes;
+    run.robot.click(run.first->Button1);
+    EXPECT_EQ(run.first->step(), Texercice14v3::Step::Format) << "the first five displayed lines are the same";
+    EXPECT_EQ(boxes.count(), 0);
+}

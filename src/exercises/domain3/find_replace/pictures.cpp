@@ -31,7 +31,7 @@ QList<ToolItem> standardBar()
         .items();
 }
 
-QList<ToolItem> writerFormattingBar()
+QList<ToolItem> characterBar()
 {
     return RowBuilder(QPoint(21, 3), QSize(24, 26), 26, 8)
         .combo(110, QStringLiteral("Standard"))
@@ -53,7 +53,7 @@ Window screenshot()
     Window window;
     window.title = QStringLiteral("Document1 - Traitement de texte");
     window.menus = standardMenus();
-    window.toolBars = {standardBar(), writerFormattingBar()};
+    window.toolBars = {standardBar(), characterBar()};
     window.toolBarHeights = {34, 32};
     const QRect text = FindReplaceLayout::inPicture(FindReplaceLayout::RichEdit1);
     window.textArea = text;

@@ -18,7 +18,7 @@ constexpr QRect RightRuler(464, 62, 385, 16);
 constexpr QRect LeftFooter(8, 528, 385, 33);        // piedpage1
 constexpr QRect RightFooter(464, 528, 385, 33);     // piedpage2
 constexpr QRect zs1(309, 6, 20, 20);                // over the centre icon of Image2
-constexpr QRect OkButton(760, 572, 100, 40);
+constexpr QRect OkButton(760, 584, 100, 40);
 // The instruction bubble and Abandon belong to the window itself: window pixels.
 constexpr QRect Mascot(24, 606, 84, 100);
 constexpr QRect BubbleShape(116, 598, 600, 112);

@@ -1,0 +1,77 @@
+// From the click on a competence to its first window painted, pictures included
+// (the picture cache is emptied before each launch so drawing is counted).
+#include "pictures/appearance.h"
+#include "pictures/pictures.h"
+#include "records/datafolder.h"
+#include "records/recordstore.h"
+#include "shell/exercise/exerciseregistry.h"
+#include "shell/exercise/exercisesession.h"
+#include "shell/exercise/messagebox.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <benchmark/benchmark.h>
+
+namespace {
+class SilentBoxes : public MessageBox::Responder
+{
+public:
+    int answer(const MessageBox::Box &) override { return 0; }
+};
+
+QWidget *board()
+{
+    static QWidget *w = [] {
+        auto *b = new QWidget;
+        b->setObjectName(QStringLiteral("form1"));
+        for (int n = 1; n <= 29; ++n)
+            (new QWidget(b))->setObjectName(QStringLiteral("ex%1").arg(n));
+        return b;
+    }();
+    return w;
+}
+
+void LaunchToFirstPaint(benchmark::State &state)
+{
+    const int competence = int(state.range(0));
+    for (auto _ : state) {
+        Pictures::clearCache();
+        // The board saves the record before every launch.
+        RecordStore::savePupilRecord();
+        ExerciseRegistry::launch(competence, board());
+        ExerciseSession *session = ExerciseSession::current();
+        QWidget *first = session ? session->windows().value(0) : nullptr;
+        if (first)
+            benchmark::DoNotOptimize(first->grab());
+        state.PauseTiming();
+        if (session)
+            session->abandon();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+}
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    installAppearance();
+    QTemporaryDir data;
+    DataFolder::setPath(data.path());
+    login().pupilName = QStringLiteral("banc");
+    SilentBoxes boxes;
+    MessageBox::setResponder(&boxes);
+    for (int n = 1; n <= 29; ++n)
+        if (ExerciseRegistry::has(n))
+            benchmark::RegisterBenchmark(QStringLiteral("LaunchToFirstPaint/competence_%1").arg(n).toStdString().c_str(),
+                                         LaunchToFirstPaint)
+                ->Arg(n)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true)->Iterations(10);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    MessageBox::setResponder(nullptr);
+    return 0;
+}
