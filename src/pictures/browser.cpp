@@ -179,7 +179,8 @@ Geometry layout(const QRect &outer, const Chrome &chrome)
 {
     Geometry g;
     g.frame = outer;
-    QRect area = outer;
+    // A window drawing its buttons in the strip keeps a one-pixel border.
+    QRect area = buttonsInStrip(chrome) ? outer.adjusted(1, 1, -1, -1) : outer;
     if (chrome.windowFrame && !buttonsInStrip(chrome)) {
         const auto frame = PictureKit::windowFrameGeometry(outer, frameOf(chrome));
         g.titleBar = frame.titleBar;

@@ -588,8 +588,7 @@ QList<QRect> paintStatusBar(QPainter &painter, const QRect &rect, const QStringL
 {
     Saved saved(painter);
     painter.fillRect(rect, Colours::Window);
-    painter.setPen(QColor(205, 207, 209));
-    painter.drawLine(rect.topLeft(), rect.topRight());
+    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), QColor(205, 207, 209));
     painter.setFont(uiFont(11));
     QList<QRect> rects;
     const QFont font = painter.font();

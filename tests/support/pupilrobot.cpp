@@ -29,6 +29,15 @@ void PupilRobot::sendMouse(QWidget *target, int type, QPoint windowPoint, Qt::Mo
         return;
     const QPointF local = target->mapFrom(m_window.data(), windowPoint);
     const QPointF global = m_window->mapToGlobal(windowPoint);
+    // A press gives the keyboard focus to what accepts it, as a real click does.
+    if (type == QEvent::MouseButtonPress) {
+        for (QWidget *w = target; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+            if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus)) {
+                w->setFocus(Qt::MouseFocusReason);
+                break;
+            }
+        }
+    }
     QMouseEvent event(QEvent::Type(type), local, global, button, buttons, Qt::NoModifier);
     QSpontaneKeyEvent::setSpontaneous(&event);
     QApplication::sendEvent(target, &event);
