@@ -7,10 +7,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -24,15 +26,22 @@ QImage withHotSpots(const QImage &picture, const Pictures::Entry &entry)
     font.setPixelSize(10);
     font.setBold(true);
     painter.setFont(font);
+    const QFontMetrics metrics(font);
+    const QRect bounds = out.rect();
     for (const Pictures::HotSpotOutline &spot : entry.hotSpots) {
         painter.setPen(QPen(Qt::red, 1));
         painter.setBrush(QColor(255, 0, 0, 30));
         painter.drawRect(spot.rect.adjusted(0, 0, -1, -1));
-        const QRect label(spot.rect.left() + 2, spot.rect.top() + 1, 200, 12);
-        painter.setPen(Qt::white);
-        painter.drawText(label.translated(1, 1), Qt::AlignLeft | Qt::AlignTop, spot.name);
+        // The name on a light tag just above the outline (below it at the top edge),
+        // so that it hides nothing of what the outline frames.
+        const QSize tag(metrics.horizontalAdvance(spot.name) + 4, metrics.height());
+        QRect label(QPoint(spot.rect.left(), spot.rect.top() - tag.height()), tag);
+        if (label.top() < 0)
+            label.moveTop(spot.rect.bottom() + 1);
+        label.moveLeft(std::clamp(label.left(), 0, std::max(0, bounds.width() - tag.width())));
+        painter.fillRect(label, QColor(255, 255, 255, 210));
         painter.setPen(Qt::red);
-        painter.drawText(label, Qt::AlignLeft | Qt::AlignTop, spot.name);
+        painter.drawText(label, Qt::AlignCenter, spot.name);
     }
     return out;
 }

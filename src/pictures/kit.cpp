@@ -1,5 +1,6 @@
 #include "pictures/kit.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -14,7 +15,6 @@
 #include <QStyleOptionProgressBar>
 #include <QStyleOptionSlider>
 #include <QStyleOptionSpinBox>
-#include <QStyleOptionTab>
 #include <QWidget>
 
 #include <algorithm>
@@ -297,8 +297,7 @@ QList<QRect> paintMenu(QPainter &painter, const QPoint &topLeft, const QList<Men
         const MenuItem &item = items[i];
         const QRect r = rects[i];
         if (item.separator) {
-            painter.setPen(QColor(214, 216, 218));
-            painter.drawLine(r.left() + 6, r.center().y(), r.right() - 6, r.center().y());
+            painter.fillRect(QRect(r.left() + 6, r.center().y(), r.width() - 12, 1), QColor(214, 216, 218));
             continue;
         }
         const bool lit = i == highlighted && item.enabled;
@@ -362,8 +361,7 @@ QList<QRect> paintToolBar(QPainter &painter, const QRect &bar, const QList<ToolB
         const ToolButton &button = buttons[i];
         const QRect r = rects[i];
         if (button.separator) {
-            painter.setPen(QColor(200, 202, 204));
-            painter.drawLine(r.center().x(), r.top() + 2, r.center().x(), r.bottom() - 2);
+            painter.fillRect(QRect(r.center().x(), r.top() + 2, 1, r.height() - 4), QColor(200, 202, 204));
             continue;
         }
         if (button.down) {
@@ -569,6 +567,8 @@ void paintProgressBar(QPainter &painter, const QRect &rect, int percent)
 void paintScrollBar(QPainter &painter, const QRect &rect, Qt::Orientation orientation, qreal position, qreal page)
 {
     Saved saved(painter);
+    // The style's arrows may overhang a narrow bar: keep them inside.
+    painter.setClipRect(rect, Qt::IntersectClip);
     painter.translate(rect.topLeft());
     auto option = optionFor<QStyleOptionSlider>(QRect(QPoint(), rect.size()));
     option.orientation = orientation;
@@ -601,8 +601,7 @@ QList<QRect> paintStatusBar(QPainter &painter, const QRect &rect, const QStringL
         painter.setPen(Colours::Text);
         painter.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, sections[i]);
         if (!last) {
-            painter.setPen(QColor(205, 207, 209));
-            painter.drawLine(r.right() - 6, r.top() + 4, r.right() - 6, r.bottom() - 4);
+            painter.fillRect(QRect(r.right() - 6, r.top() + 4, 1, r.height() - 8), QColor(205, 207, 209));
         }
         x += w;
     }
@@ -612,16 +611,18 @@ QList<QRect> paintStatusBar(QPainter &painter, const QRect &rect, const QStringL
 void paintWidget(QPainter &painter, QWidget &widget, const QRect &rect)
 {
     Saved saved(painter);
-    widget.setAttribute(Qt::WA_DontShowOnScreen);
+    const bool wasVisible = widget.isVisible();
     widget.resize(rect.size());
     widget.ensurePolished();
-    if (!widget.isVisible()) {
+    if (!wasVisible) {
+        widget.setAttribute(Qt::WA_DontShowOnScreen);
         // Shown off screen once, so that the layouts and the view's header settle.
         widget.show();
         QApplication::sendPostedEvents(&widget);
     }
     widget.render(&painter, rect.topLeft(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    widget.hide();
+    if (!wasVisible)
+        widget.hide();
 }
 
 // ---- documents ---------------------------------------------------------------------
@@ -908,21 +909,30 @@ QRect paintDesktopIcon(QPainter &painter, const QPoint &topLeft, const QString &
                        bool selected)
 {
     Saved saved(painter);
-    const QRect tile(topLeft, QSize(76, 76));
+    const QRect tile(topLeft, DesktopIconSize);
     if (selected) {
         painter.setPen(QColor(255, 255, 255, 140));
         painter.setBrush(QColor(61, 174, 233, 110));
         painter.drawRoundedRect(QRectF(tile).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
     }
-    paintIcon(painter, QRect(tile.left() + 14, tile.top() + 4, 48, 48), icon);
-    QFont font = uiFont(11);
+    paintIcon(painter, QRect(tile.left() + (tile.width() - 48) / 2, tile.top() + 4, 48, 48), icon);
+    const QFont font = uiFont(11);
     painter.setFont(font);
-    const QRect textRect(tile.left() + 1, tile.top() + 54, tile.width() - 2, 20);
-    const QString shown = QFontMetrics(font).elidedText(caption, Qt::ElideRight, textRect.width());
+    // The caption wraps on two lines at most, like a file manager's.
+    const QRect textRect(tile.left() + 2, tile.top() + 54, tile.width() - 4, tile.height() - 56);
+    const QFontMetrics metrics(font);
+    QString shown = caption;
+    if (metrics.boundingRect(textRect, Qt::TextWordWrap | Qt::AlignHCenter, caption).height() > textRect.height()) {
+        const int cut = int(caption.indexOf(QLatin1Char(' ')));
+        shown = cut > 0 ? caption.left(cut) + QLatin1Char('\n')
+                              + metrics.elidedText(caption.mid(cut + 1), Qt::ElideRight, textRect.width())
+                        : metrics.elidedText(caption, Qt::ElideRight, textRect.width());
+    }
+    const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
     painter.setPen(QColor(0, 0, 0, 160));
-    painter.drawText(textRect.translated(1, 1), Qt::AlignHCenter | Qt::AlignTop, shown);
+    painter.drawText(textRect.translated(1, 1), flags, shown);
     painter.setPen(Qt::white);
-    painter.drawText(textRect, Qt::AlignHCenter | Qt::AlignTop, shown);
+    painter.drawText(textRect, flags, shown);
     return tile;
 }
 
@@ -998,13 +1008,11 @@ QList<QRect> paintStartMenu(QPainter &painter, const QPoint &bottomLeft, const Q
     // The items, drawn without the pop-up's own frame.
     const QPoint itemsTop(outline.left(), outline.top() + header - 4);
     const QList<QRect> rects = menuLayout(itemsTop, items, 220);
-    QList<MenuItem> shown = items;
     {
-        Saved inner2(painter);
+        // The items come from the menu drawing; its own frame falls outside the clip.
+        Saved clipped(painter);
         painter.setClipRect(outline.adjusted(1, header, -1, -1));
-        painter.translate(0, 0);
-        // Reuse the menu drawing; its frame is hidden under the clip and redrawn below.
-        paintMenu(painter, itemsTop, shown, highlighted, 220);
+        paintMenu(painter, itemsTop, items, highlighted, 220);
     }
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QColor(160, 162, 166));

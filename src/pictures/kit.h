@@ -184,7 +184,9 @@ void paintWebFooter(QPainter &painter, const QRect &rect, const QString &text, c
 // ---- desktop -----------------------------------------------------------------------
 
 void paintWallpaper(QPainter &painter, const QRect &rect);
-// An icon of 48 pixels with its caption under it; returns the whole tile (76 x 76).
+// An icon of 48 pixels with its caption (two lines at most) under it; returns the
+// whole tile, DesktopIconSize large.
+constexpr QSize DesktopIconSize(80, 86);
 QRect paintDesktopIcon(QPainter &painter, const QPoint &topLeft, const QString &icon, const QString &caption,
                        bool selected = false);
 

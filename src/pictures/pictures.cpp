@@ -36,8 +36,9 @@ qreal screenRatio()
     return screen ? screen->devicePixelRatio() : 1.0;
 }
 
-// A school's own picture beside the executable, scaled to the registered size.
-QPixmap fromFile(const QString &name, const QSize &size)
+// A school's own picture beside the executable, scaled to the registered size (in
+// device pixels, so that it lies exactly where the drawing would).
+QPixmap fromFile(const QString &name, const QSize &size, qreal ratio)
 {
     const QString base = DataFolder::path() + QStringLiteral("pictures/") + name;
     for (const char *ending : {".png", ".jpg", ".jpeg"}) {
@@ -47,8 +48,10 @@ QPixmap fromFile(const QString &name, const QSize &size)
         QImage image(path);
         if (image.isNull())
             continue;
-        if (size.isValid() && image.size() != size)
-            image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (size.isValid() && image.size() != size * ratio)
+            image = image.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (size.isValid())
+            image.setDevicePixelRatio(ratio);
         return QPixmap::fromImage(image);
     }
     return {};
@@ -98,7 +101,7 @@ QPixmap get(const QString &name)
     if (const auto hit = cache().constFind(name); hit != cache().constEnd())
         return *hit;
     const Entry e = registry().value(name);
-    QPixmap pixmap = fromFile(name, e.size);
+    QPixmap pixmap = fromFile(name, e.size, screenRatio());
     if (pixmap.isNull()) {
         if (!registry().contains(name)) {
             qWarning("Pictures: no picture named %s", qPrintable(name));
