@@ -1,4 +1,5 @@
 #include "pictures/pictures.h"
+#include "support/imagechecks.h"
 #include "shell/exercise/exerciseregistry.h"
 #include "shell/exercise/exercisesession.h"
 #include "support/scriptedmessages.h"
@@ -9,26 +10,6 @@
 #include <QApplication>
 #include <QImage>
 #include <gtest/gtest.h>
-
-namespace {
-// True when the image holds more than one colour and is not fully transparent.
-bool drawsSomething(const QImage &image)
-{
-    if (image.isNull())
-        return false;
-    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-    const QRgb first = argb.pixel(0, 0);
-    bool opaque = false;
-    bool varied = false;
-    for (int y = 0; y < argb.height() && !(opaque && varied); y += 2)
-        for (int x = 0; x < argb.width(); x += 2) {
-            const QRgb px = argb.pixel(x, y);
-            opaque = opaque || qAlpha(px) > 0;
-            varied = varied || px != first;
-        }
-    return opaque && varied;
-}
-}
 
 // Launches every registered exercise and checks each picture box of each of its
 // windows (the hidden ones too) against the registry: a painter exists, at the size

@@ -1,4 +1,5 @@
 #include "pictures/pictures.h"
+#include "support/imagechecks.h"
 #include "support/tempdatafolder.h"
 
 #include <QDir>
@@ -10,23 +11,6 @@
 
 namespace {
 
-// True when the image holds more than one colour and is not fully transparent.
-bool drawsSomething(const QImage &image)
-{
-    if (image.isNull())
-        return false;
-    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-    const QRgb first = argb.pixel(0, 0);
-    bool opaque = false;
-    bool varied = false;
-    for (int y = 0; y < argb.height(); ++y)
-        for (int x = 0; x < argb.width(); ++x) {
-            const QRgb px = argb.pixel(x, y);
-            opaque = opaque || qAlpha(px) > 0;
-            varied = varied || px != first;
-        }
-    return opaque && varied;
-}
 
 QRgb centrePixel(const QPixmap &pixmap)
 {
