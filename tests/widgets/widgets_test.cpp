@@ -2,6 +2,7 @@
 #include "widgets/choicecombo.h"
 #include "widgets/hotspot.h"
 #include "widgets/instructionbubble.h"
+#include "widgets/picturedrag.h"
 #include "widgets/richoffsets.h"
 #include "widgets/spinedit.h"
 
@@ -123,4 +124,36 @@ TEST(InstructionBubble, LabelsAreBoldComicSixteenCentredWithLineBreaks)
     QLabel *second = bubble.addLabel(QStringLiteral("Label2"));
     EXPECT_LT(label->geometry().bottom(), second->geometry().bottom());
     EXPECT_EQ(InstructionBubble::colourOf(InstructionBubble::Colour::Yellow), QColor(255, 255, 128));
+}
+
+TEST(PictureDrag, TheGhostFollowsThePointerAndTheDropIsWhereTheButtonIsReleased)
+{
+    QWidget window;
+    window.resize(400, 300);
+    HotSpot source(QStringLiteral("Image3"), QRect(10, 10, 50, 40), &window);
+    HotSpot target(QStringLiteral("Image4"), QRect(300, 200, 60, 60), &window);
+    PictureDrag drag(&window);
+    QPixmap ghost(50, 40);
+    ghost.fill(Qt::red);
+    drag.addSource(&source, ghost);
+    window.show();
+    QSignalSpy dropped(&drag, &PictureDrag::dropped), wrong(&drag, &PictureDrag::wrongButton);
+    PupilRobot robot(&window);
+    robot.press(QPoint(20, 20));
+    EXPECT_TRUE(drag.isDragging());
+    robot.moveTo(QPoint(200, 150));
+    auto *shown = window.findChild<QLabel *>(QStringLiteral("dragGhost"));
+    ASSERT_TRUE(shown);
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_EQ(shown->pos(), QPoint(190, 140)) << "the ghost keeps the point where it was taken";
+    robot.release(QPoint(320, 230));
+    ASSERT_EQ(dropped.count(), 1);
+    EXPECT_EQ(dropped.at(0).at(1).toPoint(), QPoint(320, 230));
+    EXPECT_TRUE(target.geometry().contains(dropped.at(0).at(1).toPoint()));
+    EXPECT_FALSE(shown->isVisible());
+    // The right button does not drag.
+    robot.press(QPoint(20, 20), Qt::RightButton);
+    robot.release(QPoint(320, 230), Qt::RightButton);
+    EXPECT_EQ(wrong.count(), 1);
+    EXPECT_EQ(dropped.count(), 1);
 }
