@@ -1,4 +1,7 @@
 #include "pictures/appearance.h"
+#include "shell/tfond.h"
+#include "shell/tform1.h"
+#include "shell/tsplash.h"
 
 #include <QApplication>
 
@@ -6,5 +9,18 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     installAppearance();
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Quorvil"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    TFond background;
+    background.show();
+    {
+        Tsplash splash;
+        splash.showFor(1000);
+        Tform1 *mainWindow = new Tform1;
+        mainWindow->setAttribute(Qt::WA_DeleteOnClose);
+        splash.close();
+        mainWindow->show();
+    }
+    return app.exec();
 }

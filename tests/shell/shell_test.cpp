@@ -1,0 +1,285 @@
+#include "records/passwordhash.h"
+#include "records/recordstore.h"
+#include "shell/exercise/exercisesession.h"
+#include "shell/tform1.h"
+#include "shell/tidentification.h"
+#include "shell/tu_motpasseeleve.h"
+#include "support/pupilrobot.h"
+#include "support/scriptedmessages.h"
+#include "support/standinboard.h"
+#include "support/tempdatafolder.h"
+#include "widgets/choicecombo.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using MessageBox::Kind;
+
+namespace {
+int lineCount(const QByteArray &bytes) { return int(bytes.count("\r\n")); }
+
+QPoint rowCentre(QListWidget *list, const QString &text, QWidget *window)
+{
+    const auto items = list->findItems(text, Qt::MatchExactly);
+    if (items.isEmpty())
+        return {};
+    const QRect r = list->visualItemRect(items.first());
+    return list->viewport()->mapTo(window, r.center());
+}
+
+// The main window on its home screen over a fresh data folder, with a robot.
+struct Shell
+{
+    TempDataFolder data;
+    ScriptedMessages boxes;
+    Tform1 form;
+    PupilRobot robot{&form};
+
+    Shell() { form.show(); }
+    ~Shell() { flushDeletes(); }
+
+    void select(const QString &pupil, const QString &teacher)
+    {
+        robot.click(rowCentre(form.combobox2, pupil, &form));
+        robot.click(rowCentre(form.ListBox1, teacher, &form));
+    }
+    void logIn(const QString &pupil, const QString &password, const QString &teacher = QStringLiteral("M. Besson"))
+    {
+        robot.click(form.button2);
+        select(pupil, teacher);
+        robot.type(password, form.edit1);
+        robot.key(Qt::Key_Return, Qt::NoModifier, form.edit1);
+    }
+    QByteArray record(const QString &name) const { return data.readBytes(QStringLiteral("sauvegardes/") + name + QStringLiteral("-qib.txt")); }
+};
+}
+
+TEST(Shell, HomeScreenShowsItsThreeButtonsAndTheTitleAtTheBoardPlace)
+{
+    Shell shell;
+    EXPECT_TRUE(shell.form.button2->isVisible());
+    EXPECT_TRUE(shell.form.button4->isVisible());
+    EXPECT_TRUE(shell.form.fin->isVisible());
+    EXPECT_FALSE(shell.form.combobox2->isVisible());
+    EXPECT_EQ(shell.form.Label4->x(), 568);
+    EXPECT_EQ(shell.form.Label8->x(), 704);
+    EXPECT_EQ(shell.form.windowTitle(), QStringLiteral("  Quorvil"));
+    EXPECT_EQ(shell.form.size(), QSize(792, 576));
+}
+
+TEST(Shell, PasswordControlsAppearOnlyOnceBothListsHaveASelection)
+{
+    Shell shell;
+    shell.data.addPupil(QStringLiteral("lucas"), QStringLiteral("pw"));
+    shell.robot.click(shell.form.button2);
+    EXPECT_EQ(shell.form.ListBox1->count(), 3);
+    EXPECT_EQ(shell.form.combobox2->count(), 1);
+    EXPECT_FALSE(shell.form.Button1->isEnabled()) << "registration is forbidden without the marker";
+    shell.robot.click(rowCentre(shell.form.combobox2, QStringLiteral("lucas"), &shell.form));
+    EXPECT_FALSE(shell.form.edit1->isVisible());
+    shell.robot.click(rowCentre(shell.form.ListBox1, QStringLiteral("Mme Okafor"), &shell.form));
+    EXPECT_TRUE(shell.form.edit1->isVisible());
+    EXPECT_TRUE(shell.form.Button3->isVisible());
+    EXPECT_FALSE(shell.form.CheckBox1->isVisible());
+    shell.robot.type(QStringLiteral("p"), shell.form.edit1);
+    EXPECT_TRUE(shell.form.CheckBox1->isVisible()) << "the check box shows at the first key";
+    // "Menu général" leaves no password control visible.
+    shell.robot.click(shell.form.Button5);
+    EXPECT_FALSE(shell.form.edit1->isVisible());
+    EXPECT_FALSE(shell.form.CheckBox1->isVisible());
+    EXPECT_FALSE(shell.form.Button3->isVisible());
+    EXPECT_TRUE(shell.form.edit1->text().isEmpty());
+}
+
+TEST(Shell, LoginShowsTheBoardAndRetourMenuSavesTheRecord)
+{
+    Shell shell;
+    shell.data.addPupil(QStringLiteral("lucas"), QStringLiteral("secret"));
+    // Two competences already acquired, one by the administrator.
+    ASSERT_TRUE(RecordStore::loadPupilRecord(QStringLiteral("lucas")).ok());
+    RecordContent content;
+    RecordStore::readRecord(QStringLiteral("lucas"), &content);
+    content.results[4] = CompetenceResult{5, true, QStringLiteral("12/11/2026"), QStringLiteral("l'administrateur")};
+    content.results[21] = CompetenceResult{22, true, QStringLiteral("01/12/2026"), QStringLiteral("Mme Laurent")};
+    ASSERT_TRUE(RecordStore::writeRecord(QStringLiteral("lucas"), content.header, content.results, GroupLabel::CompetenceAccent).ok());
+
+    shell.logIn(QStringLiteral("lucas"), QStringLiteral("secret"));
+    ASSERT_EQ(shell.form.screen(), Tform1::Screen::Board);
+    EXPECT_EQ(shell.form.m[4]->text(), QStringLiteral("réussi le 12/11/2026\n(l'administrateur)"));
+    EXPECT_TRUE(shell.form.m[21]->isVisible());
+    EXPECT_FALSE(shell.form.m[0]->isVisible());
+    EXPECT_EQ(shell.form.Label62->text(), QStringLiteral("score : 2 / 29"));
+    EXPECT_EQ(shell.form.ProgressBar1->value(), 2);
+    EXPECT_EQ(shell.form.Label1->text(), QStringLiteral("Bienvenue lucas"));
+    EXPECT_EQ(shell.form.Label5->text(), QStringLiteral("Vous êtes sous la responsabilité de M. Besson"));
+    EXPECT_EQ(shell.form.Label6->text(), QStringLiteral("Nous sommes le 09/12/2026"));
+    EXPECT_EQ(shell.form.windowTitle(), QStringLiteral("  Quorvil - lucas"));
+    EXPECT_TRUE(shell.form.ex[0]->isVisible());
+    // The 29-group record written by the console was saved back at login.
+    EXPECT_TRUE(shell.record(QStringLiteral("lucas")).contains("\r\ncompetence 5\r\noui\r\n12/11/2026\r\nl'administrateur\r\n"));
+
+    shell.robot.click(shell.form.quitter);
+    EXPECT_EQ(shell.form.screen(), Tform1::Screen::Home);
+    EXPECT_EQ(shell.form.Label4->x(), 336);
+    EXPECT_EQ(shell.form.Label8->x(), 472);
+    EXPECT_FALSE(shell.form.ex[0]->isVisible());
+    EXPECT_TRUE(shell.form.button2->isVisible());
+    const QByteArray saved = shell.record(QStringLiteral("lucas"));
+    EXPECT_EQ(lineCount(saved), 120);
+    EXPECT_TRUE(saved.contains("\r\ncompetence 22\r\noui\r\n01/12/2026\r\nMme Laurent\r\n"));
+}
+
+TEST(Shell, AWrongPasswordStaysOnTheSelectionScreen)
+{
+    Shell shell;
+    shell.data.addPupil(QStringLiteral("lucas"), QStringLiteral("secret"));
+    shell.boxes.expect(Kind::Plain, QStringLiteral("Mauvais mot de passe !"));
+    shell.logIn(QStringLiteral("lucas"), QStringLiteral("Secret"));
+    EXPECT_EQ(shell.form.screen(), Tform1::Screen::Selection);
+    EXPECT_TRUE(shell.form.edit1->text().isEmpty());
+    EXPECT_EQ(lineCount(shell.record(QStringLiteral("lucas"))), 148) << "nothing written";
+    // "Entrez !" with nothing selected does nothing.
+    shell.robot.click(shell.form.Button5);
+    shell.robot.click(shell.form.button2);
+    shell.form.Button3Click();
+    EXPECT_EQ(shell.boxes.count(), 1);
+}
+
+TEST(Shell, LaunchingACompetenceSavesTheRecordAndAnAbsentExerciseSaysSo)
+{
+    Shell shell;
+    shell.data.addPupil(QStringLiteral("lucas"), QStringLiteral("secret"));
+    shell.logIn(QStringLiteral("lucas"), QStringLiteral("secret"));
+    EXPECT_EQ(lineCount(shell.record(QStringLiteral("lucas"))), 148) << "a fresh record is left alone at login";
+    // Competence 5.4 has no exercise here yet.
+    shell.boxes.expect(Kind::Plain, QStringLiteral("Cet exercice n'est pas encore disponible."));
+    shell.robot.click(shell.form.ex[28]);
+    EXPECT_EQ(lineCount(shell.record(QStringLiteral("lucas"))), 120) << "saved before the launch";
+    EXPECT_TRUE(shell.form.isVisible());
+    // The code label starts the exercise too.
+    shell.boxes.expect(Kind::Plain, QStringLiteral("Cet exercice n'est pas encore disponible."));
+    shell.robot.click(shell.form.l[28]);
+}
+
+TEST(Shell, RegistrationChecksInOrderThenCreatesA148LineRecord)
+{
+    Shell shell;
+    shell.data.addPupil(QStringLiteral("Lucas"), QStringLiteral("pw"));
+    ASSERT_TRUE(RecordStore::allowRegistration(true).ok());
+    shell.robot.click(shell.form.button2);
+    ASSERT_TRUE(shell.form.Button1->isEnabled());
+    shell.robot.click(shell.form.Button1);
+    auto *registration = qobject_cast<Tidentification *>(PupilRobot::topWindow(QStringLiteral("Tidentification")));
+    ASSERT_TRUE(registration);
+    PupilRobot robot(registration);
+    EXPECT_EQ(registration->ComboBox1->count(), 3);
+    EXPECT_EQ(registration->ComboBox1->currentText(), QStringLiteral("sélectionnez..."));
+
+    const auto tryWith = [&](const QString &name, const QString &password, const QString &expected) {
+        registration->Edit1->setText(name);
+        registration->Edit2->setText(password);
+        shell.boxes.expect(Kind::Plain, expected);
+        robot.click(registration->Button1);
+    };
+    tryWith(QStringLiteral("Lucas"), QStringLiteral("x"), QStringLiteral("Ce nom existe déjà. Choisissez autre chose..."));
+    tryWith(QStringLiteral("LUCAS"), QStringLiteral("x"), QStringLiteral("Ce nom existe déjà. Choisissez autre chose..."));
+    tryWith(QString(), QStringLiteral("x"), QStringLiteral("Veuillez entrer un nom"));
+    tryWith(QStringLiteral("emma"), QString(), QStringLiteral("Entrez un mot de passe"));
+    // Typed text in the class box is not a choice.
+    registration->ComboBox1->setEditText(QStringLiteral("6A"));
+    tryWith(QStringLiteral("emma"), QStringLiteral("x"), QStringLiteral("Sélectionnez votre classe"));
+    EXPECT_EQ(registration->ComboBox1->count(), 3) << "the classes are still listed after a box";
+
+    // The name field refuses what a file name cannot hold.
+    registration->Edit1->clear();
+    robot.type(QStringLiteral("em/ma\\"), registration->Edit1);
+    EXPECT_EQ(registration->Edit1->text(), QStringLiteral("emma"));
+    registration->ComboBox1->setCurrentIndex(1);
+    emit registration->ComboBox1->activated(1);
+    registration->Edit2->setText(QStringLiteral("mdp"));
+    shell.boxes.expect(Kind::Confirmation, QStringLiteral("Avez-vous retenu votre mot de passe ?"), 1);   // Non
+    robot.click(registration->Button1);
+    EXPECT_FALSE(QFile::exists(shell.data.recordPath(QStringLiteral("emma"))));
+    shell.boxes.expect(Kind::Confirmation, QStringLiteral("Avez-vous retenu votre mot de passe ?"), 0);   // Oui
+    robot.click(registration->Button1);
+    flushDeletes();
+    const QByteArray created = shell.record(QStringLiteral("emma"));
+    EXPECT_EQ(lineCount(created), 148);
+    EXPECT_TRUE(created.startsWith("nom\r\nemma\r\n" + passwordHash(QStringLiteral("mdp")).toLatin1() + "\r\n6B\r\n"));
+    EXPECT_FALSE(shell.form.combobox2->findItems(QStringLiteral("emma"), Qt::MatchExactly).isEmpty());
+    EXPECT_FALSE(shell.form.Button3->isVisible());
+}
+
+TEST(Shell, PasswordChangeDoesNotLogInAndRewritesLineThree)
+{
+    Shell shell;
+    shell.data.addPupil(QStringLiteral("lucas"), QStringLiteral("old"));
+    shell.robot.click(shell.form.button2);
+    shell.select(QStringLiteral("lucas"), QStringLiteral("Mme Laurent"));
+    shell.robot.type(QStringLiteral("old"), shell.form.edit1);
+    shell.form.CheckBox1->setChecked(true);
+    shell.robot.click(shell.form.Button3);
+    EXPECT_EQ(shell.form.screen(), Tform1::Screen::Selection);
+    auto *change = qobject_cast<Tu_motpasseeleve *>(PupilRobot::topWindow(QStringLiteral("Tu_motpasseeleve")));
+    ASSERT_TRUE(change);
+    EXPECT_EQ(change->pupilName(), QStringLiteral("lucas"));
+    change->Edit1->setText(QStringLiteral("neuf"));
+    change->Edit2->setText(QStringLiteral("nouf"));
+    shell.boxes.expect(Kind::Information, QStringLiteral("Les mots de passe sont différents !"));
+    PupilRobot(change).click(change->Button1);
+    change->Edit2->setText(QStringLiteral("neuf"));
+    PupilRobot(change).click(change->Button1);
+    flushDeletes();
+    const QByteArray after = shell.record(QStringLiteral("lucas"));
+    EXPECT_EQ(lineCount(after), 120);
+    EXPECT_TRUE(after.contains(passwordHash(QStringLiteral("neuf")).toLatin1()));
+    // The new password logs in.
+    shell.robot.click(shell.form.Button5);
+    shell.logIn(QStringLiteral("lucas"), QStringLiteral("neuf"));
+    EXPECT_EQ(shell.form.screen(), Tform1::Screen::Board);
+}
+
+TEST(Shell, TwoLoginsShowOnlyTheSecondNameInTheCaption)
+{
+    Shell shell;
+    shell.data.addPupil(QStringLiteral("lucas"), QStringLiteral("a"));
+    shell.data.addPupil(QStringLiteral("zoe"), QStringLiteral("b"));
+    shell.logIn(QStringLiteral("lucas"), QStringLiteral("a"));
+    shell.robot.click(shell.form.quitter);
+    shell.logIn(QStringLiteral("zoe"), QStringLiteral("b"), QStringLiteral("Mme Okafor"));
+    EXPECT_EQ(shell.form.windowTitle(), QStringLiteral("  Quorvil - zoe"));
+    EXPECT_EQ(login().validatorName, QStringLiteral("Mme Okafor"));
+}
+
+TEST(Shell, TheFirstExerciseIsTrainedFromTheBoard)
+{
+    Shell shell;
+    shell.data.addPupil(QStringLiteral("lucas"), QStringLiteral("a"));
+    shell.logIn(QStringLiteral("lucas"), QStringLiteral("a"), QStringLiteral("Mme Okafor"));
+    shell.robot.click(shell.form.ex[0]);
+    QWidget *exercise = PupilRobot::topWindow(QStringLiteral("Texercice1v3"));
+    ASSERT_TRUE(exercise);
+    EXPECT_FALSE(shell.form.isVisible());
+    PupilRobot robot(exercise);
+    robot.click(QPoint(663, 394));
+    robot.type(QStringLiteral("lucasmar"));
+    robot.click(QPoint(663, 417));
+    robot.type(QStringLiteral("secret1"));
+    robot.click(QPoint(666, 447));
+    shell.boxes.expect(Kind::Information, QStringLiteral("Bravo exercice réussi !"));
+    robot.click(QPoint(879, 137));
+    flushDeletes();
+    EXPECT_TRUE(shell.form.isVisible());
+    EXPECT_FALSE(shell.form.ex[0]->isVisible());
+    EXPECT_EQ(shell.form.m[0]->text(), QStringLiteral("réussi le 09/12/2026\n(Mme Okafor)"));
+    EXPECT_EQ(shell.form.Label62->text(), QStringLiteral("score : 1 / 29"));
+    shell.robot.click(shell.form.quitter);
+    EXPECT_TRUE(shell.record(QStringLiteral("lucas")).contains("\r\ncompetence 1\r\noui\r\n09/12/2026\r\nMme Okafor\r\n"));
+}
