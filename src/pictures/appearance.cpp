@@ -40,5 +40,5 @@ void installAppearance()
     if (!tahoma.isEmpty())
         QFont::insertSubstitution(QStringLiteral("Tahoma"), tahoma);
     QFont::insertSubstitutions(QStringLiteral("Lucida Sans"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
-    QFont::insertSubstitution(QStringLiteral("Lydian"), QStringLiteral("DejaVu Serif"));
+    QFont::insertSubstitution(QStringLiteral("Lydian"), QStringLiteral("Liberation Serif"));
 }
