@@ -6,11 +6,31 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QStandardPaths>
+#include <QProxyStyle>
 #include <QStyleFactory>
+
+namespace {
+// Hints show at once and stay five seconds, as the board's statements need.
+class HintStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_ToolTip_WakeUpDelay)
+            return 1;
+        if (hint == SH_ToolTip_FallAsleepDelay)
+            return 5000;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+}
 
 void installAppearance()
 {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new HintStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
+    qApp->setStyleSheet(QStringLiteral("QToolTip { background-color: white; color: black; border: 1px solid #808080; }"));
 
     // Under the offscreen platform no theme is configured: point Qt at the XDG icons.
     QStringList iconPaths = QIcon::themeSearchPaths();
