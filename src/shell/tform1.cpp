@@ -11,6 +11,7 @@
 #include "shell/exercise/messagebox.h"
 #include "shell/tidentification.h"
 #include "shell/tu_motpasseeleve.h"
+#include "widgets/windowplacement.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,7 +25,6 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextEdit>
 
 namespace {
@@ -125,11 +125,7 @@ Tform1::Tform1()
     setFixedSize(792, 576);
     setFont(makeFont(QStringLiteral("Lucida Sans"), 11, false, true));
     setAutoFillBackground(true);
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect r = rect();
-        r.moveCenter(screen->availableGeometry().center());
-        move(r.topLeft());
-    }
+    centreOnScreen(this);
     buildBoard();
     buildHome();
     buildSelection();

@@ -8,6 +8,7 @@
 #include "shell/exercise/messagebox.h"
 #include "shell/tform1.h"
 #include "widgets/choicecombo.h"
+#include "widgets/windowplacement.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -15,7 +16,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextEdit>
 
 QValidator::State RecordNameValidator::validate(QString &input, int &) const
@@ -108,11 +108,7 @@ Tidentification::Tidentification(Tform1 *mainWindow)
 
     connect(Button1, &QPushButton::clicked, this, &Tidentification::Button1Click);
     connect(BitBtn1, &QPushButton::clicked, this, &Tidentification::BitBtn1Click);
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect r = rect();
-        r.moveCenter(screen->availableGeometry().center());
-        move(r.topLeft());
-    }
+    centreOnScreen(this);
 }
 
 QString Tidentification::refusal() const

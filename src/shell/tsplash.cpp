@@ -1,11 +1,11 @@
 #include "shell/tsplash.h"
 
 #include "pictures/pictures.h"
+#include "widgets/windowplacement.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 
 Tsplash::Tsplash()
@@ -13,11 +13,7 @@ Tsplash::Tsplash()
 {
     setObjectName(QStringLiteral("splash"));
     setFixedSize(500, 398);
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect r = rect();
-        r.moveCenter(screen->geometry().center());
-        move(r.topLeft());
-    }
+    centreOnScreen(this);
 }
 
 void Tsplash::showFor(int ms)

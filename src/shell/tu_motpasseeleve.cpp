@@ -3,12 +3,12 @@
 #include "records/passwordhash.h"
 #include "records/recordstore.h"
 #include "shell/exercise/messagebox.h"
+#include "widgets/windowplacement.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 Tu_motpasseeleve::Tu_motpasseeleve(const QString &pupilName)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_pupil(pupilName)
@@ -47,11 +47,7 @@ Tu_motpasseeleve::Tu_motpasseeleve(const QString &pupilName)
     Button1->setGeometry(210, 180, 100, 30);
     connect(Button1, &QPushButton::clicked, this, &Tu_motpasseeleve::Button1Click);
     connect(Edit2, &QLineEdit::returnPressed, this, &Tu_motpasseeleve::Button1Click);
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect r = rect();
-        r.moveCenter(screen->availableGeometry().center());
-        move(r.topLeft());
-    }
+    centreOnScreen(this);
 }
 
 void Tu_motpasseeleve::Button1Click()

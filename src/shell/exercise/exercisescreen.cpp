@@ -3,13 +3,13 @@
 #include "pictures/pictures.h"
 #include "shell/exercise/exercisesession.h"
 #include "widgets/instructionbubble.h"
+#include "widgets/windowplacement.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 const QString AbandonGlyph = QStringLiteral("Commun/Abandon");
@@ -46,11 +46,7 @@ void ExerciseScreen::useTitleBar(const QString &caption)
 
 void ExerciseScreen::centreOnScreen()
 {
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect r = frameGeometry();
-        r.moveCenter(screen->availableGeometry().center());
-        move(r.topLeft());
-    }
+    ::centreOnScreen(this);
 }
 
 QPushButton *ExerciseScreen::placeAbandon(const QString &name, const QRect &rect)
