@@ -283,3 +283,49 @@ TEST(Shell, TheFirstExerciseIsTrainedFromTheBoard)
     shell.robot.click(shell.form.quitter);
     EXPECT_TRUE(shell.record(QStringLiteral("lucas")).contains("\r\ncompetence 1\r\noui\r\n09/12/2026\r\nMme Okafor\r\n"));
 }
+
+TEST(Shell, ClosingTheMainWindowOnTheBoardSavesTheRecordFirst)
+{
+    Shell shell;
+    shell.data.addPupil(QStringLiteral("lucas"), QStringLiteral("a"));
+    shell.logIn(QStringLiteral("lucas"), QStringLiteral("a"));
+    student().results[8] = CompetenceResult{9, true, QStringLiteral("09/12/2026"), QStringLiteral("M. Besson")};
+    PupilRobot(&shell.form).closeWindow();   // Alt+F4
+    EXPECT_FALSE(shell.form.isVisible());
+    const QByteArray saved = shell.record(QStringLiteral("lucas"));
+    EXPECT_EQ(lineCount(saved), 120);
+    EXPECT_TRUE(saved.contains("\r\ncompetence 9\r\noui\r\n09/12/2026\r\nM. Besson\r\n"));
+}
+
+TEST(Shell, AuRevoirOnTheSelectionScreenWritesNothing)
+{
+    Shell shell;
+    shell.data.addPupil(QStringLiteral("lucas"), QStringLiteral("a"));
+    const QByteArray before = shell.record(QStringLiteral("lucas"));
+    shell.robot.click(shell.form.button2);
+    shell.robot.click(shell.form.fin);
+    EXPECT_FALSE(shell.form.isVisible());
+    EXPECT_EQ(shell.record(QStringLiteral("lucas")), before);
+}
+
+TEST(Shell, AMissingTeacherListIsReportedAndTheScreenStopsThere)
+{
+    Shell shell;
+    shell.data.addPupil(QStringLiteral("lucas"), QStringLiteral("a"));
+    QFile::remove(shell.data.path() + QStringLiteral("profs.txt"));
+    shell.boxes.expect(Kind::Error, QStringLiteral("Fichier introuvable : profs.txt"));
+    shell.robot.click(shell.form.button2);
+    EXPECT_EQ(shell.form.combobox2->count(), 0);
+    EXPECT_FALSE(shell.form.Button1->isVisible());
+    shell.robot.click(shell.form.Button5);
+    EXPECT_TRUE(shell.form.button2->isVisible()) << "Menu général still leads home";
+}
+
+TEST(Shell, TheAdministratorButtonOpensItsLogin)
+{
+    Shell shell;
+    shell.robot.click(shell.form.button4);
+    QWidget *login = PupilRobot::topWindow(QStringLiteral("Tadminiden"));
+    ASSERT_TRUE(login);
+    login->close();
+}
