@@ -1,7 +1,7 @@
 // The two screens of the log-in exercise: the certificate site's log-in page and the
 // pupil's home page, in the browser family of the web exercises.
 #include "exercises/domain1/login_logout/layout.h"
-#include "pictures/browser.h"
+#include "exercises/domain4/web_browser/browserpaint.h"
 #include "pictures/pictures.h"
 
 #include <QLinearGradient>
@@ -11,6 +11,8 @@
 using namespace LoginLayout;
 
 namespace {
+constexpr int TabHeight = 26;
+constexpr int ToolbarBottom = 68;
 const QColor SiteBlue(0x1f, 0x4e, 0x8c);
 const QColor SiteLight(0xe8, 0xef, 0xf8);
 
@@ -22,16 +24,53 @@ QFont siteFont(int pixelSize, bool bold = false)
     return f;
 }
 
-// The browser of the program's pictures around the page; returns the page rectangle.
+// Tab strip, navigation buttons and address bar; returns the page rectangle.
 QRect paintBrowser(QPainter &p, const QSize &size, const QString &title, const QString &url, bool statusBar)
 {
-    Browser::Chrome chrome;
-    chrome.tabs = {Browser::Tab{title, SiteBlue}};
-    chrome.url = url;
-    chrome.windowFrame = false;
-    chrome.statusBar = statusBar;
-    chrome.statusText = QStringLiteral("Terminé");
-    return Browser::paintBrowser(p, QRect(QPoint(0, 0), size), chrome).content;
+    using namespace BrowserPaint;
+    QLinearGradient strip(0, 0, 0, TabHeight);
+    strip.setColorAt(0, QColor(0xcf, 0xcb, 0xc2));
+    strip.setColorAt(1, QColor(0xbd, 0xb8, 0xae));
+    p.fillRect(QRect(0, 0, size.width(), TabHeight), strip);
+    QPainterPath tab;
+    tab.addRoundedRect(QRectF(6.5, 3.5, 230, TabHeight + 4), 5, 5);
+    p.setPen(QColor(0xa8, 0xa5, 0x9c));
+    p.setBrush(QColor(0xf4, 0xf3, 0xf0));
+    p.drawPath(tab);
+    paintFavicon(p, QRect(14, 8, 14, 14), SiteBlue, QLatin1Char('Q'));
+    p.setPen(Qt::black);
+    p.setFont(uiFont(12));
+    p.drawText(QRect(34, 4, 180, TabHeight - 4), Qt::AlignVCenter | Qt::AlignLeft, title);
+    p.drawText(QRect(216, 4, 16, TabHeight - 4), Qt::AlignCenter, QStringLiteral("×"));
+    p.drawText(QRect(244, 4, 20, TabHeight - 4), Qt::AlignCenter, QStringLiteral("+"));
+
+    paintToolbarBackground(p, QRect(0, TabHeight, size.width(), ToolbarBottom - TabHeight));
+    paintNavigationButton(p, QRect(2, TabHeight + 3, 34, 37), QStringLiteral("back"), QString());
+    paintNavigationButton(p, QRect(36, TabHeight + 3, 34, 37), QStringLiteral("forward"), QString(), false);
+    paintNavigationButton(p, QRect(70, TabHeight + 3, 30, 37), QStringLiteral("reload"), QString());
+    paintNavigationButton(p, QRect(100, TabHeight + 3, 30, 37), QStringLiteral("home"), QString());
+    const QRect address(138, TabHeight + 10, size.width() - 330, 24);
+    paintField(p, address, QStringLiteral("      ") + url, uiFont(13));
+    // The padlock of a secure page.
+    p.setPen(QPen(QColor(0x3a, 0x8a, 0x3a), 1.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(address.left() + 7, address.top() + 4, 9, 10), 0, 180 * 16);
+    p.setBrush(QColor(0x3a, 0x8a, 0x3a));
+    p.drawRect(QRectF(address.left() + 6, address.top() + 9, 11, 9));
+    paintField(p, QRect(size.width() - 182, TabHeight + 10, 174, 24), QStringLiteral("Rechercher"), uiFont(12),
+               QColor(0x90, 0x90, 0x90));
+
+    const int bottom = statusBar ? size.height() - 20 : size.height();
+    const QRect page(0, ToolbarBottom + 1, size.width() - 16, bottom - ToolbarBottom - 1);
+    p.fillRect(page, Qt::white);
+    paintVerticalScrollBar(p, QRect(page.right() + 1, page.top(), 16, page.height()));
+    if (statusBar) {
+        p.fillRect(QRect(0, bottom, size.width(), 20), QColor(0xf4, 0xf3, 0xf0));
+        p.setPen(Qt::black);
+        p.setFont(uiFont(12));
+        p.drawText(QRect(6, bottom, 300, 20), Qt::AlignVCenter, QStringLiteral("Terminé"));
+    }
+    return page;
 }
 
 void paintSiteBanner(QPainter &p, const QRect &page, int height)
@@ -42,8 +81,7 @@ void paintSiteBanner(QPainter &p, const QRect &page, int height)
     g.setColorAt(1, QColor(0x3f, 0x83, 0xc8));
     p.fillRect(banner, g);
     // An invented emblem: a blue-white-red ribbon around a book.
-    const int side = qMin(26, height - 4);
-    const QRect emblem(banner.left() + 12, banner.top() + (height - side) / 2, side, side);
+    const QRect emblem(banner.left() + 12, banner.top() + (height - 26) / 2, 26, 26);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     p.drawEllipse(emblem);
@@ -52,7 +90,7 @@ void paintSiteBanner(QPainter &p, const QRect &page, int height)
     p.setBrush(QColor(0xd8, 0x2a, 0x2a));
     p.drawRect(emblem.adjusted(14, 8, -7, -8));
     p.setPen(Qt::white);
-    p.setFont(siteFont(qMin(17, height - 6), true));
+    p.setFont(siteFont(17, true));
     p.drawText(banner.adjusted(48, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
                QStringLiteral("Quorvil  ·  Certification informatique et internet"));
     p.setFont(siteFont(12));
@@ -124,13 +162,11 @@ void paintLogInPage(QPainter &p, const QSize &size)
 void paintHomePage(QPainter &p, const QSize &size)
 {
     const QRect page = paintBrowser(p, size, SiteName, HomeAddress, true);
-    // The banner ends just above the user bar, where the site names the user (the
-    // label lies there).
-    const QPoint namePlace = LoginLayout::Label3 - LoginLayout::Image2.topLeft();
-    const int bannerHeight = qMax(18, namePlace.y() - 6 - page.top());
-    paintSiteBanner(p, page, bannerHeight);
-    const QRect bar(page.left(), page.top() + bannerHeight, page.width(), 56);
+    paintSiteBanner(p, page, 30);
+    // The user bar: the site names the user at its left (the label lies there).
+    const QRect bar(page.left(), page.top() + 30, page.width(), 54);
     p.fillRect(bar, SiteLight);
+    const QPoint namePlace = LoginLayout::Label3 - LoginLayout::Image2.topLeft();
     p.fillRect(QRect(namePlace.x() - 2, namePlace.y() - 2, 170, 18), Qt::white);
     p.setPen(QColor(0x55, 0x55, 0x55));
     p.setFont(siteFont(11));
