@@ -6,7 +6,9 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QStandardPaths>
+#include <QPalette>
 #include <QProxyStyle>
+#include <QToolTip>
 #include <QStyleFactory>
 
 namespace {
@@ -30,7 +32,12 @@ public:
 void installAppearance()
 {
     QApplication::setStyle(new HintStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
-    qApp->setStyleSheet(QStringLiteral("QToolTip { background-color: white; color: black; border: 1px solid #808080; }"));
+    // White hint boxes. (A style sheet would stop the windows' fonts from reaching
+    // their controls, so the hint palette is set instead.)
+    QPalette hints = QToolTip::palette();
+    hints.setColor(QPalette::ToolTipBase, Qt::white);
+    hints.setColor(QPalette::ToolTipText, Qt::black);
+    QToolTip::setPalette(hints);
 
     // Under the offscreen platform no theme is configured: point Qt at the XDG icons.
     QStringList iconPaths = QIcon::themeSearchPaths();
