@@ -52,10 +52,13 @@ QLabel *picture(QWidget *parent, const QString &name, const QRect &rect)
 }
 
 Tidentification::Tidentification(Tform1 *mainWindow)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_main(mainWindow)
+    : QFrame(nullptr, Qt::Window | Qt::FramelessWindowHint), m_main(mainWindow)
 {
     setObjectName(QStringLiteral("identification"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // Borderless, but framed so that it stands out over the main window.
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(3);
     setFixedSize(560, 480);
     setFont(comic(11));
     setAutoFillBackground(true);

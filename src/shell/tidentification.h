@@ -1,7 +1,7 @@
 #pragma once
 #include <QPointer>
 #include <QValidator>
-#include <QWidget>
+#include <QFrame>
 
 class ChoiceCombo;
 class QLabel;
@@ -21,7 +21,7 @@ public:
 
 // The registration window: a new pupil chooses his name, password and class.
 // Created anew when opened, freed when closed.
-class Tidentification : public QWidget
+class Tidentification : public QFrame
 {
     Q_OBJECT
 public:

@@ -11,10 +11,13 @@
 #include <QPushButton>
 
 Tu_motpasseeleve::Tu_motpasseeleve(const QString &pupilName)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_pupil(pupilName)
+    : QFrame(nullptr, Qt::Window | Qt::FramelessWindowHint), m_pupil(pupilName)
 {
     setObjectName(QStringLiteral("u_motpasseeleve"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // Borderless, but framed so that it stands out over the main window.
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(3);
     setFixedSize(520, 250);
     setAutoFillBackground(true);
     QPalette p = palette();

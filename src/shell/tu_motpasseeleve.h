@@ -1,5 +1,5 @@
 #pragma once
-#include <QWidget>
+#include <QFrame>
 
 class QLabel;
 class QLineEdit;
@@ -7,7 +7,7 @@ class QPushButton;
 
 // The password change of the pupil it was opened for: the new password typed
 // twice, then "Valider". Created anew when opened, freed when closed.
-class Tu_motpasseeleve : public QWidget
+class Tu_motpasseeleve : public QFrame
 {
     Q_OBJECT
 public:
