@@ -3,11 +3,14 @@
 #include <QApplication>
 #include <QFile>
 #include <QFont>
+#include <QFontMetrics>
+#include <QHelpEvent>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QStandardPaths>
 #include <QPalette>
 #include <QProxyStyle>
+#include <QTextDocument>
 #include <QToolTip>
 #include <QStyleFactory>
 
@@ -27,6 +30,38 @@ public:
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 };
+
+// Every hint of the program: a white box at most 150 pixels wide, 50 pixels to the
+// right of the usual place, hidden after five seconds.
+class HintPlacement : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::ToolTip || !watched->isWidgetType())
+            return false;
+        auto *widget = static_cast<QWidget *>(watched);
+        const QString text = widget->toolTip();
+        if (text.isEmpty() || Qt::mightBeRichText(text))
+            return false;
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const QFontMetrics metrics(QToolTip::font());
+        QString shown = text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+        if (metrics.horizontalAdvance(text) > MaximumWidth)
+            shown = QStringLiteral("<table width=%1><tr><td>%2</td></tr></table>").arg(MaximumWidth).arg(shown);
+        else
+            shown = QStringLiteral("<p style='white-space:pre'>%1</p>").arg(shown);
+        // No owner widget: a control's own style sheet must not colour the hint.
+        QToolTip::showText(help->globalPos() + QPoint(50, 0), shown, nullptr, QRect(), 5000);
+        return true;
+    }
+
+private:
+    static constexpr int MaximumWidth = 150;
+};
 }
 
 void installAppearance()
@@ -38,6 +73,11 @@ void installAppearance()
     hints.setColor(QPalette::ToolTipBase, Qt::white);
     hints.setColor(QPalette::ToolTipText, Qt::black);
     QToolTip::setPalette(hints);
+    static HintPlacement *placement = nullptr;
+    if (!placement) {
+        placement = new HintPlacement(qApp);
+        qApp->installEventFilter(placement);
+    }
 
     // Under the offscreen platform no theme is configured: point Qt at the XDG icons.
     QStringList iconPaths = QIcon::themeSearchPaths();
