@@ -1,7 +1,7 @@
 // The two screens of the log-in exercise: the certificate site's log-in page and the
 // pupil's home page, in the browser family of the web exercises.
 #include "exercises/domain1/login_logout/layout.h"
-#include "exercises/domain4/web_browser/browserpaint.h"
+#include "pictures/classicbrowser.h"
 #include "pictures/pictures.h"
 
 #include <QLinearGradient>
@@ -9,6 +9,7 @@
 #include <QPainterPath>
 
 using namespace LoginLayout;
+using namespace ClassicBrowser;
 
 namespace {
 constexpr int TabHeight = 26;
@@ -27,7 +28,7 @@ QFont siteFont(int pixelSize, bool bold = false)
 // Tab strip, navigation buttons and address bar; returns the page rectangle.
 QRect paintBrowser(QPainter &p, const QSize &size, const QString &title, const QString &url, bool statusBar)
 {
-    using namespace BrowserPaint;
+    
     QLinearGradient strip(0, 0, 0, TabHeight);
     strip.setColorAt(0, QColor(0xcf, 0xcb, 0xc2));
     strip.setColorAt(1, QColor(0xbd, 0xb8, 0xae));

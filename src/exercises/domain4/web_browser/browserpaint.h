@@ -1,4 +1,6 @@
 #pragma once
+#include "pictures/classicbrowser.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -33,26 +35,12 @@ struct Chrome
 // Draws the chrome and returns the page rectangle (left of the scroll bar).
 QRect paintChrome(QPainter &p, const Chrome &chrome);
 
-// Pieces shared with other pictures.
-void paintToolbarBackground(QPainter &p, const QRect &r);
-// icon: "back", "forward", "reload", "stop" or "home"; the caption is the button's tooltip name.
-void paintNavigationButton(QPainter &p, const QRect &r, const QString &icon, const QString &caption,
-                           bool enabled = true);
-void paintField(QPainter &p, const QRect &frame, const QString &text, const QFont &font,
-                const QColor &textColour = Qt::black);
-void paintTitleBar(QPainter &p, const QRect &r, const QString &caption, bool withMinMax = true);
-void paintMenuStrip(QPainter &p, const QRect &r, const QStringList &titles);
-void paintVerticalScrollBar(QPainter &p, const QRect &r);
-void paintFavicon(QPainter &p, const QRect &r, const QColor &colour, QChar letter);
-
-// Renders a hidden, absolutely laid out widget tree into the painter (dialog pictures
-// built from real controls look native for little code). The builder fills 'root'.
-void paintWidgets(QPainter &p, const QRect &target, const std::function<void(QWidget *root)> &builder);
+// The chrome's pieces (ClassicBrowser) are this family's too.
+using namespace ClassicBrowser;
 
 // Web pages of the browser exercise.
 void paintSearchEnginePage(QPainter &p, const QRect &page);
 void paintLibraryPage(QPainter &p, const QRect &page, qreal textScale = 1.0);
 void paintTownPage(QPainter &p, const QRect &page);
 
-QFont uiFont(int pixelSize, bool bold = false);
 }
