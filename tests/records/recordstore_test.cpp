@@ -1,11 +1,15 @@
+#include "records/clock.h"
 #include "records/cp1252.h"
+#include "records/datafolder.h"
 #include "records/iostatus.h"
 #include "records/passwordhash.h"
 #include "records/recordstore.h"
 #include "records/textfile.h"
 #include "support/tempdatafolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -306,4 +310,132 @@ TEST(ConsoleReaders, ClassAndStatusesMatchTheFullReader)
     ASSERT_TRUE(RecordStore::readRecordHeader(QStringLiteral("élodie"), &header).ok());
     EXPECT_EQ(header.name, QStringLiteral("élodie"));
     EXPECT_EQ(RecordStore::readRecordClass(QStringLiteral("personne"), &className).message(), QStringLiteral("Fichier introuvable"));
+}
+
+TEST(ConsoleReaders, AgreeWithTheFullReaderWhateverTheLineEnds)
+{
+    TempDataFolder data;
+    QByteArray crlfBytes = recordBytes(QStringLiteral("competence "), 29, QStringLiteral("oui"));
+    crlfBytes.replace("competence 7\r\nnon\r\n", "competence 7\r\nOui\r\n");
+    QByteArray lf = crlfBytes, cr = crlfBytes;
+    lf.replace("\r\n", "\n");
+    cr.replace("\r\n", "\r");
+    const QByteArray noFinalEnd = crlfBytes.left(crlfBytes.lastIndexOf("oui\r\n") + 3);   // ends on a status line
+    const QByteArray truncated = crlfBytes.left(crlfBytes.indexOf("competence 10\r\n"));
+    const QByteArray headerOnly("nom\r\nzoe\r\n");
+    ASSERT_TRUE(crlfBytes.contains("\r\nOui\r\n"));
+    ASSERT_LT(truncated.size(), crlfBytes.size());
+    for (const QByteArray &bytes : {crlfBytes, lf, cr, noFinalEnd, truncated, headerOnly}) {
+        data.writeBytes(QStringLiteral("sauvegardes/v-qib.txt"), bytes);
+        RecordContent content;
+        ASSERT_TRUE(RecordStore::readRecord(QStringLiteral("v"), &content).ok());
+        std::array<bool, CompetenceCount> acquired;
+        acquired.fill(true);
+        ASSERT_TRUE(RecordStore::readRecordStatuses(QStringLiteral("v"), &acquired).ok());
+        QString className = QStringLiteral("stale");
+        ASSERT_TRUE(RecordStore::readRecordClass(QStringLiteral("v"), &className).ok());
+        RecordHeader header;
+        ASSERT_TRUE(RecordStore::readRecordHeader(QStringLiteral("v"), &header).ok());
+        EXPECT_EQ(className, content.header.className) << bytes.size();
+        EXPECT_EQ(header.name, content.header.name);
+        EXPECT_EQ(header.hash, content.header.hash);
+        for (int i = 0; i < CompetenceCount; ++i)
+            EXPECT_EQ(acquired[i], content.results[i].acquired) << bytes.size() << " competence " << i + 1;
+    }
+    RecordContent content;
+    data.writeBytes(QStringLiteral("sauvegardes/v-qib.txt"), noFinalEnd);
+    ASSERT_TRUE(RecordStore::readRecord(QStringLiteral("v"), &content).ok());
+    EXPECT_TRUE(content.results[26].acquired) << "the last line needs no line end";
+    EXPECT_FALSE(content.results[6].acquired) << "status lines are compared case-sensitively";
+    data.writeBytes(QStringLiteral("sauvegardes/v-qib.txt"), truncated);
+    ASSERT_TRUE(RecordStore::readRecord(QStringLiteral("v"), &content).ok());
+    EXPECT_TRUE(content.results[8].acquired);
+    EXPECT_FALSE(content.results[11].acquired);
+    EXPECT_TRUE(content.results[11].date.isEmpty()) << "lines past the end read as empty";
+}
+
+TEST(RecordStore, ConsoleWritesTwentyNineGroupsWithTheGivenLabel)
+{
+    TempDataFolder data;
+    std::array<CompetenceResult, CompetenceCount> results;
+    for (int n = 1; n <= CompetenceCount; ++n)
+        results[n - 1] = CompetenceResult{n, n == 29, n == 29 ? QStringLiteral("09/12/2026") : QString(),
+                                          n == 29 ? QStringLiteral("l'administrateur") : QString()};
+    const RecordHeader header{QStringLiteral("Zoé"), passwordHash(QStringLiteral("z")), QStringLiteral("6B")};
+    ASSERT_TRUE(RecordStore::writeRecord(QStringLiteral("Zoé"), header, results, GroupLabel::Exercice).ok());
+    QByteArray bytes = data.readBytes(QStringLiteral("sauvegardes/Zoé-qib.txt"));
+    EXPECT_EQ(lineCount(bytes), 120);
+    EXPECT_TRUE(bytes.startsWith("nom\r\nZo\xE9\r\n"));
+    EXPECT_TRUE(bytes.endsWith("exercice 29\r\noui\r\n09/12/2026\r\nl'administrateur\r\n"));
+    ASSERT_TRUE(RecordStore::writeRecord(QStringLiteral("Zoé"), header, results, GroupLabel::CompetenceAccent).ok());
+    bytes = data.readBytes(QStringLiteral("sauvegardes/Zoé-qib.txt"));
+    EXPECT_TRUE(bytes.contains("\r\ncomp\xE9tence 1\r\nnon\r\n\r\n\r\n"));
+    EXPECT_FALSE(QFile::permissions(data.recordPath(QStringLiteral("Zoé"))) & QFile::WriteOwner);
+
+    ASSERT_TRUE(RecordStore::deleteRecordFile(QStringLiteral("Zoé")).ok());
+    EXPECT_FALSE(QFile::exists(data.recordPath(QStringLiteral("Zoé"))));
+    EXPECT_EQ(RecordStore::deleteRecordFile(QStringLiteral("Zoé")).message(), QStringLiteral("Fichier introuvable"));
+}
+
+TEST(RecordStore, AnInterruptedRegistrationLeavesNoRecordBehind)
+{
+    TempDataFolder data;
+    TextFile::failNextWriteAfter(40);
+    EXPECT_FALSE(RecordStore::writeNewRecord(QStringLiteral("paul"), passwordHash(QStringLiteral("p")), QStringLiteral("6A")).ok());
+    EXPECT_TRUE(QDir(data.recordFolder()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    EXPECT_TRUE(RecordStore::writeNewRecord(QStringLiteral("paul"), passwordHash(QStringLiteral("p")), QStringLiteral("6A")).ok())
+        << "the hook fails one write only";
+}
+
+TEST(RecordStore, ListingKeepsTheFileSystemOrderAndHiddenRecords)
+{
+    TempDataFolder data;
+    for (const char *name : {"zeta", "alpha", ".cache", "Milieu", "b", "omega"})
+        data.writeBytes(QStringLiteral("sauvegardes/%1-qib.txt").arg(QLatin1String(name)), "nom\r\n");
+    data.writeBytes(QStringLiteral("sauvegardes/.tavelo-abc123"), "x");
+    data.writeBytes(QStringLiteral("sauvegardes/aaadmin-qib.bin"), "autorise\r\n");
+    data.writeBytes(QStringLiteral("sauvegardes/autre-qib.txt.bak"), "x");
+    QStringList expected;
+    QDirIterator it(data.recordFolder(), {QStringLiteral("*-qib.txt")}, QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext())
+        expected << it.next().section(QLatin1Char('/'), -1).chopped(8);
+    EXPECT_EQ(expected.size(), 6);
+    EXPECT_EQ(RecordStore::listRecordNames(), expected);
+}
+
+TEST(DataFiles, AdministratorHashIsTheFirstLineWhateverFollows)
+{
+    TempDataFolder data;
+    data.writeBytes(QStringLiteral("ad.txt"), "0123456789abcdef0123456789abcdef\nreste\n");
+    QString hash;
+    ASSERT_TRUE(RecordStore::readAdminHash(&hash).ok());
+    EXPECT_EQ(hash, QStringLiteral("0123456789abcdef0123456789abcdef"));
+    QFile::remove(data.path() + QStringLiteral("ad.txt"));
+    EXPECT_EQ(RecordStore::readAdminHash(&hash).message(), QStringLiteral("Fichier introuvable"));
+    EXPECT_TRUE(hash.isEmpty());
+}
+
+TEST(DataFiles, TodayAndTheDataFolder)
+{
+    TempDataFolder data;
+    EXPECT_EQ(Clock::todayText(), QStringLiteral("09/12/2026"));
+    Clock::setFixedDate(QDate(2027, 1, 5));
+    EXPECT_EQ(Clock::todayText(), QStringLiteral("05/01/2027"));
+    Clock::setFixedDate(QDate());
+    EXPECT_EQ(Clock::today(), QDate::currentDate());
+
+    EXPECT_EQ(DataFolder::recordFolder(), data.path() + QStringLiteral("sauvegardes/"));
+    EXPECT_EQ(DataFolder::registrationMarkerPath(), data.recordFolder() + QStringLiteral("aaadmin-qib.bin"));
+    DataFolder::setPath(QString());
+    EXPECT_EQ(DataFolder::path(), QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+    DataFolder::setPath(data.path());
+}
+
+TEST(IoStatus, GroupsTheCodesAsTheUserSeesThem)
+{
+    for (int code : {EPERM, EROFS})
+        EXPECT_EQ(IoStatus::failure(code).message(), QStringLiteral("Accès au fichier refusé")) << code;
+    EXPECT_EQ(IoStatus::failure(EDQUOT).message(), QStringLiteral("Disque plein"));
+    EXPECT_EQ(IoStatus::failure(ENAMETOOLONG).message(), QStringLiteral("Erreur E/S %1").arg(ENAMETOOLONG));
+    EXPECT_FALSE(IoStatus::failure(0).ok()) << "a failure is never read as success";
 }
