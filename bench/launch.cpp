@@ -6,7 +6,7 @@
 #include "records/recordstore.h"
 #include "shell/exercise/exerciseregistry.h"
 #include "shell/exercise/exercisesession.h"
-#include "shell/exercise/messagebox.h"
+#include "widgets/messagebox.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

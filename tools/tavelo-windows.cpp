@@ -4,7 +4,7 @@
 #include "records/datafolder.h"
 #include "shell/exercise/exerciseregistry.h"
 #include "shell/exercise/exercisesession.h"
-#include "shell/exercise/messagebox.h"
+#include "widgets/messagebox.h"
 
 #include <QApplication>
 #include <QDir>

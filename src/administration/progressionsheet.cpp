@@ -2,7 +2,7 @@
 
 #include "administration/printing.h"
 #include "records/recordstore.h"
-#include "shell/exercise/messagebox.h"
+#include "widgets/messagebox.h"
 
 #include <QTextBlockFormat>
 #include <QTextCharFormat>

@@ -7,7 +7,7 @@
 #include "records/clock.h"
 #include "records/datafolder.h"
 #include "records/passwordhash.h"
-#include "shell/exercise/messagebox.h"
+#include "widgets/messagebox.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

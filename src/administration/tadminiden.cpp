@@ -3,7 +3,7 @@
 #include "administration/tadmin.h"
 #include "records/passwordhash.h"
 #include "records/recordstore.h"
-#include "shell/exercise/messagebox.h"
+#include "widgets/messagebox.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -3,7 +3,7 @@
 #include "administration/accountimport.h"
 #include "administration/filechooser.h"
 #include "records/textfile.h"
-#include "shell/exercise/messagebox.h"
+#include "widgets/messagebox.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

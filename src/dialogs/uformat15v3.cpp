@@ -1,6 +1,6 @@
 #include "dialogs/uformat15v3.h"
 
-#include "shell/exercise/messagebox.h"
+#include "widgets/messagebox.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "dialogs/urechercherremplacerv3.h"
 
 #include "pictures/pictures.h"
-#include "shell/exercise/messagebox.h"
+#include "widgets/messagebox.h"
 
 #include <QCheckBox>
 #include <QEvent>

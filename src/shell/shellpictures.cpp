@@ -1,5 +1,4 @@
-// The pictures of the program's own windows (splash, home screen, board,
-// registration) and the two shared by every exercise (mascot, "Abandon" glyph).
+// The pictures of the program's own windows (splash, home screen, board, registration).
 #include "pictures/cartoon.h"
 #include "pictures/kit.h"
 #include "pictures/pictures.h"
@@ -24,9 +23,7 @@ QFont friendlyFont(int pixels, bool bold = true)
     return font;
 }
 
-void paintMascotPicture(QPainter &painter, const QSize &size) { PictureKit::paintMascot(painter, QRect(QPoint(), size)); }
 
-void paintAbandon(QPainter &painter, const QSize &size) { PictureKit::paintAbandonGlyph(painter, QRect(QPoint(), size)); }
 
 // ---- splash ------------------------------------------------------------------------
 
@@ -401,8 +398,6 @@ void paintSphere(QPainter &painter, const QSize &size)
 }
 
 const Pictures::Registrar registrations[] = {
-    Pictures::Registrar{{QStringLiteral("Commun/Mascotte"), {84, 100}, &paintMascotPicture, {}}},
-    Pictures::Registrar{{QStringLiteral("Commun/Abandon"), {20, 20}, &paintAbandon, {}}},
     Pictures::Registrar{{QStringLiteral("Tsplash/Image1"), {500, 400}, &paintSplash, {}}},
     Pictures::Registrar{{QStringLiteral("Tform1/button2"), {36, 36}, &paintMarble, {}}},
     Pictures::Registrar{{QStringLiteral("Tform1/fin"), {18, 18}, &paintRedDisc, {}}},

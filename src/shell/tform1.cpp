@@ -8,7 +8,7 @@
 #include "records/recordstore.h"
 #include "shell/competencecatalogue.h"
 #include "shell/exercise/exerciseregistry.h"
-#include "shell/exercise/messagebox.h"
+#include "widgets/messagebox.h"
 #include "shell/tidentification.h"
 #include "shell/tu_motpasseeleve.h"
 #include "widgets/windowplacement.h"

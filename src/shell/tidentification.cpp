@@ -5,7 +5,7 @@
 #include "records/datafolder.h"
 #include "records/passwordhash.h"
 #include "records/recordstore.h"
-#include "shell/exercise/messagebox.h"
+#include "widgets/messagebox.h"
 #include "shell/tform1.h"
 #include "widgets/choicecombo.h"
 #include "widgets/windowplacement.h"

@@ -2,7 +2,7 @@
 
 #include "records/passwordhash.h"
 #include "records/recordstore.h"
-#include "shell/exercise/messagebox.h"
+#include "widgets/messagebox.h"
 #include "widgets/windowplacement.h"
 
 #include <QGuiApplication>

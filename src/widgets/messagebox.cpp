@@ -1,4 +1,4 @@
-#include "shell/exercise/messagebox.h"
+#include "widgets/messagebox.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -155,7 +155,7 @@ TEST(SuccessRate, RoundsHalvesToTheEvenNeighbourInIntegers)
     EXPECT_EQ(ConsoleQueries::successRate(100000, 100000), 100);
 }
 
-#include "shell/exercise/messagebox.h"
+#include "widgets/messagebox.h"
 
 #include <QApplication>
 #include <QMessageBox>

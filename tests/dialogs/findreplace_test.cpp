@@ -1,5 +1,5 @@
 #include "dialogs/urechercherremplacerv3.h"
-#include "shell/exercise/messagebox.h"
+#include "widgets/messagebox.h"
 #include "support/pupilrobot.h"
 #include "support/scriptedmessages.h"
 

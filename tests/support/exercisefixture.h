@@ -28,7 +28,7 @@ protected:
         login().acquiredCount = 0;
         form1 = std::make_unique<QWidget>();
         form1->setObjectName(QStringLiteral("form1"));
-        auto *button = new QPushButton(QStringLiteral("4.%1").arg(m_competence - 20), form1.get());
+        auto *button = new QPushButton(QStringLiteral("ex%1").arg(m_competence), form1.get());
         button->setObjectName(QStringLiteral("ex%1").arg(m_competence));
         form1->show();
     }

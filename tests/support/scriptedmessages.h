@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/exercise/messagebox.h"
+#include "widgets/messagebox.h"
 
 #include <QList>
 #include <functional>

@@ -1,6 +1,7 @@
 #pragma once
+#include "shell/exercise/commontexts.h"
 #include "shell/exercise/exerciseregistry.h"
-#include "shell/exercise/messagebox.h"
+#include "widgets/messagebox.h"
 
 #include <QList>
 #include <QObject>
@@ -14,15 +15,15 @@ class ExerciseScreen;
 // The texts of a success; each exercise keeps the variants it uses.
 struct SuccessTexts
 {
-    QString label = QStringLiteral("Bravo, exercice réussi !");   // empty: the label is left alone
-    QString box = QStringLiteral("Bravo exercice réussi !");      // empty: no box
+    QString label = CommonTexts::SuccessLabel;   // empty: the label is left alone
+    QString box = CommonTexts::SuccessBox;       // empty: no box
 };
 
 // The texts of a failure. In labelFormat, %1 stands for the error count.
 struct FailureTexts
 {
-    QString labelFormat = QStringLiteral("Il faudra recommencer : %1 erreur(s)");  // empty: label left alone
-    QString box = QStringLiteral("Exercice non maîtrisé !");                       // empty: no box
+    QString labelFormat = CommonTexts::FailureLabelFormat;   // empty: label left alone
+    QString box = CommonTexts::FailureBox;                   // empty: no box
     MessageBox::Kind kind = MessageBox::Kind::Error;
 };
 
@@ -40,14 +41,19 @@ public:
     // The running exercise, or nullptr.
     static ExerciseSession *current();
 
-    // A launcher for the registry: creates the session and window T, starts it.
-    //   static const ExerciseRegistry::Registrar reg(1, ExerciseSession::launcher<Texercice1v3>(1));
-    template <class Window>
+    // A launcher for the registry: creates the session and every listed window at
+    // launch (chains whose windows rewrite each other need them all at once), then
+    // shows the first. Each exercise registers in one line:
+    //   static const ExerciseRegistry::Registrar registrar(
+    //       Competence, ExerciseSession::launcher<Texercice22v3, Texercice22v3b>(Competence));
+    template <class First, class... Others>
     static ExerciseRegistry::Launcher launcher(int competence)
     {
         return [competence](QWidget *mainWindow) {
             auto *session = new ExerciseSession(competence, mainWindow);
-            session->start(new Window(session));
+            auto *first = new First(session);
+            (session->adopt(new Others(session)), ...);
+            session->start(first);
         };
     }
 
@@ -88,9 +94,9 @@ public:
     // Failure: label text with the count, box, then the end. Nothing is recorded.
     void fail(QLabel *label = nullptr, const FailureTexts &texts = FailureTexts());
     // Success when ErrorCount <= threshold, failure otherwise. Returns the success.
-    bool verdict(int threshold, const QString &successBox = QStringLiteral("Bravo exercice réussi !"),
+    bool verdict(int threshold, const QString &successBox = CommonTexts::SuccessBox,
                  QLabel *label = nullptr, const FailureTexts &failure = FailureTexts(),
-                 const QString &successLabel = QStringLiteral("Bravo, exercice réussi !"));
+                 const QString &successLabel = CommonTexts::SuccessLabel);
 
     // Records the competence in the pupil's memory record and hides its board button
     // (for exercises that record and stay open until their own button).

@@ -1,4 +1,4 @@
-#include "board.h"
+#include "support/wordprocessorboard.h"
 #include "dialogs/urechercherremplacerv3.h"
 #include "exercises/domain3/find_replace/layout.h"
 #include "exercises/domain3/find_replace/u15v3.h"

@@ -1,4 +1,4 @@
-#include "board.h"
+#include "support/wordprocessorboard.h"
 #include "exercises/domain3/formatting/document.h"
 #include "exercises/domain3/formatting/fontdialog.h"
 #include "exercises/domain3/formatting/layout.h"

@@ -1,5 +1,5 @@
 // The origin-of-information exercise (competence 4.4), played by the pupil robot.
-#include "browserfixture.h"
+#include "support/exercisefixture.h"
 
 #include "exercises/domain4/information_origin/layout.h"
 #include "exercises/domain4/information_origin/legalnotice.h"

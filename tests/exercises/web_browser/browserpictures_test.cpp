@@ -1,7 +1,7 @@
 // The screenshots of both exercises: each window's pictures are registered at the
 // size the window gives them, are not blank, and every hot spot the picture tool
 // outlines is the control of that name, at the same place in the window.
-#include "browserfixture.h"
+#include "support/exercisefixture.h"
 
 #include "exercises/domain4/information_origin/u24v3.h"
 #include "exercises/domain4/web_browser/u22v3.h"

@@ -1,5 +1,5 @@
 // The browser exercise (competence 4.2), played by the pupil robot from the launch.
-#include "browserfixture.h"
+#include "support/exercisefixture.h"
 
 #include "exercises/domain4/web_browser/browsermenu.h"
 #include "exercises/domain4/web_browser/layout.h"

@@ -7,6 +7,7 @@
 // Where the find-and-replace exercise places its controls, in client pixels. The
 // screenshot's painter draws the binoculars and the page from the same rectangles.
 namespace FindReplaceLayout {
+constexpr int Competence = 15;                 // 3.2
 constexpr QSize WindowSize(934, 717);
 constexpr QRect Image1(16, 8, 911, 505);       // the word processor's screenshot
 constexpr QRect RichEdit1(152, 160, 649, 313); // the live document over its page

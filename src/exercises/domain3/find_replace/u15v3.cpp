@@ -125,5 +125,6 @@ void Texercice15v3::recolourPolice()
 }
 
 namespace {
-const ExerciseRegistry::Registrar registration(15, ExerciseSession::launcher<Texercice15v3>(15));
+const ExerciseRegistry::Registrar registration(FindReplaceLayout::Competence,
+                                                 ExerciseSession::launcher<Texercice15v3>(FindReplaceLayout::Competence));
 }

@@ -6,6 +6,7 @@
 // pixels. The second window's tool-bar picture is drawn from the same tool bar as
 // the first window's live buttons.
 namespace FormattingLayout {
+constexpr int Competence = 14;                     // 3.1
 constexpr QSize WindowSize(896, 720);
 constexpr int MenuHeight = 22;                      // the menu bar above the client area
 constexpr QRect ToolBar(0, 0, 529, 41);             // live buttons, then Image2

@@ -487,5 +487,6 @@ void Texercice14v3::miEditFontClick()
 }
 
 namespace {
-const ExerciseRegistry::Registrar registration(14, ExerciseSession::launcher<Texercice14v3>(14));
+const ExerciseRegistry::Registrar registration(FormattingLayout::Competence,
+                                                 ExerciseSession::launcher<Texercice14v3>(FormattingLayout::Competence));
 }

@@ -21,7 +21,7 @@ namespace {
 const QString FooterInstruction =
     QStringLiteral("Affiche automatiquement en pied de page1 le texte centré suivant : page 1 sur 2");
 const QString UseFields = QStringLiteral("Il faut utiliser l'insertion de champs  !");
-const QString WrongWay = QStringLiteral("Fausse route !");
+const QString &WrongWay = CommonTexts::WrongWay;
 const QString ReadAgain = QStringLiteral("Relis bien la consigne !");
 const QString ExpectedFooter = QStringLiteral("page 1 sur 2");
 }
@@ -209,5 +209,5 @@ void Texercice14v3b::Button3Click()
         session()->wrong(ReadAgain);
         return;
     }
-    session()->verdict(0, QStringLiteral("Bravo exercice réussi !"), Label1);
+    session()->verdict(0, CommonTexts::SuccessBox, Label1);
 }

@@ -4,7 +4,7 @@
 #include "exercises/domain4/information_origin/legalnotice.h"
 #include "shell/exercise/exerciseregistry.h"
 #include "shell/exercise/exercisesession.h"
-#include "shell/exercise/messagebox.h"
+#include "widgets/messagebox.h"
 #include "widgets/hotspot.h"
 #include "widgets/instructionbubble.h"
 #include "widgets/picturebox.h"
@@ -151,7 +151,7 @@ void Texercice24v3::zs5Click()
 
 void Texercice24v3::wrongRouteClick()
 {
-    session()->wrong(QStringLiteral("Fausse route !"));
+    session()->wrong(CommonTexts::WrongWay);
 }
 
 bool Texercice24v3::selectionIsWebmasterAddress() const
@@ -171,7 +171,7 @@ void Texercice24v3::RichEdit1SelectionChange()
         return;
     // The verdict falls at once, even while the pupil is still dragging.
     m_judged = true;
-    session()->verdict(0, QStringLiteral("Bravo, Exercice réussi!"));
+    session()->verdict(0, CommonTexts::SuccessBoxCapitalised);
 }
 
 static const ExerciseRegistry::Registrar registrar(Competence, ExerciseSession::launcher<Texercice24v3>(Competence));

@@ -47,7 +47,7 @@ void BrowserScreen::next(int step)
 
 void BrowserScreen::wrongRoute()
 {
-    session()->wrong(QStringLiteral("Fausse route !"));
+    session()->wrong(CommonTexts::WrongWay);
 }
 
 void BrowserScreen::menuChosen(BrowserMenu::Item item)

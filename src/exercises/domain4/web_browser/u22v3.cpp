@@ -107,11 +107,5 @@ void Texercice22v3::menuStep(BrowserMenu::Item item)
 }
 
 // The four windows are created together at launch; the first is shown.
-static const ExerciseRegistry::Registrar registrar(Competence, [](QWidget *mainWindow) {
-    auto *session = new ExerciseSession(Competence, mainWindow);
-    auto *first = new Texercice22v3(session);
-    new Texercice22v3b(session);
-    new Texercice22v3c(session);
-    new Texercice22v3d(session);
-    session->start(first);
-});
+static const ExerciseRegistry::Registrar registrar(
+    Competence, ExerciseSession::launcher<Texercice22v3, Texercice22v3b, Texercice22v3c, Texercice22v3d>(Competence));

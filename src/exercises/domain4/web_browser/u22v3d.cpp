@@ -2,7 +2,7 @@
 
 #include "exercises/domain4/web_browser/layout.h"
 #include "shell/exercise/exercisesession.h"
-#include "shell/exercise/messagebox.h"
+#include "widgets/messagebox.h"
 #include "widgets/hotspot.h"
 #include "widgets/picturebox.h"
 #include "widgets/spinedit.h"
@@ -92,5 +92,5 @@ void Texercice22v3d::zs6Click()
         MessageBox::information(QStringLiteral("Erreur, Relis bien la consigne!"), this);
         return;
     }
-    session()->verdict(0, /* success box */ QStringLiteral("Bravo, Exercice réussi!"));
+    session()->verdict(0, /* success box */ CommonTexts::SuccessBoxCapitalised);
 }
