@@ -11,7 +11,8 @@ class QTextEdit;
 class Tform1;
 
 // Refuses, as they are typed, the characters a record file name cannot hold:
-// "/", "\", control characters and anything outside Windows-1252.
+// "/", "\", ":", "*", "?", "\"", "<", ">", "|", control characters and anything
+// outside Windows-1252.
 class RecordNameValidator : public QValidator
 {
 public:
