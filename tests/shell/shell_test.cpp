@@ -200,7 +200,7 @@ TEST(Shell, RegistrationChecksInOrderThenCreatesA148LineRecord)
 
     // The name field refuses what a file name cannot hold.
     registration->Edit1->clear();
-    robot.type(QStringLiteral("em/ma\\"), registration->Edit1);
+    robot.type(QStringLiteral("em/ma\\:*?\"<>|"), registration->Edit1);
     EXPECT_EQ(registration->Edit1->text(), QStringLiteral("emma"));
     registration->ComboBox1->setCurrentIndex(1);
     emit registration->ComboBox1->activated(1);
