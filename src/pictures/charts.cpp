@@ -205,7 +205,7 @@ void paintTypeThumbnail(QPainter &p, const QRect &rect, Type type, bool selected
     p.setPen(selected ? QColor(61, 174, 233) : QColor(170, 170, 170));
     p.setBrush(selected ? QColor(220, 238, 250) : QColor(Qt::white));
     p.drawRoundedRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-    const QRectF r = QRectF(rect).adjusted(8, 6, -8, -16);
+    const QRectF r = QRectF(rect).adjusted(8, 7, -8, -7);
     const QColor a = seriesColour(0), b = seriesColour(1), c = seriesColour(2);
     const qreal w = r.width(), h = r.height();
     auto at = [&](qreal x, qreal y) { return QPointF(r.left() + x * w, r.top() + y * h); };
@@ -291,9 +291,6 @@ void paintTypeThumbnail(QPainter &p, const QRect &rect, Type type, bool selected
         p.drawLine(r.bottomLeft(), r.bottomRight());
         p.drawLine(r.bottomLeft(), r.topLeft());
     }
-    p.setPen(Qt::black);
-    p.setFont(pixelFont(QStringLiteral("Arial"), 10));
-    p.drawText(QRect(rect.left(), rect.bottom() - 14, rect.width(), 13), Qt::AlignCenter, typeName(type));
     p.restore();
 }
 }

@@ -237,6 +237,11 @@ void StringGrid::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Home: to.rx() = 1; break;
     case Qt::Key_End: to.rx() = columns() - 1; break;
     default:
+        if (!event->text().isEmpty() && event->text().at(0).isPrint() && !(event->modifiers() & Qt::ControlModifier)) {
+            emit textTyped(event->text());
+            event->accept();
+            return;
+        }
         event->ignore();
         return;
     }

@@ -64,6 +64,8 @@ signals:
     void contextMenuAsked(QPoint globalPos);
     // The current cell moved (click or keyboard).
     void cellSelected(int column, int row);
+    // A printable key typed on the grid (which does not edit in place).
+    void textTyped(const QString &text);
 
 protected:
     bool viewportEvent(QEvent *event) override;
