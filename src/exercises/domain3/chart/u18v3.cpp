@@ -257,8 +257,12 @@ void Texercice18v3::startWizard()
     StringGrid1->resize(NarrowSheetWidth, StringGrid1->height());
     Image5->show();
     zs3->setEnabled(false);
+    // No menu item can act any more, by mouse or by key.
     for (QAction *title : menuBar()->actions())
         title->setEnabled(false);
+    for (QMenu *menu : menuBar()->findChildren<QMenu *>())
+        for (QAction *item : menu->actions())
+            item->setEnabled(false);
     showPage(1);
 }
 
