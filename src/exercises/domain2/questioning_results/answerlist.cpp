@@ -11,6 +11,7 @@ AnswerList *AnswerList::place(QWidget *window, const QString &boxName, const QSt
                               const QString &caption, const QStringList &items, QGroupBox **box)
 {
     auto *group = ::place(new QGroupBox(caption, window), boxName, boxRect);
+    group->setFont(pixelFont(QStringLiteral("Tahoma"), 16, true));
     group->setStyleSheet(QStringLiteral("QGroupBox { background: rgb(255, 0, 0); border: 1px solid rgb(128, 0, 0);"
                                         " margin-top: 0px; font-family: Tahoma; font-size: 16px; font-weight: bold; }"
                                         "QGroupBox::title { subcontrol-origin: padding; left: 8px; top: 4px; color: black; }"));

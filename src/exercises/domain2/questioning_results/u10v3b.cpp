@@ -46,6 +46,7 @@ Texercice10v3b::Texercice10v3b(ExerciseSession *session)
     Memo1->setFont(pixelFont(QStringLiteral("Tahoma"), 11));
     Memo1->setStyleSheet(QStringLiteral("QPlainTextEdit { background: rgb(255, 255, 0); color: black; font-family: Tahoma; font-size: 11px; }"));
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Button1 = button(W::ReadButton, QStringLiteral("Button1"), W::Button1, this);
     ListBox1 = AnswerList::place(this, QStringLiteral("GroupBox1"), QStringLiteral("ListBox1"), W::GroupBox1,
                                  W::NatureCaption, W::Natures, &GroupBox1);

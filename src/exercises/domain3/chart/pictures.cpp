@@ -116,7 +116,7 @@ void paintWizard(QPainter &p, const QSize &size, int page)
         const QRect line(StepsPane.left() + 4, StepsPane.top() + 30 + i * 24, StepsPane.width() - 8, 22);
         if (i == page - 1)
             p.fillRect(line, QColor(61, 174, 233, 70));
-        p.setFont(PictureKit::uiFont(12, i == page - 1));
+        p.setFont(PictureKit::uiFont(10, i == page - 1));
         p.drawText(line.adjusted(4, 0, 0, 0), Qt::AlignVCenter, StepNames.at(i));
     }
     p.setPen(QColor(190, 190, 190));

@@ -2,6 +2,7 @@
 
 #include "exercises/domain3/chart/layout.h"
 #include "pictures/fonts.h"
+#include "pictures/kit.h"
 #include "shell/exercise/exercisesession.h"
 #include "widgets/hotspot.h"
 #include "widgets/instructionbubble.h"
@@ -110,6 +111,8 @@ Texercice18v3::Texercice18v3(ExerciseSession *session)
     Label1 = bubble->addLabel(QStringLiteral("Label1"), ChartLayout::Label1, WhereToType);
     buildPages();
     placeAbandon(QStringLiteral("BitBtn20"), ChartLayout::BitBtn20);
+    // A window with a title bar is placed before it is first shown.
+    centreOnScreen();
 
     connect(StringGrid1, &StringGrid::cellSelected, this, &Texercice18v3::StringGrid1SelectCell);
     connect(StringGrid1, &StringGrid::mouseUp, this, &Texercice18v3::StringGrid1MouseUp);
@@ -123,7 +126,11 @@ QCheckBox *Texercice18v3::pageBox(const QString &name, const QRect &inPageRect, 
 {
     auto *box = place(new QCheckBox(text, client()), name, inPage(inPageRect));
     box->setFont(pixelFont(QStringLiteral("Arial"), 12));
+    // The box hides the drawn one beneath it, on the page's own colour.
     box->setAutoFillBackground(true);
+    QPalette page = box->palette();
+    page.setColor(QPalette::Window, PictureKit::Colours::Window);
+    box->setPalette(page);
     box->hide();
     return box;
 }
