@@ -23,10 +23,16 @@ StringGrid::StringGrid(int columns, int rows, QWidget *parent) : QTableWidget(ro
         header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         header->viewport()->installEventFilter(this);
     }
-    for (int c = 1; c < this->columns(); ++c)
-        setHorizontalHeaderItem(c - 1, new QTableWidgetItem());
-    for (int r = 1; r < this->rows(); ++r)
-        setVerticalHeaderItem(r - 1, new QTableWidgetItem());
+    // The header items in one go: a header recomputes its size at every change.
+    {
+        const QSignalBlocker quiet(model());
+        for (int c = 1; c < this->columns(); ++c)
+            setHorizontalHeaderItem(c - 1, new QTableWidgetItem());
+        for (int r = 1; r < this->rows(); ++r)
+            setVerticalHeaderItem(r - 1, new QTableWidgetItem());
+    }
+    horizontalHeader()->reset();
+    verticalHeader()->reset();
     showSelection();
 }
 
@@ -44,15 +50,15 @@ void StringGrid::setCell(int column, int row, const QString &text)
 {
     if (column < 0 || row < 0 || column >= columns() || row >= rows() || (column == 0 && row == 0))
         return;
-    if (row == 0) {
-        horizontalHeaderItem(column - 1)->setText(text);
-    } else if (column == 0) {
-        verticalHeaderItem(row - 1)->setText(text);
-    } else if (QTableWidgetItem *item = this->item(row - 1, column - 1)) {
+    QTableWidgetItem *item = row == 0    ? horizontalHeaderItem(column - 1)
+                             : column == 0 ? verticalHeaderItem(row - 1)
+                                           : this->item(row - 1, column - 1);
+    if (item && item->text() == text)
+        return;   // unchanged: no view update
+    if (item)
         item->setText(text);
-    } else {
+    else if (!text.isEmpty())
         setItem(row - 1, column - 1, new QTableWidgetItem(text));
-    }
 }
 
 StringGrid::Selection StringGrid::selection() const
@@ -88,10 +94,22 @@ void StringGrid::setRowHeights(int height)
 
 void StringGrid::setFixedColour(const QColor &colour)
 {
-    for (QHeaderView *header : {horizontalHeader(), verticalHeader()})
-        header->setStyleSheet(QStringLiteral("QHeaderView::section { background: %1; color: black; border: none;"
-                                             " border-right: 1px solid gray; border-bottom: 1px solid gray; }")
-                                  .arg(colour.name()));
+    for (QHeaderView *header : {horizontalHeader(), verticalHeader()}) {
+        QPalette fixed = header->palette();
+        fixed.setColor(QPalette::Button, colour);
+        fixed.setColor(QPalette::Window, colour);
+        fixed.setColor(QPalette::ButtonText, Qt::black);
+        header->setPalette(fixed);
+    }
+}
+
+void StringGrid::setGridColour(const QColor &colour)
+{
+    QPalette lines = palette();
+    lines.setColor(QPalette::Mid, colour);
+    lines.setColor(QPalette::Base, Qt::white);
+    lines.setColor(QPalette::Text, Qt::black);
+    setPalette(lines);
 }
 
 QRect StringGrid::cellRect(int column, int row) const

@@ -45,6 +45,7 @@ public:
     void setColumnWidth(int column, int width);
     void setRowHeights(int height);
     void setFixedColour(const QColor &colour);
+    void setGridColour(const QColor &colour);
 
     // The rectangle of a cell in the grid's own coordinates (headers included).
     QRect cellRect(int column, int row) const;

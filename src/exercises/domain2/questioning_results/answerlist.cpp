@@ -12,17 +12,21 @@ AnswerList *AnswerList::place(QWidget *window, const QString &boxName, const QSt
 {
     auto *group = ::place(new QGroupBox(caption, window), boxName, boxRect);
     group->setFont(pixelFont(QStringLiteral("Tahoma"), 16, true));
-    group->setStyleSheet(QStringLiteral("QGroupBox { background: rgb(255, 0, 0); border: 1px solid rgb(128, 0, 0);"
-                                        " margin-top: 0px; font-family: Tahoma; font-size: 16px; font-weight: bold; }"
-                                        "QGroupBox::title { subcontrol-origin: padding; left: 8px; top: 4px; color: black; }"));
+    group->setAutoFillBackground(true);
+    QPalette red = group->palette();
+    red.setColor(QPalette::Window, QColor(255, 0, 0));
+    red.setColor(QPalette::WindowText, Qt::black);
+    group->setPalette(red);
     auto *list = ::place(new AnswerList(group), listName,
                          QRect(QuestioningLayout::AnswerListInBox.topLeft(),
                                QSize(boxRect.width() - 16, QuestioningLayout::AnswerListInBox.height())));
     list->setFont(pixelFont(QStringLiteral("Tahoma"), 13));
-    list->setStyleSheet(QStringLiteral("QListWidget { background: white; font-family: Tahoma; font-size: 13px; }"
-                                       "QListWidget::item { height: 16px; }"));
+    list->setUniformItemSizes(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->addItems(items);
+    for (const QString &text : items) {
+        auto *item = new QListWidgetItem(text, list);
+        item->setSizeHint(QSize(0, 16));
+    }
     group->hide();
     *box = group;
     return list;

@@ -21,7 +21,10 @@ Texercice10v3::Texercice10v3(ExerciseSession *session)
     : ExerciseScreen(session, QStringLiteral("Texercice10v3"), W::WindowSize)
 {
     setWindowTitle(QStringLiteral("exercice10v3"));
-    setStyleSheet(QStringLiteral("Texercice10v3 { background: rgb(30, 70, 190); }"));
+    setAutoFillBackground(true);
+    QPalette blue = palette();
+    blue.setColor(QPalette::Window, QColor(30, 70, 190));
+    setPalette(blue);
 
     Image1 = new PictureBox(QStringLiteral("Texercice10v3/Image1"), QStringLiteral("Image1"), W::Image1, this);
     Edit1 = place(new QLineEdit(W::Formula, this), "Edit1", W::Edit1);

@@ -31,7 +31,10 @@ Texercice10v3b::Texercice10v3b(ExerciseSession *session)
     : ExerciseScreen(session, QStringLiteral("Texercice10v3b"), W::WindowSize)
 {
     setWindowTitle(QStringLiteral("exercice10v3b"));
-    setStyleSheet(QStringLiteral("Texercice10v3b { background: rgb(30, 70, 190); }"));
+    setAutoFillBackground(true);
+    QPalette blue = palette();
+    blue.setColor(QPalette::Window, QColor(30, 70, 190));
+    setPalette(blue);
 
     Image1 = new PictureBox(QStringLiteral("Texercice10v3b/Image1"), QStringLiteral("Image1"), W::Image1, this);
     Image2 = new PictureBox(QStringLiteral("Texercice10v3b/Image2"), QStringLiteral("Image2"), W::Image2, this);
@@ -44,7 +47,10 @@ Texercice10v3b::Texercice10v3b(ExerciseSession *session)
     Memo1 = place(new QPlainTextEdit(W::MemoLines.join(QLatin1Char('\n')), this), "Memo1", W::Memo1);
     Memo1->setReadOnly(true);
     Memo1->setFont(pixelFont(QStringLiteral("Tahoma"), 11));
-    Memo1->setStyleSheet(QStringLiteral("QPlainTextEdit { background: rgb(255, 255, 0); color: black; font-family: Tahoma; font-size: 11px; }"));
+    QPalette yellow = Memo1->palette();
+    yellow.setColor(QPalette::Base, QColor(255, 255, 0));
+    yellow.setColor(QPalette::Text, Qt::black);
+    Memo1->setPalette(yellow);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Button1 = button(W::ReadButton, QStringLiteral("Button1"), W::Button1, this);

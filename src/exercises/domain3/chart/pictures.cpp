@@ -49,8 +49,8 @@ void paintWindow(QPainter &p, const QSize &size)
     PictureKit::paintComboBox(p, QRect(162, 31, 50, 20), QStringLiteral("10"));
     paintToolRow(p, toolRow(FormatTools, Tool::Bold, QRect(222, 30, 24, 22), 26, 8));
     paintFormulaBar(p, QRect(0, 55, size.width(), 27), Edit2, Edit1.left(), QStringLiteral("A1"), QString());
-    paintSheet(p, QRect(StringGrid1.left(), StringGrid1.top(), StringGrid1.width(), StringGrid1.height()),
-               emptySheet(StringGrid1.topLeft(), 1));
+    // The live sheet lies here, whole.
+    p.fillRect(StringGrid1, Qt::white);
     const int tabs = StringGrid1.bottom() + 1;
     paintSheetTabs(p, QRect(0, tabs, size.width(), 22),
                    {QStringLiteral("Feuille1"), QStringLiteral("Feuille2"), QStringLiteral("Feuille3")});

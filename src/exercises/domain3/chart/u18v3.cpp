@@ -88,7 +88,6 @@ Texercice18v3::Texercice18v3(ExerciseSession *session)
     Edit1 = place(new QLineEdit(area), "Edit1", ChartLayout::Edit1);
     for (QLineEdit *edit : {Edit1, Edit2}) {
         edit->setFont(pixelFont(QStringLiteral("Arial"), 12));
-        edit->setStyleSheet(QStringLiteral("QLineEdit { background: white; color: black; border: 1px solid rgb(150,150,150); }"));
     }
     Image5 = picture(QStringLiteral("Image5"), ChartLayout::Image5, false);
 
@@ -101,7 +100,7 @@ Texercice18v3::Texercice18v3(ExerciseSession *session)
     StringGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     StringGrid1->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     StringGrid1->setFixedColour(QColor(232, 232, 232));
-    StringGrid1->setStyleSheet(QStringLiteral("QTableWidget { background: white; gridline-color: rgb(205,205,205); }"));
+    StringGrid1->setGridColour(QColor(205, 205, 205));
 
     Image3 = picture(QStringLiteral("Image3"), ChartLayout::Image3);
     Image8 = picture(QStringLiteral("Image8"), ChartLayout::Image8, false);

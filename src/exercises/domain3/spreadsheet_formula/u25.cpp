@@ -43,11 +43,30 @@ protected:
     void keyReleaseEvent(QKeyEvent *e) override { e->accept(); }
 };
 
+// A label on a coloured ground, black text.
+void paintLabel(QLabel *label, const QColor &ground)
+{
+    label->setAutoFillBackground(true);
+    QPalette p = label->palette();
+    p.setColor(QPalette::Window, ground);
+    p.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(p);
+}
+
+void setTextColour(QLineEdit *edit, const QColor &colour)
+{
+    QPalette p = edit->palette();
+    p.setColor(QPalette::Text, colour);
+    edit->setPalette(p);
+}
+
 QLabel *panelLabel(const QString &name, const QRect &rect, const QString &text, const QFont &font, QWidget *parent)
 {
     auto *label = place(new QLabel(text, parent), name, rect);
     label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+    QPalette ink = label->palette();
+    ink.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(ink);
     return label;
 }
 }
@@ -56,7 +75,10 @@ Texercice25::Texercice25(ExerciseSession *session)
     : ExerciseScreen(session, QStringLiteral("Texercice25"), WindowSize)
 {
     setWindowTitle(QStringLiteral("exercice25"));
-    setStyleSheet(QStringLiteral("Texercice25 { background: rgb(118, 134, 164); }"));
+    setAutoFillBackground(true);
+    QPalette blueGrey = palette();
+    blueGrey.setColor(QPalette::Window, QColor(118, 134, 164));
+    setPalette(blueGrey);
 
     t = place(new StringGrid(GridColumns, GridRows, this), "t", SpreadsheetFormulaLayout::t);
     t->setFont(pixelFont(QStringLiteral("Tahoma"), 11));
@@ -67,16 +89,17 @@ Texercice25::Texercice25(ExerciseSession *session)
     t->setRowHeights(RowHeight);
     t->setFixedColour(Silver);
     t->setShowGrid(true);
-    t->setStyleSheet(QStringLiteral("QTableWidget { background: white; gridline-color: rgb(160,160,160); }"));
+    t->setGridColour(QColor(160, 160, 160));
 
     Label11 = place(new QLabel(FormulaCaption, this), "Label11", SpreadsheetFormulaLayout::Label11);
     Label11->setFont(pixelFont(QStringLiteral("Tahoma"), 12, true));
     Label11->setAlignment(Qt::AlignCenter);
-    Label11->setStyleSheet(QStringLiteral("background: rgb(192,192,192); color: black;"));
+    paintLabel(Label11, Silver);
     Label12 = place(new QLabel(this), "Label12", SpreadsheetFormulaLayout::Label12);
     Label12->setFont(pixelFont(QStringLiteral("Tahoma"), 12, true));
     Label12->setAlignment(Qt::AlignCenter);
-    Label12->setStyleSheet(QStringLiteral("background: rgb(255,251,240); color: black; border: 1px solid gray;"));
+    paintLabel(Label12, QColor(255, 251, 240));
+    Label12->setFrameShape(QFrame::Box);
     Edit2 = place(new QLineEdit(this), "Edit2", SpreadsheetFormulaLayout::Edit2);
     Edit2->setFont(pixelFont(QStringLiteral("Tahoma"), 12));
     Edit2->setEnabled(false);
@@ -97,7 +120,9 @@ Texercice25::Texercice25(ExerciseSession *session)
     placeAbandon(QStringLiteral("BitBtn20"), SpreadsheetFormulaLayout::BitBtn20);
     Label39 = place(new QLabel(Banner, this), "Label39", SpreadsheetFormulaLayout::Label39);
     Label39->setFont(pixelFont(QStringLiteral("Arial"), 14, FontSpec{true, true}));
-    Label39->setStyleSheet(QStringLiteral("color: rgb(0, 128, 0); background: transparent;"));
+    QPalette green = Label39->palette();
+    green.setColor(QPalette::WindowText, QColor(0, 128, 0));
+    Label39->setPalette(green);
 
     m_shield = new PauseShield(this);
     m_pause = new QTimer(this);
@@ -163,7 +188,6 @@ void Texercice25::buildPanel()
     Edit1->setFocusPolicy(Qt::NoFocus);
     Edit1->setFont(itemFont);
     Edit1->setAlignment(Qt::AlignCenter);
-    Edit1->setStyleSheet(QStringLiteral("QLineEdit { background: white; color: black; border: 1px solid gray; padding: 0; }"));
     Edit1->installEventFilter(this);
 }
 
@@ -324,7 +348,7 @@ void Texercice25::BitBtn1Click()
         return;
     }
     Edit2->setText(Error);
-    Edit2->setStyleSheet(QStringLiteral("color: red;"));
+    setTextColour(Edit2, Qt::red);
     m_shield->raise();
     m_shield->show();
     m_shield->setFocus();
@@ -334,7 +358,7 @@ void Texercice25::BitBtn1Click()
 
 void Texercice25::endPause()
 {
-    Edit2->setStyleSheet(QString());
+    setTextColour(Edit2, Qt::black);
     m_shield->hide();
     closeFormulaBar();
 }
