@@ -25,9 +25,9 @@ constexpr QRect BitBtn1{349, 6, 44, 25};   // its OK button
 
 // The yellow instruction panel and what it holds, in the panel's coordinates.
 constexpr QRect Panel1{360, 40, 416, 454};
-constexpr QRect Mascot{8, 10, 76, 92};
-constexpr QRect Bubble{88, 4, 322, 118};   // the speech bubble with its tail at the left
-constexpr QRect BubbleText{104, 12, 300, 102};
+constexpr QRect Mascot{2, 12, 84, 100};
+constexpr QRect Bubble{86, 4, 326, 118};   // the speech bubble with its tail at the left
+constexpr QRect BubbleText{102, 12, 306, 102};
 constexpr int ItemsTop = 134;
 constexpr int ItemPitch = 74;              // from one arrowed item to the next
 constexpr QSize Arrow{18, 14};
