@@ -337,10 +337,8 @@ void Texercice18v3::finish()
     setStep(Finished);
     Image8->show();
     Image8->raise();
-    for (QWidget *w : {static_cast<QWidget *>(Image7), static_cast<QWidget *>(zs13)})
-        w->hide();
-    for (QWidget *w : std::initializer_list<QWidget *>{CheckBox3, Edit4, CheckBox4, CheckBox5, Edit5, CheckBox6, Edit6,
-                                                      CheckBox7, CheckBox8})
+    for (QWidget *w : std::initializer_list<QWidget *>{Image7, zs13, CheckBox3, Edit4, CheckBox4, CheckBox5, Edit5,
+                                                      CheckBox6, Edit6, CheckBox7, CheckBox8})
         w->hide();
     Label1->hide();
     session()->verdict(0, CommonTexts::SuccessBoxCapitalised, consigne3);
