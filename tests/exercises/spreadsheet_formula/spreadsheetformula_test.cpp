@@ -123,6 +123,10 @@ TEST_F(SpreadsheetFormulaExercise, PerfectRunInAnyOrderRecordsAtItsOwnButton)
     EXPECT_EQ(window->Label12->text(), QStringLiteral("H 17"));
     EXPECT_TRUE(window->Edit2->isEnabled());
     EXPECT_TRUE(window->Edit2->hasFocus());
+    // The example formula only takes the focus away.
+    robot.click(window->exampleFieldRect().center());
+    EXPECT_FALSE(window->Edit2->hasFocus());
+    EXPECT_EQ(window->Edit1->text(), QStringLiteral("=moyenne(A1:H15)"));
     typeInBar(QStringLiteral("=MAX(A1:H15)"));
     EXPECT_FALSE(window->BitBtn1->isHidden());
     EXPECT_EQ(robot.widgetAt(L::BitBtn1.center()), window->BitBtn1);

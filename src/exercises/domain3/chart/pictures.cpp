@@ -48,7 +48,9 @@ void paintWindow(QPainter &p, const QSize &size)
     PictureKit::paintComboBox(p, QRect(8, 31, 150, 20), QStringLiteral("Liberation Sans"));
     PictureKit::paintComboBox(p, QRect(162, 31, 50, 20), QStringLiteral("10"));
     paintToolRow(p, toolRow(FormatTools, Tool::Bold, QRect(222, 30, 24, 22), 26, 8));
-    paintFormulaBar(p, QRect(0, 55, size.width(), 27), Edit2, Edit1.left(), QStringLiteral("A1"), QString());
+    // The drawn input line ends where the live one does.
+    paintToolBand(p, QRect(0, 55, size.width(), 27));
+    paintFormulaBar(p, QRect(0, 55, Edit1.right() + 5, 27), Edit2, Edit1.left(), QStringLiteral("A1"), QString());
     // The live sheet lies here, whole.
     p.fillRect(StringGrid1, Qt::white);
     const int tabs = StringGrid1.bottom() + 1;
