@@ -439,7 +439,7 @@ void paintSecurePage(QPainter &p, const QSize &size)
 
 // ---- The Options dialog and its privacy page ----------------------------------------------
 
-const QStringList PrivacyTabs = {QStringLiteral("Historique"), QStringLiteral("Formulaires"), QStringLiteral("Mots de passe"),
+const QStringList PrivacyTabs = {QStringLiteral("Historique"), QStringLiteral("Formulaires"), QStringLiteral("Sécurité"),
                                  QStringLiteral("Sessions"), QStringLiteral("Cookies"), QStringLiteral("Cache")};
 constexpr int PrivacyTabWidth = 74;
 
@@ -462,7 +462,6 @@ void buildPrivacyTabs(QWidget *root, const QPoint &origin, int current)
     auto *bar = new EvenTabBar(root);
     bar->setFont(ClassicBrowser::uiFont(10));
     bar->setElideMode(Qt::ElideNone);
-    bar->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 0px; }"));
     for (const QString &t : PrivacyTabs)
         bar->addTab(t);
     bar->setCurrentIndex(current);

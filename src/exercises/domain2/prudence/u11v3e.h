@@ -52,6 +52,8 @@ public:
 
 protected:
     void menuStep(int id) override;
+    // A window with a title bar is centred like the others.
+    void FormShow() override { centreOnScreen(); }
 
 private slots:
     void Button1Click();
