@@ -19,6 +19,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -189,6 +191,9 @@ TEST_F(PrudenceExercise, ThePerfectRunRecordsTheCompetence)
     Texercice11v3e *w = aimBrowser();
     ASSERT_TRUE(w);
     EXPECT_EQ(w->windowTitle(), BrowserCaption);
+    // Titled, yet centred like the borderless windows.
+    const QPoint offCentre = w->frameGeometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 2);
     openCookies(w);
     EXPECT_EQ(robot.widgetAt(AllowCookies.center()), w->CheckBox1);
     EXPECT_TRUE(w->CheckBox1->isChecked());

@@ -76,6 +76,8 @@ Texercice11v3b::Texercice11v3b(ExerciseSession *session)
     : ExerciseScreen(session, QStringLiteral("Texercice11v3b"), Window2Size)
 {
     setWindowTitle(QStringLiteral("exercice11v3b"));
+    // The tray's tooltips are the pupil's clues: they show even before the window is activated.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     Image1 = new PictureBox(QStringLiteral("Texercice11v3b/Image1"), QStringLiteral("Image1"),
                             QRect(QPoint(0, 0), Window2Size), this);
     Image2 = new PictureBox(QStringLiteral("Texercice11v3b/Image2"), QStringLiteral("Image2"), TrayArea2, this);

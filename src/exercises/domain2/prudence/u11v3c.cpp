@@ -30,6 +30,8 @@ Texercice11v3c::Texercice11v3c(ExerciseSession *session)
     : ExerciseScreen(session, QStringLiteral("Texercice11v3c"), Window3Size)
 {
     setWindowTitle(QStringLiteral("exercice11v3c"));
+    // The tray's tooltips are the pupil's clues: they show even before the window is activated.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     Image1 = picture("Image1", QRect(QPoint(0, 0), Window3Size), true, this);
     Image5 = picture("Image5", TrayArea3, true, this);
     for (int n = 1; n <= 15; ++n)
