@@ -355,20 +355,18 @@ void paintSecurePage(QPainter &p, const QSize &size)
 {
     using namespace ClassicBrowser;
     const QRect r = whole(size);
-    // Navigation bar with the address of the secure page, yellow as secure addresses are.
-    const QRect toolbar(0, 0, size.width(), 44);
-    paintToolbarBackground(p, toolbar);
-    const char *buttons[] = {"back", "forward", "reload", "stop", "home"};
-    for (int i = 0; i < 5; ++i)
-        paintNavigationButton(p, QRect(6 + 36 * i, 6, 32, 32), QString::fromLatin1(buttons[i]), QString(), i != 1);
-    const QRect address(192, 11, size.width() - 250, 22);
-    p.fillRect(address, QColor(255, 250, 200));
-    p.setPen(ChromeLine);
-    p.drawRect(address.adjusted(0, 0, -1, -1));
-    paintFavicon(p, QRect(address.left() + 3, address.top() + 3, 16, 16), QColor(0, 60, 140), QLatin1Char('S'));
-    p.setPen(Qt::black);
-    p.setFont(ClassicBrowser::uiFont(12));
-    p.drawText(address.adjusted(24, 0, -24, 0), Qt::AlignVCenter | Qt::AlignLeft, SecureSiteUrl);
+    // The browser's chrome, narrowed to this window; its status bar holds the padlock.
+    Chrome chrome;
+    chrome.width = size.width();
+    chrome.height = size.height();
+    chrome.url = SecureSiteUrl;
+    chrome.siteColour = QColor(0, 60, 140);
+    chrome.siteLetter = QLatin1Char('S');
+    chrome.layout.address = QRect(151, 11, size.width() - 151 - 150, 21);
+    chrome.layout.go = QRect(chrome.layout.address.right() + 6, 9, 52, 25);
+    chrome.layout.search = QRect(chrome.layout.go.right() + 8, 12, size.width() - chrome.layout.go.right() - 14, 21);
+    chrome.layout.statusBarTop = Padlock.top() - 2;
+    const QRect page = paintChrome(p, chrome);
     // The small padlock at the end of the address.
     auto padlock = [&p](const QRectF &box) {
         p.save();
@@ -384,12 +382,8 @@ void paintSecurePage(QPainter &p, const QSize &size)
         p.drawRoundedRect(QRectF(box.left() + w * 0.12, box.top() + w * 0.45, w * 0.76, w * 0.5), 2, 2);
         p.restore();
     };
-    padlock(QRectF(address.right() - 20, address.top() + 3, 16, 16));
-    paintGo(p, QRect(address.right() + 6, address.top(), 36, 22));
-    // The page of the public service site.
-    const QRect status(0, size.height() - 28, size.width(), 28);
-    const QRect page(0, toolbar.bottom() + 1, size.width() - 16, status.top() - toolbar.bottom() - 1);
-    paintVerticalScrollBar(p, QRect(page.right() + 1, page.top(), 16, page.height()));
+    const QRect address = chrome.layout.address;
+    padlock(QRectF(address.right() - 18, address.top() + 2, 16, 16));
     p.fillRect(page, Qt::white);
     const QRect banner(page.left(), page.top(), page.width(), 70);
     p.fillRect(banner, QColor(0, 35, 110));
@@ -425,12 +419,11 @@ void paintSecurePage(QPainter &p, const QSize &size)
     PictureKit::paintWebFooter(p, QRect(page.left(), page.bottom() - 30, page.width(), 30),
                                QStringLiteral("Mentions légales - Accessibilité - Plan du site"), QColor(0, 35, 110));
     // The status bar: the site's name and the padlock of the secure mode.
-    paintToolbarBackground(p, status);
+    const QRect lock = inPicture(Padlock, ImageA);
+    const QRect status(0, chrome.layout.statusBarTop, size.width(), size.height() - chrome.layout.statusBarTop);
+    p.fillRect(QRect(lock.left() - 200, status.top() + 3, 196, status.height() - 6), QColor(255, 250, 200));
     p.setPen(Qt::black);
     p.setFont(ClassicBrowser::uiFont(12));
-    p.drawText(status.adjusted(8, 0, -120, 0), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Terminé"));
-    const QRect lock = inPicture(Padlock, ImageA);
-    p.fillRect(QRect(lock.left() - 200, status.top() + 3, 196, status.height() - 6), QColor(255, 250, 200));
     p.drawText(QRect(lock.left() - 196, status.top(), 190, status.height()), Qt::AlignVCenter | Qt::AlignRight, SecureSiteHost);
     padlock(QRectF(lock).adjusted(3, 2, -3, -4));
     p.setPen(ChromeLine);
