@@ -392,7 +392,7 @@ TEST_F(PrudenceExercise, TheBrowserCountsEarlyOptionsTheEditMenuAndTheDialogBody
     choose(w, Item::Options);   // before "Oui"
     EXPECT_FALSE(w->pages[0]->isVisible());
     robot.click(w->Button1);
-    EXPECT_EQ(w->consigne3->text(), QStringLiteral("Clique sur l'élément signifiant\r\"en Mode sécurisé\""));
+    EXPECT_EQ(w->consigne3->text(), QStringLiteral("Clique sur l'élément signifiant\n\"en Mode sécurisé\""));
     boxes.expect(Kind::Error, CommonTexts::WrongWay);
     choose(w, Item::Options);   // before the padlock
     EXPECT_EQ(errors(), 2);

@@ -138,7 +138,7 @@ void Texercice11v3e::Button2Click() { session()->wrong(CommonTexts::WrongWay); }
 
 void Texercice11v3e::Button1Click()
 {
-    consigne3->setText(PadlockInstruction);
+    consigne3->setText(InstructionBubble::displayText(PadlockInstruction));
     Button1->hide();
     Button2->hide();
     zs9->show();
