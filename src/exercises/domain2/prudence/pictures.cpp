@@ -200,8 +200,8 @@ void paintControlPanel(QPainter &p, const QSize &size)
         {"applications-other", "Ajouter ou supprimer des programmes"}, {"preferences-desktop-sound", "Sons et voix"},
         {"utilities-system-monitor", "Performances et maintenance"}, {"printer", "Imprimantes et autres périphériques"},
         {"system-users", "Comptes d'utilisateurs"}, {"preferences-desktop-locale", "Date, heure et langue"},
-        {"security-high", "Centre de sécurité"}, {"preferences-desktop-accessibility", "Options d'accessibilité"}};
-    // Two columns, the security centre at its hot spot's place.
+        {"preferences-desktop-accessibility", "Options d'accessibilité"}, {"security-high", "Centre de sécurité"}};
+    // Two columns; the last category, the security centre, lies at its hot spot's place.
     for (int i = 0; i < 10; ++i) {
         const int column = i % 2, row = i / 2;
         const QRect cell(column ? target.left() : target.left() - 260, target.top() + (row - 4) * 66, 240, target.height());
