@@ -4,6 +4,7 @@
 #include "pictures/fonts.h"
 #include "pictures/kit.h"
 #include "widgets/instructionbubble.h"
+#include "widgets/memolabel.h"
 #include "widgets/placement.h"
 
 #include <QFontMetrics>
@@ -25,18 +26,11 @@ QList<int> rightChoices()
     return choices;
 }
 
-// A read-only, centred memo: white, sunken, its lines as given (long ones wrap).
+// A statement or explanation memo, hidden until its row opens.
 QLabel *memo(const char *name, const QRect &rect, const QStringList &lines, QWidget *parent)
 {
-    auto *label = place(new QLabel(lines.join(QLatin1Char('\n')), parent), name, rect);
-    label->setFont(pixelFont(QStringLiteral("Comic Sans MS"), 11));
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setAutoFillBackground(true);
-    label->setStyleSheet(QStringLiteral("QLabel { background: white; color: black; }"));
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto *label = new MemoLabel(QString::fromLatin1(name), rect, pixelFont(QStringLiteral("Comic Sans MS"), 11), parent);
+    label->setText(lines.join(QLatin1Char('\n')));
     label->hide();
     return label;
 }

@@ -5,6 +5,7 @@
 #include "widgets/disc.h"
 #include "widgets/hotspot.h"
 #include "widgets/instructionbubble.h"
+#include "widgets/memolabel.h"
 #include "widgets/placement.h"
 
 #include <QLabel>
@@ -22,18 +23,6 @@ QList<int> rightAnswers()
     for (const Question &q : Questions)
         answers << q.right;
     return answers;
-}
-
-QLabel *memo(const char *name, const QRect &rect, bool bold, QWidget *parent)
-{
-    auto *label = place(new QLabel(parent), name, rect);
-    label->setFont(pixelFont(QStringLiteral("Comic Sans MS"), 16, bold));
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setStyleSheet(QStringLiteral("QLabel { background: white; color: black; }"));
-    return label;
 }
 
 // The yellow rounded box behind the justification.
@@ -60,8 +49,8 @@ Texercice9v3::Texercice9v3(ExerciseSession *session)
     setWindowTitle(Caption);
     setStyleSheet(QStringLiteral("Texercice9v3 { background: %1; }").arg(Background.name()));
 
-    Memo1 = memo("Memo1", DocumentRightsLayout::Memo1, true, this);
-    Memo2 = memo("Memo2", DocumentRightsLayout::Memo2, false, this);
+    Memo1 = new MemoLabel(QStringLiteral("Memo1"), DocumentRightsLayout::Memo1, pixelFont(QStringLiteral("Comic Sans MS"), 16, true), this);
+    Memo2 = new MemoLabel(QStringLiteral("Memo2"), DocumentRightsLayout::Memo2, pixelFont(QStringLiteral("Comic Sans MS"), 16), this);
     const QRect discRects[3] = {Shape1, Shape2, Shape3};
     for (int a = 0; a < 3; ++a) {
         discs[a] = new Disc(QStringLiteral("Shape%1").arg(a + 1), discRects[a], DiscColours[a], this);

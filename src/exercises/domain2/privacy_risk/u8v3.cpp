@@ -4,6 +4,7 @@
 #include "pictures/fonts.h"
 #include "widgets/disc.h"
 #include "widgets/instructionbubble.h"
+#include "widgets/memolabel.h"
 #include "widgets/picturebox.h"
 #include "widgets/placement.h"
 
@@ -19,19 +20,6 @@ QList<int> rightSigns()
         signs << q.right;
     return signs;
 }
-
-// A read-only, centred memo: white, sunken.
-QLabel *memo(const char *name, const QRect &rect, bool bold, QWidget *parent)
-{
-    auto *label = place(new QLabel(parent), name, rect);
-    label->setFont(pixelFont(QStringLiteral("Comic Sans MS"), 16, bold));
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setStyleSheet(QStringLiteral("QLabel { background: white; color: black; }"));
-    return label;
-}
 }
 
 Texercice8v3::Texercice8v3(ExerciseSession *session)
@@ -40,8 +28,8 @@ Texercice8v3::Texercice8v3(ExerciseSession *session)
     setWindowTitle(Caption);
     setStyleSheet(QStringLiteral("Texercice8v3 { background: %1; }").arg(Background.name()));
 
-    Memo1 = memo("Memo1", PrivacyRiskLayout::Memo1, true, this);
-    Memo2 = memo("Memo2", PrivacyRiskLayout::Memo2, false, this);
+    Memo1 = new MemoLabel(QStringLiteral("Memo1"), PrivacyRiskLayout::Memo1, pixelFont(QStringLiteral("Comic Sans MS"), 16, true), this);
+    Memo2 = new MemoLabel(QStringLiteral("Memo2"), PrivacyRiskLayout::Memo2, pixelFont(QStringLiteral("Comic Sans MS"), 16), this);
     // The discs only paint: a click beside a sign reaches the window and does nothing.
     Shape1 = new Disc(QStringLiteral("Shape1"), PrivacyRiskLayout::Shape1, QColor(0, 255, 0), this);
     Image4 = new PictureBox(QStringLiteral("Texercice8v3/Image4"), QStringLiteral("Image4"), PrivacyRiskLayout::Image4, this);
