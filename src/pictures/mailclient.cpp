@@ -85,7 +85,11 @@ void paintToolButton(QPainter &p, const QRect &r, const QString &icon, const QSt
     if (!enabled)
         p.fillRect(QRect(r.center().x() - 12, r.top() + 4, 24, 24), QColor(239, 240, 241, 150));
     p.setPen(enabled ? Colours::Text : Colours::Disabled);
-    p.setFont(font(10));
+    // The caption shrinks rather than run into its neighbours.
+    int pixels = 10;
+    while (pixels > 8 && QFontMetrics(font(pixels)).horizontalAdvance(text) > r.width() - 2)
+        --pixels;
+    p.setFont(font(pixels));
     p.drawText(QRect(r.left() - 1, r.top() + 30, r.width() + 2, 16), Qt::AlignCenter, text);
 }
 
@@ -564,11 +568,11 @@ void paintComposeWindow(QPainter &p, const ComposeView &view)
     }
     // The formatting bar above the body.
     const QRect format(g.body.left(), g.body.top() - 30, g.body.width(), 26);
-    paintComboBox(p, QRect(format.left(), format.top() + 2, 110, 22), QStringLiteral("Corps du texte"));
-    paintComboBox(p, QRect(format.left() + 114, format.top() + 2, 120, 22), QStringLiteral("Largeur variable"));
+    paintComboBox(p, QRect(format.left(), format.top() + 2, 130, 22), QStringLiteral("Corps du texte"));
+    paintComboBox(p, QRect(format.left() + 134, format.top() + 2, 140, 22), QStringLiteral("Largeur variable"));
     const QStringList marks{QStringLiteral("G"), QStringLiteral("I"), QStringLiteral("S")};
     for (int i = 0; i < marks.size(); ++i) {
-        const QRect b(format.left() + 244 + i * 26, format.top() + 2, 24, 22);
+        const QRect b(format.left() + 284 + i * 26, format.top() + 2, 24, 22);
         paintButton(p, b, QString());
         QFont f = mailFont(13);
         f.setBold(i == 0);
