@@ -392,7 +392,7 @@ void paintMainWindow(QPainter &p, const MainView &view)
     for (const Message &m : view.messages)
         unread += m.unread ? 1 : 0;
     const int total = int(view.messages.size());
-    paintStatusBar(p, StatusBar,
+    paintStatusBar(p, QRect(0, view.height - StatusBar.height(), StatusBar.width(), StatusBar.height()),
                    {total == 0 ? QStringLiteral("Aucun nouveau message") : QStringLiteral("Terminé"),
                     QStringLiteral("Non lus : %1").arg(unread), QStringLiteral("Total : %1").arg(total)});
 }
@@ -695,6 +695,7 @@ void paintAddressBook(QPainter &p, const QPoint &o, const QList<Contact> &contac
     paintSearchField(p, QRect(o.x() + 520, o.y() + 60, 230, 24), QStringLiteral("Nom ou adresse"));
 
     // The books at left.
+    p.setBrush(Qt::NoBrush);
     p.fillRect(g.books, Qt::white);
     p.setPen(Line);
     p.drawRect(g.books.adjusted(0, 0, -1, -1));

@@ -66,6 +66,7 @@ struct MainView
     int selected = -1;
     bool opened = false;
     OpenedMessage message;
+    int height = MainSize.height();   // a shorter screenshot keeps its status bar at its foot
 };
 
 // The whole main window, in window coordinates.
