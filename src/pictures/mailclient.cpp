@@ -388,13 +388,16 @@ void paintMainWindow(QPainter &p, const MainView &view)
     paintMessageList(p, view);
     paintReadingPane(p, view);
 
-    int unread = 0;
-    for (const Message &m : view.messages)
-        unread += m.unread ? 1 : 0;
-    const int total = int(view.messages.size());
-    paintStatusBar(p, QRect(0, view.height - StatusBar.height(), StatusBar.width(), StatusBar.height()),
-                   {total == 0 ? QStringLiteral("Aucun nouveau message") : QStringLiteral("Terminé"),
-                    QStringLiteral("Non lus : %1").arg(unread), QStringLiteral("Total : %1").arg(total)});
+    // The counts only where the list holds mail: the pictures laid over this one
+    // change the list, not the status bar.
+    QStringList sections{QStringLiteral("Terminé")};
+    if (!view.messages.isEmpty()) {
+        int unread = 0;
+        for (const Message &m : view.messages)
+            unread += m.unread ? 1 : 0;
+        sections << QStringLiteral("Non lus : %1").arg(unread) << QStringLiteral("Total : %1").arg(view.messages.size());
+    }
+    paintStatusBar(p, QRect(0, view.height - StatusBar.height(), StatusBar.width(), StatusBar.height()), sections);
 }
 
 // ---- composition window --------------------------------------------------------------
@@ -486,7 +489,7 @@ void paintAddressLine(QPainter &p, const QRect &r, const AddressLine &line, int 
     paintAddressType(p, QRect(r.left(), r.top(), typeWidth, h), line.type);
     paintIcon(p, QRect(r.left() + typeWidth + 6, r.top() + 1, 16, 16), QStringLiteral("im-user"));
     p.setPen(Colours::Text);
-    p.setFont(mailFont(13));
+    p.setFont(mailFont(12));
     p.drawText(QRect(r.left() + typeWidth + 26, r.top(), r.width() - typeWidth - 26, h), Qt::AlignVCenter,
                line.address);
 }
@@ -732,7 +735,7 @@ void paintAddressBook(QPainter &p, const QPoint &o, const QList<Contact> &contac
         p.drawText(r.adjusted(202, 0, 0, 0), Qt::AlignVCenter, contacts.at(i).address);
     }
     paintStatusBar(p, QRect(o.x() + 1, g.frame.bottom() - 21, AddressBookSize.width() - 2, 21),
-                   {QStringLiteral("Total des fiches dans Adresses personnelles : %1").arg(contacts.size())});
+                   {QStringLiteral("Adresses personnelles")});
 }
 
 // ---- contact card ----------------------------------------------------------------------

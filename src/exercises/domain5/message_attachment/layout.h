@@ -44,7 +44,7 @@ constexpr QRect TreeView1{392, 184, 449, 285};
 constexpr QRect zs2b{760, 470, 89, 35};    // the dialog's open button
 
 // The instruction bubble and Abandon, over the reading pane under the composition.
-constexpr QRect Mascot{16, 552, 80, 96};
+constexpr QRect Mascot{12, 556, 84, 100};
 constexpr QRect Bubble{104, 556, 640, 92};
 constexpr QRect consigne3{116, 566, 616, 72};
 constexpr QRect BitBtn20{790, 600, 105, 30};
