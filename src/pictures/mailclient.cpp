@@ -413,7 +413,7 @@ constexpr int ComposeButtonLeft[] = {6, 72, 128, 184, 240, 296};
 QRect composeButton(const QPoint &origin, ComposeButton button)
 {
     const int i = int(button);
-    return QRect(origin.x() + ComposeButtonLeft[i], origin.y() + 46, i == 0 ? 56 : 56, 51);
+    return QRect(origin.x() + ComposeButtonLeft[i], origin.y() + 46, 56, 51);
 }
 
 QRect ComposeGeometry::addressType(int row) const
@@ -526,7 +526,7 @@ void paintComposeWindow(QPainter &p, const ComposeView &view)
     p.setPen(Colours::Text);
     p.drawText(QRect(content.left() + 8, g.rowTop - 27, 60, 22), Qt::AlignVCenter, QStringLiteral("De :"));
     paintComboBox(p, QRect(content.left() + 70, g.rowTop - 27, content.width() - 90, 22), view.from);
-    const int rows = view.sidebar ? 4 : 4;
+    constexpr int rows = 4;
     const int attachWidth = view.attachments.isEmpty() ? 0 : 150;
     const QRect addressArea(content.left() + 4, g.rowTop, content.width() - 20 - attachWidth, rows * g.rowHeight);
     p.fillRect(addressArea, Qt::white);

@@ -339,6 +339,7 @@ TEST(AddressBookPictures, HotSpotsAndFieldsLieOnTheDrawnButtonsFieldsAndLines)
     EXPECT_TRUE(zs2.contains(mainButton(MainButton::AddressBook).center()));
     EXPECT_TRUE(zs2b.contains(mainButton(MainButton::Write).center()));
     EXPECT_TRUE(zs4.contains(book.newCard.center()));
+    EXPECT_EQ(zs3, book.menuAndTools);
     EXPECT_TRUE(zs6.contains(book.closeBox.center()));
     EXPECT_EQ(ListBox1, book.list);
     EXPECT_EQ(Edit1, card.firstName);

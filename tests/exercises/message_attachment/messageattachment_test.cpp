@@ -322,6 +322,8 @@ TEST(MessageAttachmentPictures, HotSpotsAndFieldsLieOnTheDrawnButtonsAndLines)
     using namespace MailClient;
     const ComposeGeometry g = composeGeometry(ComposeOrigin, false);
     EXPECT_TRUE(zs3.contains(mainButton(MainButton::Write).center()));
+    EXPECT_EQ(zs7, g.menuAndTools);
+    EXPECT_EQ(zs3b, g.menuAndTools);
     EXPECT_TRUE(zs5.contains(composeButton(ComposeOrigin, ComposeButton::Contacts).center()));
     EXPECT_TRUE(zs6.contains(composeButton(ComposeOrigin, ComposeButton::Attach).center()));
     EXPECT_TRUE(zs1b.contains(composeButton(ComposeOrigin, ComposeButton::Send).center()));
