@@ -1,6 +1,7 @@
 // The address-book exercise (competence 5.4), played by the pupil robot.
 #include "support/boardrun.h"
 #include "support/exercisefixture.h"
+#include "support/textrecorder.h"
 
 #include "exercises/domain5/address_book/contactlist.h"
 #include "exercises/domain5/address_book/layout.h"
@@ -356,4 +357,23 @@ TEST(AddressBookPictures, HotSpotsAndFieldsLieOnTheDrawnButtonsFieldsAndLines)
     EXPECT_EQ(Memo1, side.body);
     EXPECT_EQ(Image4.topLeft(), side.addressType(0).topLeft());
     EXPECT_TRUE(Image5.contains(side.addressType(1).center()));
+}
+
+TEST(AddressBookPictures, TheFilledLinesNameTheRecipientsAsTheListDoes)
+{
+    const QString main = TextRecorder::of(QStringLiteral("Texercice29v3b/Image4")).join(QLatin1Char('|'));
+    EXPECT_TRUE(main.contains(QStringLiteral("Pour :")));
+    EXPECT_TRUE(main.contains(QStringLiteral("nadia SOREL <") + Contacts.at(MainRecipientRow).address));
+    const QString copy = TextRecorder::of(QStringLiteral("Texercice29v3b/Image5")).join(QLatin1Char('|'));
+    EXPECT_TRUE(copy.contains(QStringLiteral("Copie à :")));
+    EXPECT_TRUE(copy.contains(QStringLiteral("lucie VIRANT <") + NewContact.address));
+    EXPECT_TRUE(TextRecorder::of(QStringLiteral("Texercice29v3/Image1")).contains(QStringLiteral("Adresses")));
+    EXPECT_TRUE(TextRecorder::of(QStringLiteral("Texercice29v3/Image2")).contains(QStringLiteral("Nouvelle fiche")));
+    const QStringList card = TextRecorder::of(QStringLiteral("Texercice29v3/Image3"));
+    for (const QString &label : {QStringLiteral("Prénom :"), QStringLiteral("Nom :"), QStringLiteral("Afficher :"),
+                                 QStringLiteral("Adresse électronique :"), QStringLiteral("OK")})
+        EXPECT_TRUE(card.contains(label)) << label.toStdString();
+    const QStringList sidebar = TextRecorder::of(QStringLiteral("Texercice29v3b/Image3"));
+    EXPECT_TRUE(sidebar.contains(QStringLiteral("Pour :")));
+    EXPECT_TRUE(sidebar.contains(QStringLiteral("Copie à :")));
 }

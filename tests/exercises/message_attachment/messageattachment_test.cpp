@@ -1,6 +1,7 @@
 // The message-with-attachment exercise (competence 5.3), played by the pupil robot.
 #include "support/boardrun.h"
 #include "support/exercisefixture.h"
+#include "support/textrecorder.h"
 #include "support/treepick.h"
 
 #include "exercises/domain5/message_attachment/layout.h"
@@ -333,4 +334,18 @@ TEST(MessageAttachmentPictures, HotSpotsAndFieldsLieOnTheDrawnButtonsAndLines)
     EXPECT_TRUE(Edit3.contains(g.addressField(1).center()));
     EXPECT_TRUE(Edit2.intersects(g.subjectField) && Edit2.contains(g.subjectField.center()));
     EXPECT_TRUE(Memo1.contains(g.body.center()));
+}
+
+TEST(MessageAttachmentPictures, TheFilledCompositionShowsWhatThePupilTypedAndAttached)
+{
+    const QStringList filled = TextRecorder::of(QStringLiteral("Texercice28v3b/Image2"));
+    for (const QString &text : {Recipient, Subject, Body, AttachedFile})
+        EXPECT_TRUE(filled.contains(text)) << text.toStdString();
+    const QStringList empty = TextRecorder::of(QStringLiteral("Texercice28v3/Image2"));
+    for (const QString &text : {QStringLiteral("Envoyer"), QStringLiteral("Contacts"), QStringLiteral("Joindre"),
+                                QStringLiteral("Pour :"), QStringLiteral("Sujet :")})
+        EXPECT_TRUE(empty.contains(text)) << text.toStdString();
+    EXPECT_FALSE(empty.contains(Recipient));
+    EXPECT_TRUE(TextRecorder::of(QStringLiteral("Texercice28v3/image1")).contains(QStringLiteral("Écrire")));
+    EXPECT_TRUE(TextRecorder::of(QStringLiteral("Texercice28v3b/Image4")).contains(QStringLiteral("Ouvrir")));
 }

@@ -1,6 +1,7 @@
 // The received-attachment exercise (competence 5.2), played by the pupil robot.
 #include "support/boardrun.h"
 #include "support/exercisefixture.h"
+#include "support/textrecorder.h"
 #include "support/treepick.h"
 
 #include "exercises/domain5/received_attachment/layout.h"
@@ -277,4 +278,21 @@ TEST(ReceivedAttachmentPictures, HotSpotsLieOnTheDrawnButtonsRowsAndEntry)
     // The rows and the bar lie inside the pictures that show them.
     EXPECT_TRUE(Image4.contains(messageRow(1)));
     EXPECT_TRUE(Image3.contains(messageRow(1).adjusted(2, 0, -8, 0)));
+}
+
+TEST(ReceivedAttachmentPictures, ThePicturesShowTheMailTheExerciseSpeaksOf)
+{
+    const QString list = TextRecorder::of(QStringLiteral("Texercice27v3/Image2")).join(QLatin1Char('|'));
+    for (const QString &text : {FirstSubject, SecondSubject, Sender, FirstDate, SecondDate})
+        EXPECT_TRUE(list.contains(text)) << text.toStdString();
+    const QStringList second = TextRecorder::of(QStringLiteral("Texercice27v3/Image4"));
+    EXPECT_TRUE(second.contains(SecondSubject));
+    for (const QString &picture : {QStringLiteral("Texercice27v3/zs9"), QStringLiteral("Texercice27v3/Image6"),
+                                   QStringLiteral("Texercice27v3b/zs9")})
+        EXPECT_TRUE(TextRecorder::of(picture).contains(AttachedFile)) << picture.toStdString();
+    const QStringList dialog = TextRecorder::of(QStringLiteral("Texercice27v3/Image7"));
+    EXPECT_TRUE(dialog.contains(AttachedFile)) << "the file name is filled in";
+    EXPECT_TRUE(dialog.contains(QStringLiteral("Enregistrer")));
+    EXPECT_TRUE(TextRecorder::of(QStringLiteral("Texercice27v3/zs7")).contains(QStringLiteral("Relever")));
+    EXPECT_TRUE(TextRecorder::of(QStringLiteral("Texercice27v3b/Image5")).join(QLatin1Char('|')).contains(AttachedFile));
 }
