@@ -72,10 +72,9 @@ struct MainView
 // The whole main window, in window coordinates.
 void paintMainWindow(QPainter &painter, const MainView &view);
 
-// Paints only what falls in 'region' of the window into a picture of that size: the
-// pictures laid over a screenshot are parts of a whole drawing, so they match it.
-template <class Paint>
-void paintPart(QPainter &painter, const QRect &region, Paint &&paint);
+// paintPart(painter, region, paint) (defined at the end) paints only what falls in
+// 'region' of the window into a picture of that size: the pictures laid over a
+// screenshot are parts of one whole drawing, so they match it.
 
 // ---- composition window (649 x 481 at 'origin') --------------------------------------
 
@@ -192,7 +191,7 @@ void paintPictureViewer(QPainter &painter, const QRect &frame, const QString &fi
 // The drawn photograph itself (a school trip in the mountains).
 void paintPhotograph(QPainter &painter, const QRect &rect);
 
-// ---- template definition ---------------------------------------------------------------
+// ---- parts of a drawing ----------------------------------------------------------------
 
 void translateForPart(QPainter &painter, const QRect &region);
 template <class Paint>
