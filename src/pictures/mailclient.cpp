@@ -803,6 +803,12 @@ void paintCardDialog(QPainter &p, const QPoint &o)
 
 // ---- file dialogs ----------------------------------------------------------------------
 
+QRect fileNameField(const FileDialogView &v)
+{
+    const int left = v.tree.left() + 100;
+    return QRect(left, v.accept.top() + 6, v.accept.left() - 10 - left, 22);
+}
+
 void paintFileDialog(QPainter &p, const FileDialogView &v)
 {
     Saved s(p);
@@ -841,9 +847,7 @@ void paintFileDialog(QPainter &p, const FileDialogView &v)
     p.drawRect(v.tree.adjusted(-1, -1, 0, 0));
     // File name and type rows, the accept and cancel buttons at right.
     const int labelsLeft = v.tree.left();
-    const int fieldLeft = labelsLeft + 100;
-    const int fieldRight = v.accept.left() - 10;
-    const QRect nameRow(fieldLeft, v.accept.top() + 6, fieldRight - fieldLeft, 22);
+    const QRect nameRow = fileNameField(v);
     p.setPen(Colours::Text);
     p.setFont(font(11));
     p.drawText(QRect(labelsLeft, nameRow.top(), 98, 22), Qt::AlignVCenter, QStringLiteral("Nom du fichier :"));

@@ -184,6 +184,8 @@ struct FileDialogView
     QString lookInLabel = QStringLiteral("Enregistrer dans :");
 };
 void paintFileDialog(QPainter &painter, const FileDialogView &view);
+// The file-name box (a drop-down box with its arrow at the right).
+QRect fileNameField(const FileDialogView &view);
 
 // ---- picture viewer showing an opened attachment -----------------------------------------
 

@@ -119,6 +119,12 @@ QString FolderTree::selectedText() const
     return selected.isEmpty() ? QString() : selected.first()->text(0);
 }
 
+bool FolderTree::selectedIsFile() const
+{
+    const QList<QTreeWidgetItem *> selected = selectedItems();
+    return !selected.isEmpty() && Kind(selected.first()->data(0, KindRole).toInt()) == Kind::Picture;
+}
+
 QTreeWidgetItem *FolderTree::itemAt(const QStringList &path) const
 {
     QTreeWidgetItem *found = nullptr;

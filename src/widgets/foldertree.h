@@ -27,6 +27,8 @@ public:
     // The text of the selected entry (empty when none is: ask hasSelection()).
     bool hasSelection() const;
     QString selectedText() const;
+    // The selected entry is a file (a picture), not a drive, a folder or a blank.
+    bool selectedIsFile() const;
     // The entry at a path of texts from a root ("C:\", "velan", "2", "moto.jpg").
     QTreeWidgetItem *itemAt(const QStringList &path) const;
 

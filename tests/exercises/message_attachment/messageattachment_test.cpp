@@ -13,6 +13,7 @@
 #include "widgets/limitedmemo.h"
 #include "widgets/picturebox.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
@@ -260,6 +261,9 @@ TEST_F(MessageAttachmentExercise, TheWrongFileOrNoneCountsAndTheRightOneStillLea
     boxes.expect(Kind::Error, WrongFile);
     pupil.attach(QStringLiteral("pav.jpg"));
     EXPECT_EQ(errors(), 2);
+    EXPECT_EQ(w2->FileName->text(), QStringLiteral("pav.jpg")) << "the dialog names the file chosen";
+    robot.click(treeEntryPoint(w2->TreeView1, w2->TreeView1->itemAt(PicturesFolder), w2));
+    EXPECT_EQ(w2->FileName->text(), QStringLiteral("pav.jpg")) << "a folder leaves the name as it was";
     EXPECT_TRUE(w2->TreeView1->isVisible());
     // Seven entries in the pictures' folder, two of them blank.
     QTreeWidgetItem *folder = w2->TreeView1->itemAt(PicturesFolder);

@@ -74,6 +74,21 @@ inline const QString WrongAddress = QStringLiteral("Erreur dans l'adresse !");
 inline const QString WrongSubject = QStringLiteral("Erreur dans l'objet !");
 inline const QString WrongFile = QStringLiteral("Ce n'est pas le bon fichier !");
 
+// The attach-files dialog as drawn; its file-name box shows the picture selected.
+inline MailClient::FileDialogView attachDialog()
+{
+    MailClient::FileDialogView v;
+    v.frame = Image4;
+    v.caption = QStringLiteral("Joindre un ou plusieurs fichiers");
+    v.lookInLabel = QStringLiteral("Regarder dans :");
+    v.lookIn = QStringLiteral("Poste de travail");
+    v.tree = TreeView1;
+    v.fileType = QStringLiteral("Tous les fichiers (*.*)");
+    v.accept = zs2b;
+    v.acceptText = QStringLiteral("Ouvrir");
+    return v;
+}
+
 constexpr QRect inPicture(const QRect &windowRect, const QRect &picture)
 {
     return windowRect.translated(-picture.left(), -picture.top());

@@ -67,18 +67,7 @@ void paintSecondLineType(QPainter &p, const QSize &size)
 
 void paintAttachDialog(QPainter &p, const QSize &)
 {
-    paintPart(p, Image4, [](QPainter &q) {
-        FileDialogView v;
-        v.frame = Image4;
-        v.caption = QStringLiteral("Joindre un ou plusieurs fichiers");
-        v.lookInLabel = QStringLiteral("Regarder dans :");
-        v.lookIn = QStringLiteral("Poste de travail");
-        v.tree = TreeView1;
-        v.fileType = QStringLiteral("Tous les fichiers (*.*)");
-        v.accept = zs2b;
-        v.acceptText = QStringLiteral("Ouvrir");
-        paintFileDialog(q, v);
-    });
+    paintPart(p, Image4, [](QPainter &q) { paintFileDialog(q, attachDialog()); });
 }
 
 Pictures::HotSpotOutline outline(const char *name, const QRect &rect, const QRect &picture)

@@ -2,6 +2,7 @@
 
 #include "exercises/domain5/message_attachment/layout.h"
 #include "shell/exercise/exercisesession.h"
+#include "pictures/fonts.h"
 #include "widgets/foldertree.h"
 #include "widgets/instructionbubble.h"
 #include "widgets/picturebox.h"
@@ -28,6 +29,9 @@ Texercice28v3b::Texercice28v3b(ExerciseSession *session)
     TreeView1 = place(new FolderTree(FolderTree::schoolComputer(true), this), "TreeView1",
                       MessageAttachmentLayout::TreeView1);
     zs2 = new HotSpot(QStringLiteral("zs2"), zs2b, this);
+    FileName = place(new QLabel(this), "FileName", MailClient::fileNameField(attachDialog()).adjusted(4, 2, -20, -2));
+    FileName->setFont(pixelFont(QStringLiteral("DejaVu Sans"), 12));
+    FileName->setStyleSheet(QStringLiteral("background: white; color: rgb(35, 38, 41);"));
 
     InstructionBubble *bubble = placeBubble(Mascot, Bubble);
     consigne3 = bubble->addLabel(QStringLiteral("consigne3"), MessageAttachmentLayout::consigne3, AttachFile);
@@ -36,6 +40,14 @@ Texercice28v3b::Texercice28v3b(ExerciseSession *session)
     connect(zs1, &HotSpot::clicked, this, &Texercice28v3b::zs1Click);
     connect(zs2, &HotSpot::clicked, this, &Texercice28v3b::zs2Click);
     connect(zs3, &HotSpot::clicked, this, &Texercice28v3b::zs3Click);
+    connect(TreeView1, &QTreeWidget::itemSelectionChanged, this, &Texercice28v3b::TreeView1Change);
+}
+
+void Texercice28v3b::TreeView1Change()
+{
+    // As in a real dialog, choosing a file names it in the box; a folder leaves the box as it is.
+    if (TreeView1->selectedIsFile())
+        FileName->setText(TreeView1->selectedText());
 }
 
 void Texercice28v3b::zs2Click()
@@ -48,6 +60,7 @@ void Texercice28v3b::zs2Click()
     Image4->hide();
     TreeView1->hide();
     zs2->hide();
+    FileName->hide();
     zs1->show();
     zs3->show();
     consigne3->setText(SendIt);

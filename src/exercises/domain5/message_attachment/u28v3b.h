@@ -21,10 +21,12 @@ public:
     PictureBox *Image4 = nullptr;
     FolderTree *TreeView1 = nullptr;
     HotSpot *zs2 = nullptr;
+    QLabel *FileName = nullptr;   // the dialog's file-name box: the picture selected
     QLabel *consigne3 = nullptr;
 
 private slots:
     void zs1Click();
     void zs2Click();
     void zs3Click();
+    void TreeView1Change();
 };
