@@ -2,6 +2,7 @@
 
 #include "records/cp1252.h"
 #include "records/datafolder.h"
+#include "records/systemcalls.h"
 #include "records/textfile.h"
 
 #include <QDir>
@@ -23,6 +24,28 @@ constexpr int SavedLineCount = HeaderLines + LinesPerGroup * CompetenceCount;   
 QString lineAt(const QStringList &lines, int index)
 {
     return index < lines.size() ? lines.at(index) : QString();
+}
+
+// A record as the program writes it with 29 groups: "nom", a digest of 32
+// lowercase hexadecimal digits, "oui" or "non" on every status line, 120 lines and
+// a final line end. A file cut short or scribbled on is none of these.
+bool endsWholeAfterGroup29(const QByteArray &bytes, const QStringList &lines)
+{
+    if (lines.size() != SavedLineCount || !(bytes.endsWith('\n') || bytes.endsWith('\r'))
+        || lines.at(0) != QLatin1String("nom"))
+        return false;
+    const QString &hash = lines.at(2);
+    if (hash.size() != 32)
+        return false;
+    for (QChar c : hash)
+        if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))))
+            return false;
+    for (int n = 1; n <= CompetenceCount; ++n) {
+        const QString &status = lines.at(HeaderLines + LinesPerGroup * (n - 1) + 1);
+        if (status != QLatin1String("oui") && status != QLatin1String("non"))
+            return false;
+    }
+    return true;
 }
 
 // Fills results from the groups of a record's lines, by position alone.
@@ -69,48 +92,55 @@ IoStatus writeStudent(const QString &name)
     return TextFile::writeAtomically(RecordStore::recordPath(name), TextFile::joinLines(lines), true);
 }
 
-// The bytes of the first `count` lines, line ends included: only they need decoding.
-QByteArray firstLinesOf(const QByteArray &bytes, int count)
-{
-    int ends = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const bool end = bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'));
-        if (end && ++ends == count)
-            return bytes.left(i + 1);
-    }
-    return bytes;
-}
-
-// The first `count` lines of a file, reading no more of it than needed.
+// The first `count` lines of a file, reading no more of it than needed. A header
+// line longer than MaxHeaderLine bytes only comes from a damaged file: it and the
+// lines after it read as empty, as lines past the end of a file do.
 IoStatus readHead(const QString &path, int count, QStringList *lines)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    constexpr qsizetype MaxHeaderLine = 4096;
+    SystemCalls::Table &sys = SystemCalls::current();
+    lines->clear();
+    const int fd = sys.open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC, 0);
     if (fd < 0)
-        return IoStatus::failure(errno);
-    QByteArray bytes;
-    char buffer[512];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        return IoStatus::failure(errno ? errno : EIO);
+    QByteArray line;
+    bool afterCr = false;
+    char buffer[4096];
+    while (lines->size() < count) {
+        const ssize_t n = sys.read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            const int code = errno;
-            ::close(fd);
+            const int code = errno ? errno : EIO;
+            sys.close(fd);
+            lines->clear();
             return IoStatus::failure(code);
         }
-        if (n == 0)
+        if (n == 0) {
+            if (!line.isEmpty())
+                *lines << Cp1252::decode(line);
             break;
-        bytes.append(buffer, n);
-        // Enough once `count` line ends (and the byte after a CR) are in.
-        int ends = 0;
-        for (qsizetype i = 0; i + 1 < bytes.size() && ends < count; ++i)
-            if (bytes[i] == '\n' || (bytes[i] == '\r' && bytes[i + 1] != '\n'))
-                ++ends;
-        if (ends >= count)
-            break;
+        }
+        for (ssize_t i = 0; i < n && lines->size() < count; ++i) {
+            const char c = buffer[i];
+            const bool lfOfCrLf = c == '\n' && afterCr;
+            afterCr = c == '\r';
+            if (lfOfCrLf)
+                continue;
+            if (c == '\r' || c == '\n') {
+                *lines << Cp1252::decode(line);
+                line.clear();
+            } else if (line.size() == MaxHeaderLine) {
+                count = int(lines->size());   // damaged: stop here
+            } else {
+                line += c;
+            }
+        }
     }
-    ::close(fd);
-    *lines = TextFile::splitLines(firstLinesOf(bytes, count)).mid(0, count);
+    if (sys.close(fd) != 0) {
+        lines->clear();
+        return IoStatus::failure(errno ? errno : EIO);
+    }
     return IoStatus::success();
 }
 }
@@ -200,19 +230,21 @@ IoStatus loadPupilRecord(const QString &name, bool *rewritten)
 {
     if (rewritten)
         *rewritten = false;
-    QStringList lines;
-    const IoStatus status = TextFile::readLines(recordPath(name), &lines);
+    QByteArray bytes;
+    const IoStatus status = TextFile::readBytes(recordPath(name), &bytes);
     if (!status.ok())
         return status;
+    const QStringList lines = TextFile::splitLines(bytes);
     StudentRecord &s = student();
     s.clearResults();
     s.name = lineAt(lines, 1);
     s.hash = lineAt(lines, 2);
     s.className = lineAt(lines, 3);
     readGroups(lines, &s.results);
-    // A file that ends with the 29th group is written back at once in the saved
-    // form; a longer one (a fresh 36-group record) is left as it is.
-    if (lines.size() <= SavedLineCount) {
+    // A whole record that ends with the 29th group is written back at once in the
+    // saved form; a longer one (a fresh 36-group record) is left as it is, and so
+    // is a damaged one, read as far as it goes.
+    if (endsWholeAfterGroup29(bytes, lines)) {
         if (rewritten)
             *rewritten = true;
         return writeStudent(name);
@@ -297,7 +329,18 @@ IoStatus writeNewRecord(const QString &name, const QString &hash, const QString 
         return IoStatus::failure(EEXIST);
     std::array<CompetenceResult, CompetenceCount> none;
     const QStringList lines = recordLines({name, hash, className}, none, GroupLabel::CompetenceAccent, FreshRecordGroups);
-    return TextFile::createExclusively(recordPath(name), TextFile::joinLines(lines), true);
+    const IoStatus created = TextFile::createExclusively(recordPath(name), TextFile::joinLines(lines), true);
+    if (!created)
+        return created;
+    // Another workstation may have created a case twin ("zoe" beside "ZOE") since
+    // the look above: then neither may stay as a second record of one pupil.
+    for (const QString &existing : listRecordNames()) {
+        if (existing != name && existing.compare(name, Qt::CaseInsensitive) == 0) {
+            deleteRecordFile(name);
+            return IoStatus::failure(EEXIST);
+        }
+    }
+    return created;
 }
 
 IoStatus writeRecord(const QString &name, const RecordHeader &header,
@@ -324,7 +367,7 @@ IoStatus deleteRecordFile(const QString &name)
 {
     const QString path = recordPath(name);
     QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
-    if (::unlink(QFile::encodeName(path).constData()) != 0)
+    if (SystemCalls::current().unlink(QFile::encodeName(path).constData()) != 0)
         return IoStatus::failure(errno);
     return IoStatus::success();
 }
@@ -347,7 +390,7 @@ IoStatus allowRegistration(bool allowed)
     const QString marker = DataFolder::registrationMarkerPath();
     if (allowed)
         return TextFile::writeAtomically(marker, TextFile::joinLines({QStringLiteral("autorise")}), false);
-    if (::unlink(QFile::encodeName(marker).constData()) != 0 && errno != ENOENT)
+    if (SystemCalls::current().unlink(QFile::encodeName(marker).constData()) != 0 && errno != ENOENT)
         return IoStatus::failure(errno);
     return IoStatus::success();
 }

@@ -15,7 +15,8 @@ QByteArray joinLines(const QStringList &lines);   // every line ended by CR LF
 // is left whole and the temporary removed. readOnlyAfter clears every write bit.
 IoStatus writeAtomically(const QString &path, const QByteArray &content, bool readOnlyAfter);
 
-// Creates a new file; fails with EEXIST rather than replace an existing one.
+// Creates a new file whole or not at all; fails with EEXIST rather than replace an
+// existing one, on disks without hard links too.
 IoStatus createExclusively(const QString &path, const QByteArray &content, bool readOnlyAfter);
 
 // Test hook: makes the next atomic write fail after writing this many bytes of
