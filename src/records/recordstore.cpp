@@ -92,56 +92,59 @@ IoStatus writeStudent(const QString &name)
     return TextFile::writeAtomically(RecordStore::recordPath(name), TextFile::joinLines(lines), true);
 }
 
-// The first `count` lines of a file, reading no more of it than needed. A header
-// line longer than MaxHeaderLine bytes only comes from a damaged file: it and the
-// lines after it read as empty, as lines past the end of a file do.
-IoStatus readHead(const QString &path, int count, QStringList *lines)
+// The bytes of the first `count` lines, line ends included: only they need decoding.
+// Reads the file once and no further than those lines. A header line longer than
+// MaxHeaderLine bytes only comes from a damaged file: the bytes stop before it, so
+// it and the lines after it read as empty, as lines past the end of a file do.
+IoStatus readFirstLines(int fd, int count, QByteArray *bytes)
 {
     constexpr qsizetype MaxHeaderLine = 4096;
-    SystemCalls::Table &sys = SystemCalls::current();
-    lines->clear();
-    const int fd = sys.open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC, 0);
-    if (fd < 0)
-        return IoStatus::failure(errno ? errno : EIO);
-    QByteArray line;
-    bool afterCr = false;
     char buffer[4096];
-    while (lines->size() < count) {
-        const ssize_t n = sys.read(fd, buffer, sizeof buffer);
+    qsizetype lineStart = 0;
+    int ends = 0;
+    bool afterCr = false;
+    while (ends < count) {
+        const ssize_t n = SystemCalls::current().read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0) {
-            const int code = errno ? errno : EIO;
-            sys.close(fd);
-            lines->clear();
-            return IoStatus::failure(code);
-        }
-        if (n == 0) {
-            if (!line.isEmpty())
-                *lines << Cp1252::decode(line);
+        if (n < 0)
+            return IoStatus::failure(errno ? errno : EIO);
+        if (n == 0)
             break;
-        }
-        for (ssize_t i = 0; i < n && lines->size() < count; ++i) {
+        for (ssize_t i = 0; i < n && ends < count; ++i) {
             const char c = buffer[i];
             const bool lfOfCrLf = c == '\n' && afterCr;
             afterCr = c == '\r';
-            if (lfOfCrLf)
-                continue;
-            if (c == '\r' || c == '\n') {
-                *lines << Cp1252::decode(line);
-                line.clear();
-            } else if (line.size() == MaxHeaderLine) {
-                count = int(lines->size());   // damaged: stop here
-            } else {
-                line += c;
+            bytes->append(c);
+            if (lfOfCrLf) {
+                lineStart = bytes->size();
+            } else if (c == '\r' || c == '\n') {
+                ++ends;
+                lineStart = bytes->size();
+            } else if (bytes->size() - lineStart > MaxHeaderLine) {
+                bytes->truncate(lineStart);   // damaged: stop before this line
+                return IoStatus::success();
             }
         }
     }
-    if (sys.close(fd) != 0) {
-        lines->clear();
-        return IoStatus::failure(errno ? errno : EIO);
-    }
     return IoStatus::success();
+}
+
+// The first `count` lines of a file.
+IoStatus readHead(const QString &path, int count, QStringList *lines)
+{
+    lines->clear();
+    SystemCalls::Table &sys = SystemCalls::current();
+    const int fd = sys.open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC, 0);
+    if (fd < 0)
+        return IoStatus::failure(errno ? errno : EIO);
+    QByteArray bytes;
+    IoStatus status = readFirstLines(fd, count, &bytes);
+    if (sys.close(fd) != 0 && status.ok())
+        status = IoStatus::failure(errno ? errno : EIO);
+    if (status.ok())
+        *lines = TextFile::splitLines(bytes).mid(0, count);
+    return status;
 }
 }
 
@@ -230,11 +233,12 @@ IoStatus loadPupilRecord(const QString &name, bool *rewritten)
 {
     if (rewritten)
         *rewritten = false;
+    QStringList lines;
     QByteArray bytes;
     const IoStatus status = TextFile::readBytes(recordPath(name), &bytes);
     if (!status.ok())
         return status;
-    const QStringList lines = TextFile::splitLines(bytes);
+    lines = TextFile::splitLines(bytes);
     StudentRecord &s = student();
     s.clearResults();
     s.name = lineAt(lines, 1);
