@@ -6,9 +6,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QSet>
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -76,11 +80,39 @@ mode_t finalMode(mode_t base, bool readOnly)
     return readOnly ? (base & ~mode_t(0222)) : (base | S_IWUSR);
 }
 
+const char TemporaryPrefix[] = ".tavelo-";
+
+// A writer stopped dead (a power cut, a killed program) leaves its temporary
+// behind, and a Windows file server shows it. Once per run and folder the
+// temporaries older than an hour are removed: no write takes that long, so
+// another workstation's write in progress is never touched.
+void removeStaleTemporaries(const QByteArray &folder)
+{
+    static QSet<QByteArray> swept;
+    if (swept.contains(folder))
+        return;
+    swept.insert(folder);
+    DIR *dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    const time_t now = ::time(nullptr);
+    while (const dirent *entry = ::readdir(dir)) {
+        struct stat info;
+        if (::strncmp(entry->d_name, TemporaryPrefix, sizeof TemporaryPrefix - 1) == 0
+            && ::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode)
+            && now - info.st_mtime > 3600)
+            sys().unlink((folder + '/' + entry->d_name).constData());   // failures change nothing: tried again next run
+    }
+    ::closedir(dir);
+}
+
 // A new temporary file beside the target whose name never ends in "-qib.txt".
 int createTemporary(const QString &target, QByteArray *tempPath)
 {
     static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    const QByteArray prefix = nativePath(QFileInfo(target).absolutePath() + QStringLiteral("/.tavelo-"));
+    const QByteArray folder = nativePath(QFileInfo(target).absolutePath());
+    removeStaleTemporaries(folder);
+    const QByteArray prefix = folder + '/' + TemporaryPrefix;
     for (int attempt = 0; attempt < 100; ++attempt) {
         QByteArray name = prefix;
         for (int i = 0; i < 8; ++i)

@@ -6,6 +6,7 @@
 #include "support/tempdatafolder.h"
 
 #include <QDir>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <cerrno>
@@ -242,4 +243,18 @@ TEST(Concurrency, TwoWritersAndAReaderNeverSeeATornRecord)
         expected.sort();
         EXPECT_EQ(recordFolderFiles(data), expected) << "no stray temporary";
     }
+}
+
+TEST(Temporaries, ThoseOfAWriterStoppedLongAgoAreRemovedAtTheNextWrite)
+{
+    TempDataFolder data;
+    data.writeBytes(QStringLiteral("sauvegardes/.tavelo-old12345"), "half a rec");
+    data.writeBytes(QStringLiteral("sauvegardes/.tavelo-now12345"), "another workstation writing");
+    data.writeBytes(QStringLiteral("sauvegardes/.cache-qib.txt"), "nom\r\n");
+    QFile old(data.recordFolder() + QStringLiteral(".tavelo-old12345"));
+    ASSERT_TRUE(old.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(old.setFileTime(QDateTime::currentDateTime().addSecs(-2 * 3600), QFileDevice::FileModificationTime));
+    old.close();
+    ASSERT_TRUE(RecordStore::writeNewRecord(QStringLiteral("tom"), passwordHash(QStringLiteral("pw")), QStringLiteral("6A")).ok());
+    EXPECT_EQ(recordFolderFiles(data).join(QLatin1Char(' ')), QStringLiteral(".cache-qib.txt .tavelo-now12345 tom-qib.txt"));
 }
