@@ -185,12 +185,20 @@ TEST(CaseTwins, TwoWorkstationsRegisteringAtOnceNeverLeaveTwoRecords)
     }
 }
 
+namespace {
+int syncNothing(int) { return 0; }
+}
+
 // Two workstations rewriting records while a third reads them: every read sees
 // one writer's record whole, and at the end each file is whole with no temporary
 // left. First both rewrite one record, then each its own.
+
 TEST(Concurrency, TwoWritersAndAReaderNeverSeeATornRecord)
 {
     constexpr int Rewrites = 1000;
+    // What readers see depends on the renames alone; waiting for the disk at each
+    // rewrite would only make the test slow.
+    SystemCalls::current().fsync = syncNothing;
     for (bool sameRecord : {true, false}) {
         TempDataFolder data;
         const QStringList names = sameRecord ? QStringList{QStringLiteral("tom"), QStringLiteral("tom")}
@@ -243,6 +251,7 @@ TEST(Concurrency, TwoWritersAndAReaderNeverSeeATornRecord)
         expected.sort();
         EXPECT_EQ(recordFolderFiles(data), expected) << "no stray temporary";
     }
+    SystemCalls::current() = SystemCalls::system();
 }
 
 TEST(Temporaries, ThoseOfAWriterStoppedLongAgoAreRemovedAtTheNextWrite)
