@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
@@ -133,7 +134,18 @@ void PupilRobot::type(const QString &text, QWidget *target)
 {
     QWidget *w = target ? target : QApplication::focusWidget();
     ASSERT_TRUE(w) << "no widget has the keyboard focus";
-    QTest::keyClicks(w, text);
+    // Accented letters have no key of their own in the test keyboard: they come as
+    // key events carrying their text, as a French keyboard delivers them.
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(w, c.toLatin1());
+            continue;
+        }
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &press);
+        QApplication::sendEvent(w, &release);
+    }
     QApplication::processEvents();
 }
 

@@ -1,0 +1,225 @@
+#include "pictures/searchengine.h"
+
+#include "pictures/classicbrowser.h"
+#include "pictures/fonts.h"
+#include "pictures/kit.h"
+
+#include <QFontMetrics>
+#include <QLinearGradient>
+#include <QPainter>
+
+namespace SearchEngine {
+namespace {
+const QColor LinkBlue(0x1a, 0x0d, 0xab);
+const QColor UrlGreen(0x00, 0x80, 0x00);
+const QColor Grey(0x66, 0x66, 0x66);
+const QColor Band(0xe5, 0xec, 0xf9);
+
+QFont font(int px, bool bold = false, bool underline = false)
+{
+    return pixelFont(QStringLiteral("Arial"), px, FontSpec{bold, false, underline});
+}
+
+void paintLinks(QPainter &p, const QRect &r, const QStringList &links, Qt::Alignment align, bool firstBold = false)
+{
+    QFont f = font(13, false, true);
+    const QFontMetrics m(f);
+    int total = 0;
+    for (const QString &l : links)
+        total += m.horizontalAdvance(l) + 12;
+    int x = align & Qt::AlignRight ? r.right() - total + 12 : align & Qt::AlignHCenter ? r.center().x() - total / 2 : r.left();
+    for (int i = 0; i < links.size(); ++i) {
+        QFont lf = f;
+        lf.setBold(firstBold && i == 0);
+        lf.setUnderline(!(firstBold && i == 0));
+        p.setFont(lf);
+        p.setPen(firstBold && i == 0 ? Qt::black : LinkBlue);
+        p.drawText(QRect(x, r.top(), 400, r.height()), Qt::AlignVCenter | Qt::AlignLeft, links[i]);
+        x += QFontMetrics(lf).horizontalAdvance(links[i]) + 12;
+    }
+}
+
+void paintEngineButton(QPainter &p, const QRect &r, const QString &text)
+{
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, QColor(0xfa, 0xfa, 0xfa));
+    g.setColorAt(1, QColor(0xdd, 0xdd, 0xdd));
+    p.setPen(QColor(0x99, 0x99, 0x99));
+    p.setBrush(g);
+    p.drawRoundedRect(QRectF(r).adjusted(1.5, 0.5, -1.5, -0.5), 2, 2);
+    p.setPen(Qt::black);
+    p.setFont(font(12));
+    p.drawText(r, Qt::AlignCenter, text);
+}
+
+void paintEngineField(QPainter &p, const QRect &r, const QString &text)
+{
+    p.setPen(QColor(0x7f, 0x9d, 0xb9));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5));
+    p.setPen(Qt::black);
+    p.setFont(font(13));
+    p.drawText(r.adjusted(4, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft, text);
+}
+
+void paintNavButton(QPainter &p, const QRect &r, const QString &icon, bool enabled)
+{
+    ClassicBrowser::paintNavigationButton(p, r, icon, QString(), enabled);
+}
+}
+
+QRect paintBrowserFrame(QPainter &p, int width, int height, const QString &title, const QString &url)
+{
+    p.fillRect(QRect(0, 0, width, height), Qt::white);
+    ClassicBrowser::paintTitleBar(p, QRect(0, 0, width, 22), title + QStringLiteral(" - Navigateur web"));
+    ClassicBrowser::paintMenuStrip(p, QRect(0, 22, width, 20),
+                                   {QStringLiteral("Fichier"), QStringLiteral("Edition"), QStringLiteral("Affichage"),
+                                    QStringLiteral("Historique"), QStringLiteral("Marque-pages"), QStringLiteral("Outils"),
+                                    QStringLiteral("?")});
+    const QRect toolbar(0, 42, width, 54);
+    ClassicBrowser::paintToolbarBackground(p, toolbar);
+    const char *const icons[] = {"back", "forward", "reload", "stop", "home"};
+    for (int i = 0; i < 5; ++i)
+        paintNavButton(p, QRect(6 + i * 39, 50, 37, 38), QString::fromLatin1(icons[i]), i != 1);
+    const QRect address(208, 58, width - 208 - 250, 23);
+    ClassicBrowser::paintField(p, address, QString(), ClassicBrowser::uiFont(13));
+    ClassicBrowser::paintFavicon(p, QRect(address.left() + 4, address.top() + 3, 16, 16), QColor(0x33, 0x66, 0xcc),
+                                 QLatin1Char('T'));
+    p.setPen(Qt::black);
+    p.setFont(ClassicBrowser::uiFont(13));
+    p.drawText(address.adjusted(24, 0, -4, 0), Qt::AlignVCenter, url);
+    ClassicBrowser::paintGo(p, QRect(address.right() + 4, address.top(), 44, address.height()));
+    ClassicBrowser::paintField(p, QRect(width - 200, address.top(), 190, address.height()), Name,
+                               ClassicBrowser::uiFont(12), QColor(0x90, 0x90, 0x90));
+    p.setPen(ClassicBrowser::ChromeLine);
+    p.drawLine(0, toolbar.bottom(), width, toolbar.bottom());
+    return QRect(0, toolbar.bottom() + 1, width, height - toolbar.bottom() - 1);
+}
+
+void paintLogo(QPainter &p, const QRectF &rect)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor colours[] = {QColor(0x21, 0x5f, 0xd6), QColor(0xd9, 0x30, 0x25), QColor(0xf2, 0xb1, 0x0c),
+                              QColor(0x21, 0x5f, 0xd6), QColor(0x1e, 0x9e, 0x44), QColor(0xd9, 0x30, 0x25),
+                              QColor(0xf2, 0xb1, 0x0c)};
+    QFont f = pixelFont(QStringLiteral("Georgia"), rect.height() * 0.8, true);
+    QFontMetricsF m(f);
+    while (m.horizontalAdvance(Name) > rect.width() && f.pixelSize() > 8) {
+        f.setPixelSize(f.pixelSize() - 1);
+        m = QFontMetricsF(f);
+    }
+    p.setFont(f);
+    qreal x = rect.center().x() - m.horizontalAdvance(Name) / 2;
+    const qreal baseline = rect.center().y() + (m.ascent() - m.descent()) / 2;
+    for (int i = 0; i < Name.size(); ++i) {
+        const QString letter = Name.mid(i, 1);
+        p.setPen(QColor(0, 0, 0, 50));
+        p.drawText(QPointF(x + 1.5, baseline + 1.5), letter);
+        p.setPen(colours[i % 7]);
+        p.drawText(QPointF(x, baseline), letter);
+        x += m.horizontalAdvance(letter);
+    }
+    p.restore();
+}
+
+void paintHome(QPainter &p, const Home &h)
+{
+    p.save();
+    paintLinks(p, h.services, {QStringLiteral("Web"), QStringLiteral("Images"), QStringLiteral("Actualités"),
+                               QStringLiteral("Cartes"), QStringLiteral("plus »")},
+               Qt::AlignLeft, true);
+    paintLinks(p, h.signIn, {QStringLiteral("Connexion")}, Qt::AlignRight);
+    paintLogo(p, h.logo);
+    p.setPen(Grey);
+    p.setFont(font(13, true));
+    p.drawText(QRect(h.logo.left(), h.logo.bottom() - 14, h.logo.width(), 16), Qt::AlignRight, QStringLiteral("France"));
+    paintEngineField(p, h.field, h.query);
+    p.setFont(font(11, false, true));
+    p.setPen(LinkBlue);
+    p.drawText(h.links.adjusted(6, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+               QStringLiteral("Recherche avancée\nPréférences"));
+    paintEngineButton(p, h.searchButton.adjusted(2, 0, -2, 0), QStringLiteral("Rechercher"));
+    paintEngineButton(p, h.luckyButton.adjusted(2, 0, -2, 0), QStringLiteral("J'ai de la chance"));
+    if (h.scopes.isValid()) {
+        p.setPen(Qt::black);
+        p.setFont(font(13));
+        p.drawText(h.scopes, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Rechercher dans :  Web  Pages francophones  France"));
+    }
+    paintLinks(p, h.footer, {QStringLiteral("Publicité"), QStringLiteral("Solutions d'entreprise"),
+                             QStringLiteral("À propos de ") + Name, QStringLiteral("Confidentialité")},
+               Qt::AlignHCenter);
+    p.setPen(Grey);
+    p.setFont(font(11));
+    p.drawText(QRect(h.footer.left(), h.footer.bottom() + 8, h.footer.width(), 16), Qt::AlignCenter,
+               QStringLiteral("©2008 ") + Name);
+    p.restore();
+}
+
+void paintResultHeader(QPainter &p, const Header &h)
+{
+    p.save();
+    paintLogo(p, h.logo);
+    paintEngineField(p, h.field, h.query);
+    paintEngineButton(p, h.searchButton, QStringLiteral("Rechercher"));
+    if (h.advancedLink.isValid()) {
+        p.setFont(font(11, false, true));
+        p.setPen(LinkBlue);
+        p.drawText(h.advancedLink, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Recherche avancée"));
+    }
+    const QRect bar(h.band.left(), h.band.bottom() - 22, h.band.width(), 22);
+    p.fillRect(bar, Band);
+    p.setPen(QColor(0x36, 0x66, 0xcc));
+    p.drawLine(bar.topLeft(), bar.topRight());
+    p.setPen(Qt::black);
+    p.setFont(font(13, true));
+    p.drawText(bar.adjusted(8, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Web"));
+    p.setFont(font(12));
+    p.drawText(bar.adjusted(0, 0, -8, 0), Qt::AlignVCenter | Qt::AlignRight, h.count);
+    p.restore();
+}
+
+QRect paintResult(QPainter &p, const QPoint &topLeft, int width, const Result &r)
+{
+    p.save();
+    QFont title = font(16, false, true);
+    p.setFont(title);
+    p.setPen(LinkBlue);
+    const QRect titleRect(topLeft.x(), topLeft.y(), width, 20);
+    p.drawText(titleRect, Qt::AlignLeft | Qt::AlignVCenter, QFontMetrics(title).elidedText(r.title, Qt::ElideRight, width));
+    p.setFont(font(13));
+    p.setPen(Qt::black);
+    const QRect snippetArea(topLeft.x(), titleRect.bottom() + 2, width, 200);
+    const QRect used = p.boundingRect(snippetArea, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, r.snippet);
+    p.drawText(snippetArea, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, r.snippet);
+    p.setPen(UrlGreen);
+    const QRect urlRect(topLeft.x(), used.bottom() + 2, width, 17);
+    p.drawText(urlRect, Qt::AlignLeft | Qt::AlignVCenter,
+               r.url + QStringLiteral(" - 12k - ") + QStringLiteral("En cache - Pages similaires"));
+    p.restore();
+    return QRect(topLeft, QPoint(topLeft.x() + width, urlRect.bottom()));
+}
+
+void paintForm(QPainter &p, const QList<FormRow> &rows)
+{
+    p.save();
+    for (const FormRow &row : rows) {
+        p.setPen(Qt::black);
+        p.setFont(font(13, row.kind == FormRow::Kind::Caption));
+        if (row.kind == FormRow::Kind::Caption) {
+            p.drawText(row.control, Qt::AlignLeft | Qt::AlignVCenter, row.caption);
+            continue;
+        }
+        if (!row.caption.isEmpty())
+            p.drawText(QRect(row.control.left() - 408, row.control.top() - 2, 400, row.control.height() + 4),
+                       Qt::AlignRight | Qt::AlignVCenter, row.caption);
+        switch (row.kind) {
+        case FormRow::Kind::Field: paintEngineField(p, row.control, row.value); break;
+        case FormRow::Kind::Button: paintEngineButton(p, row.control, row.value); break;
+        case FormRow::Kind::Select: PictureKit::paintComboBox(p, row.control, row.value); break;
+        case FormRow::Kind::Caption: break;
+        }
+    }
+    p.restore();
+}
+}
