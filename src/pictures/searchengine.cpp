@@ -48,7 +48,7 @@ void paintEngineButton(QPainter &p, const QRect &r, const QString &text)
     p.setBrush(g);
     p.drawRoundedRect(QRectF(r).adjusted(1.5, 0.5, -1.5, -0.5), 2, 2);
     p.setPen(Qt::black);
-    p.setFont(font(12));
+    p.setFont(font(11));
     p.drawText(r, Qt::AlignCenter, text);
 }
 
@@ -159,11 +159,17 @@ void paintHome(QPainter &p, const Home &h)
 void paintResultHeader(QPainter &p, const Header &h)
 {
     p.save();
+    if (h.services.isValid())
+        paintLinks(p, h.services, {QStringLiteral("Web"), QStringLiteral("Images"), QStringLiteral("Actualités"),
+                                   QStringLiteral("Cartes"), QStringLiteral("plus »")},
+                   Qt::AlignLeft, true);
     paintLogo(p, h.logo);
     paintEngineField(p, h.field, h.query);
     paintEngineButton(p, h.searchButton, QStringLiteral("Rechercher"));
     if (h.advancedLink.isValid()) {
-        p.setFont(font(11, false, true));
+        QFont f = font(10, false, true);
+        f.setStretch(QFont::SemiCondensed);
+        p.setFont(f);
         p.setPen(LinkBlue);
         p.drawText(h.advancedLink, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Recherche avancée"));
     }

@@ -41,6 +41,7 @@ void paintHome(QPainter &p, const Home &home);
 struct Header
 {
     QRect band;           // the whole header
+    QRect services;       // the service links above it (empty: none)
     QRect logo;
     QRect field;
     QRect searchButton;

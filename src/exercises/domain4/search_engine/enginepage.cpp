@@ -36,7 +36,7 @@ EnginePage::Scopes EnginePage::placeScopes(const QPoint &offset)
     s.patch->setStyleSheet(QStringLiteral("background: white;"));
     s.patch->setAttribute(Qt::WA_StyledBackground);
     s.caption = place(new QLabel(ScopeCaption, this), "Label1", HomeScopeCaption.translated(offset));
-    s.caption->setFont(pixelFont(QStringLiteral("Arial"), 12));
+    s.caption->setFont(pixelFont(QStringLiteral("Arial"), 11));
     s.frame = place(new QWidget(this), "RadioGroup1", HomeScopeFrame.translated(offset));
     s.frame->setStyleSheet(QStringLiteral("background: white;"));
     s.frame->setAttribute(Qt::WA_StyledBackground);

@@ -128,6 +128,7 @@ constexpr QRect ResultHeader{0, 106, 481, 119};          // zs1
 constexpr QRect AdvancedLink{392, 164, 77, 15};          // Image2
 constexpr QRect ResultLogo{8, 150, 106, 40};
 constexpr QRect ResultSearchButton{324, 166, 64, 23};
+constexpr int ResultBandBottom = 258;   // the results start below it
 
 // ---- advanced search (Texercice23v3d) ------------------------------------------------
 constexpr QRect AllWordsField{383, 193, 129, 21};        // Edit1, read-only
@@ -145,17 +146,17 @@ constexpr std::array<FormSpot, 15> FormSpots{{
     {"zs2", {384, 192, 129, 22}, "tous les mots suivants", false, ""},
     {"zs3", {384, 218, 129, 22}, "cette expression exacte", false, ""},
     {"zs4", {384, 242, 129, 22}, "au moins un des mots suivants", false, ""},
-    {"zs5", {504, 296, 109, 20}, "Pages écrites en", true, "toutes les langues"},
+    {"zs5", {504, 296, 109, 20}, "Pages écrites en", true, "toutes"},
     {"zs6", {504, 320, 217, 20}, "Rechercher les pages localisées dans :", true, "tous les pays"},
     {"zs7", {504, 344, 169, 20}, "afficher les résultats au format", true, "tous formats"},
-    {"zs8", {504, 368, 113, 20}, "Renvoyer les pages mises à jour", true, "à tout moment"},
+    {"zs8", {504, 368, 113, 20}, "Renvoyer les pages mises à jour", true, "toutes dates"},
     {"zs9", {504, 397, 139, 20}, "Renvoyer les résultats où mes termes apparaissent", true, "dans toute la page"},
     {"zs10", {504, 424, 129, 20}, "les résultats du site ou du domaine", false, ""},
     {"zs11", {464, 464, 441, 20}, "Droits d'usage", true, "non filtrés par licence"},
     {"zs12", {504, 566, 225, 19}, "Rechercher les pages similaires à", false, ""},
     {"zs13", {504, 608, 225, 20}, "Rechercher les pages ayant un lien vers", false, ""},
-    {"zs14", {144, 346, 73, 20}, "Format", true, "Seulement"},
-    {"zs16", {146, 430, 73, 20}, "Domaines", true, "Seulement"},
+    {"zs14", {144, 346, 73, 20}, "Format", true, "Inclure"},
+    {"zs16", {146, 430, 73, 20}, "Domaines", true, "Inclure"},
     {"zs17", {152, 488, 177, 20}, "Filtrage", true, "Ne pas filtrer"},
 }};
 constexpr QRect AdvancedHeading{20, 112, 600, 30};

@@ -32,7 +32,7 @@ void paintHomePage(QPainter &p, const QSize &size)
 
 void paintResultFrame(QPainter &p, const QSize &size)
 {
-    SearchEngine::paintBrowserFrame(p, size.width(), size.height(), Query + QStringLiteral(" - Recherche ") + SearchEngine::Name,
+    SearchEngine::paintBrowserFrame(p, size.width(), size.height(), SearchEngine::Name + QStringLiteral(" - Recherche"),
                                     HomeUrl + QStringLiteral("search?q=bateaux+%C3%A0+voile&meta=cr%3DcountryFR"));
 }
 
@@ -41,13 +41,14 @@ void paintResultPage(QPainter &p, const QSize &size)
     p.fillRect(QRect(QPoint(0, 0), size), Qt::white);
     const QPoint o = ResultPicture.topLeft();
     SearchEngine::Header h;
-    h.band = QRect(0, 0, size.width(), 225 - o.y() + 22);
+    h.band = QRect(0, 0, size.width(), ResultBandBottom - o.y());
+    h.services = QRect(12, 110 - o.y(), 400, 18);
     h.logo = ResultLogo.translated(-o);
     h.field = ResultField.translated(-o);
     h.searchButton = ResultSearchButton.translated(-o);
     h.advancedLink = AdvancedLink.translated(-o);
     h.query = Query;
-    h.count = QStringLiteral("Résultats 1 - 10 sur environ 125 000 pour bateaux à voile. (0,21 secondes)");
+    h.count = QStringLiteral("Résultats 1 - 10 sur environ 125 000 (0,21 secondes)");
     SearchEngine::paintResultHeader(p, h);
     const SearchEngine::Result results[] = {
         {QStringLiteral("Bateaux à voile : voiliers d'occasion et neufs"), QStringLiteral("www.voiliers-france.fr/"),
@@ -61,7 +62,7 @@ void paintResultPage(QPainter &p, const QSize &size)
         {QStringLiteral("Bénédiction des bateaux à voile au port"), QStringLiteral("www.paroisse-du-port.fr/fete"),
          QStringLiteral("Fête religieuse des marins : procession et bénédiction des voiliers le 15 août.")},
     };
-    int y = 225 - o.y() + 30;
+    int y = ResultBandBottom - o.y() + 8;
     for (const auto &r : results)
         y = SearchEngine::paintResult(p, QPoint(16, y), 760, r).bottom() + 12;
 }
@@ -91,7 +92,7 @@ void paintAdvancedPage(QPainter &p, const QSize &size)
                     QString::fromUtf8(s.value)};
     SearchEngine::paintForm(p, rows);
     p.setPen(QColor(0xc0, 0xc8, 0xd8));
-    for (int y : {258, 290, 455, 555})
+    for (int y : {263, 293, 455, 555})
         p.drawLine(20, y, size.width() - 20, y);
 }
 
