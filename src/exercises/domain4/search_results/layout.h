@@ -72,9 +72,9 @@ constexpr std::array<Target, 3> Targets{{
 constexpr int TypefaceTarget = 1;
 constexpr int SnippetCount = 6;
 constexpr QRect SortHeader{0, 104, 946, 130};        // the result page's header
-constexpr QRect SortMascot{600, 612, 70, 84};
-constexpr QRect SortBubble{676, 602, 262, 118};
-constexpr QRect SortLabel{682, 608, 250, 106};
+constexpr QRect SortMascot{592, 610, 84, 100};
+constexpr QRect SortBubble{680, 602, 258, 118};
+constexpr QRect SortLabel{686, 608, 246, 106};
 constexpr QRect SortAbandon{820, 732, 110, 30};
 constexpr QRect SortField{120, 160, 260, 21};
 constexpr QRect SortSearchButton{384, 159, 80, 23};

@@ -400,10 +400,10 @@ void paintDownloadColumn(QPainter &p, const QRect &column, const QRect &button, 
     p.drawRoundedRect(column, 6, 6);
     p.setPen(QColor(0x1c, 0x3c, 0x6c));
     p.setFont(arial(17, true));
-    p.drawText(QRect(column.left() + 12, column.top() + 10, column.width() - 24, 24), Qt::AlignLeft, title);
+    p.drawText(QRect(column.left() + 12, column.top() + 8, column.width() - 24, 24), Qt::AlignLeft, title);
     p.setPen(Qt::black);
     p.setFont(arial(13));
-    p.drawText(QRect(column.left() + 12, column.top() + 38, column.width() - 24, 40), Qt::AlignLeft | Qt::TextWordWrap,
+    p.drawText(QRect(column.left() + 12, column.top() + 36, column.width() - 24, 34), Qt::AlignLeft | Qt::TextWordWrap,
                detail);
     // The download button.
     QLinearGradient g(button.topLeft(), button.bottomLeft());
@@ -429,17 +429,17 @@ void paintDownloadPage(QPainter &p, const QSize &size)
 {
     SearchEngine::paintBrowserFrame(p, size.width(), size.height(), QStringLiteral("Logithèque - Télécharger OpenOffice"),
                                     QStringLiteral("http://www.logitheque-libre.fr/bureautique/openoffice"));
-    p.fillRect(QRect(0, 97, size.width(), 48), QColor(0xe8, 0x6a, 0x1c));
+    p.fillRect(QRect(0, 97, size.width(), 32), QColor(0xe8, 0x6a, 0x1c));
     p.setPen(Qt::white);
-    p.setFont(pixelFont(QStringLiteral("Georgia"), 24, true));
-    p.drawText(QRect(20, 97, 600, 48), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Logithèque libre"));
+    p.setFont(pixelFont(QStringLiteral("Georgia"), 20, true));
+    p.drawText(QRect(20, 97, 600, 32), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Logithèque libre"));
     p.setPen(Qt::black);
-    p.setFont(arial(18, true));
-    p.drawText(QRect(20, 156, 900, 26), Qt::AlignVCenter | Qt::AlignLeft,
+    p.setFont(arial(16, true));
+    p.drawText(QRect(20, 130, 900, 24), Qt::AlignVCenter | Qt::AlignLeft,
                QStringLiteral("OpenOffice 2.4 : la suite bureautique libre (traitement de texte, tableur, présentation)"));
-    paintDownloadColumn(p, QRect(14, 186, 470, 180), LighterDownload, QStringLiteral("OpenOffice 2.4 - version seule"),
+    paintDownloadColumn(p, QRect(14, 158, 470, 210), LighterDownload, QStringLiteral("OpenOffice 2.4 - version seule"),
                         QStringLiteral("La suite bureautique complète, sans l'environnement Java."), LighterMegabytes);
-    paintDownloadColumn(p, QRect(512, 186, 470, 180), HeavierDownload, QStringLiteral("OpenOffice 2.4 - avec Java"),
+    paintDownloadColumn(p, QRect(512, 158, 470, 210), HeavierDownload, QStringLiteral("OpenOffice 2.4 - avec Java"),
                         QStringLiteral("La même suite, livrée avec l'environnement Java."), HeavierMegabytes);
 }
 
