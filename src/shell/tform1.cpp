@@ -8,6 +8,7 @@
 #include "records/recordstore.h"
 #include "shell/competencecatalogue.h"
 #include "shell/exercise/exerciseregistry.h"
+#include "shell/exercise/exercisesession.h"
 #include "widgets/messagebox.h"
 #include "shell/tidentification.h"
 #include "shell/tu_motpasseeleve.h"
@@ -184,6 +185,13 @@ void Tform1::buildSelection()
 
 void Tform1::buildBoard()
 {
+    // A recorded competence hides its button at once; the show handling refreshes the rest.
+    connect(&ExerciseSession::announcer(), &ExerciseAnnouncer::started, this, [this](ExerciseSession *session) {
+        connect(session, &ExerciseSession::competenceRecorded, this, [this](int n) {
+            if (n >= 1 && n <= int(ex.size()))
+                ex[n - 1]->hide();
+        });
+    });
     for (int n = 1; n <= CompetenceCount; ++n) {
         const CompetenceRow &row = CompetenceCatalogue::row(n);
         const int column = n <= 12 ? 0 : (n <= 24 ? 1 : 2);
@@ -342,7 +350,11 @@ void Tform1::finClick()
 
 void Tform1::Button1Click()
 {
-    auto *registration = new Tidentification(this);
+    QStringList listed;
+    for (int i = 0; i < combobox2->count(); ++i)
+        listed << combobox2->item(i)->text();
+    auto *registration = new Tidentification(listed);
+    connect(registration, &Tidentification::closed, this, &Tform1::registrationClosed);
     registration->show();
 }
 
