@@ -62,38 +62,26 @@ void paintEngineField(QPainter &p, const QRect &r, const QString &text)
     p.drawText(r.adjusted(4, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft, text);
 }
 
-void paintNavButton(QPainter &p, const QRect &r, const QString &icon, bool enabled)
-{
-    ClassicBrowser::paintNavigationButton(p, r, icon, QString(), enabled);
-}
 }
 
 QRect paintBrowserFrame(QPainter &p, int width, int height, const QString &title, const QString &url)
 {
-    p.fillRect(QRect(0, 0, width, height), Qt::white);
-    ClassicBrowser::paintTitleBar(p, QRect(0, 0, width, 22), title + QStringLiteral(" - Navigateur web"));
-    ClassicBrowser::paintMenuStrip(p, QRect(0, 22, width, 20),
-                                   {QStringLiteral("Fichier"), QStringLiteral("Edition"), QStringLiteral("Affichage"),
-                                    QStringLiteral("Historique"), QStringLiteral("Marque-pages"), QStringLiteral("Outils"),
-                                    QStringLiteral("?")});
-    const QRect toolbar(0, 42, width, 54);
-    ClassicBrowser::paintToolbarBackground(p, toolbar);
-    const char *const icons[] = {"back", "forward", "reload", "stop", "home"};
-    for (int i = 0; i < 5; ++i)
-        paintNavButton(p, QRect(6 + i * 39, 50, 37, 38), QString::fromLatin1(icons[i]), i != 1);
-    const QRect address(208, 58, width - 208 - 250, 23);
-    ClassicBrowser::paintField(p, address, QString(), ClassicBrowser::uiFont(13));
-    ClassicBrowser::paintFavicon(p, QRect(address.left() + 4, address.top() + 3, 16, 16), QColor(0x33, 0x66, 0xcc),
-                                 QLatin1Char('T'));
-    p.setPen(Qt::black);
-    p.setFont(ClassicBrowser::uiFont(13));
-    p.drawText(address.adjusted(24, 0, -4, 0), Qt::AlignVCenter, url);
-    ClassicBrowser::paintGo(p, QRect(address.right() + 4, address.top(), 44, address.height()));
-    ClassicBrowser::paintField(p, QRect(width - 200, address.top(), 190, address.height()), Name,
-                               ClassicBrowser::uiFont(12), QColor(0x90, 0x90, 0x90));
-    p.setPen(ClassicBrowser::ChromeLine);
-    p.drawLine(0, toolbar.bottom(), width, toolbar.bottom());
-    return QRect(0, toolbar.bottom() + 1, width, height - toolbar.bottom() - 1);
+    ClassicBrowser::Chrome c;
+    c.width = width;
+    c.height = height;
+    c.caption = title + QStringLiteral(" - Navigateur web");
+    c.url = url;
+    c.searchHint = Name;
+    c.siteColour = QColor(0x33, 0x66, 0xcc);
+    c.siteLetter = QLatin1Char('T');
+    ClassicBrowser::ChromeLayout &l = c.layout;
+    l.top = 42;
+    l.bookmarksHeight = 0;   // the pages begin right under the tool bar
+    l.search = QRect(width - 200, 12, 190, 21);
+    l.go = QRect(l.search.left() - 64, 9, 52, 25);
+    l.address = QRect(151, 11, l.go.left() - 151 - 10, 21);
+    l.statusBarTop = height - 20;
+    return ClassicBrowser::paintChrome(p, c);
 }
 
 void paintLogo(QPainter &p, const QRectF &rect)
@@ -129,7 +117,8 @@ void paintHome(QPainter &p, const Home &h)
     paintLinks(p, h.services, {QStringLiteral("Web"), QStringLiteral("Images"), QStringLiteral("Actualités"),
                                QStringLiteral("Cartes"), QStringLiteral("plus »")},
                Qt::AlignLeft, true);
-    paintLinks(p, h.signIn, {QStringLiteral("Connexion")}, Qt::AlignRight);
+    // Clear of the page's scroll bar.
+    paintLinks(p, h.signIn.adjusted(0, 0, -20, 0), {QStringLiteral("Connexion")}, Qt::AlignRight);
     paintLogo(p, h.logo);
     p.setPen(Grey);
     p.setFont(font(13, true));

@@ -16,8 +16,9 @@ namespace SearchEngine {
 
 inline const QString Name = QStringLiteral("Trouvix");
 
-// The classic browser around a page: title bar, menu strip, navigation tool bar with
-// the address and search fields. Returns the page rectangle below it.
+// The classic browser around the engine's pages (the browser family's chrome: title
+// bar, menu strip, navigation tool bar, address and search fields, scroll bar and
+// status bar). Returns the page rectangle, which starts 86 pixels from the top.
 QRect paintBrowserFrame(QPainter &p, int width, int height, const QString &title, const QString &url);
 
 // The engine's name in its letters of colour, filling 'rect' at most.

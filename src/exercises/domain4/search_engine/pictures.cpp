@@ -38,10 +38,12 @@ void paintResultFrame(QPainter &p, const QSize &size)
 
 void paintResultPage(QPainter &p, const QSize &size)
 {
-    p.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    // The page's scroll bar, at the right, shows through from the browser's picture.
+    const int pageWidth = size.width() - 16;
+    p.fillRect(QRect(0, 0, pageWidth, size.height()), Qt::white);
     const QPoint o = ResultPicture.topLeft();
     SearchEngine::Header h;
-    h.band = QRect(0, 0, size.width(), ResultBandBottom - o.y());
+    h.band = QRect(0, 0, pageWidth, ResultBandBottom - o.y());
     h.services = QRect(12, 110 - o.y(), 400, 18);
     h.logo = ResultLogo.translated(-o);
     h.field = ResultField.translated(-o);

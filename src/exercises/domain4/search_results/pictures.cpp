@@ -42,7 +42,7 @@ void paintResultPage(QPainter &p, const QSize &size)
     SearchEngine::paintBrowserFrame(p, size.width(), size.height(), SearchEngine::Name + QStringLiteral(" - Recherche"),
                                     QStringLiteral("http://www.trouvix.fr/search?q=police"));
     SearchEngine::Header h;
-    h.band = QRect(0, SortHeader.top(), size.width(), SortHeader.height());
+    h.band = QRect(0, SortHeader.top(), size.width() - 16, SortHeader.height());
     h.services = QRect(12, 110, 400, 18);
     h.logo = QRect(8, 146, 106, 40);
     h.field = SortField;
@@ -365,7 +365,7 @@ void paintGalleryPage(QPainter &p, const QSize &size)
 {
     SearchEngine::paintBrowserFrame(p, size.width(), size.height(), QStringLiteral("Photothèque libre - Photos gratuites"),
                                     QStringLiteral("http://www.phototheque-libre.fr/galerie/nature"));
-    p.fillRect(QRect(0, 97, size.width(), 70), QColor(0x2c, 0x3e, 0x50));
+    p.fillRect(QRect(0, 86, size.width() - 16, 81), QColor(0x2c, 0x3e, 0x50));
     p.setPen(Qt::white);
     p.setFont(pixelFont(QStringLiteral("Georgia"), 28, true));
     p.drawText(QRect(30, 97, 600, 50), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Photothèque libre"));
@@ -429,10 +429,10 @@ void paintDownloadPage(QPainter &p, const QSize &size)
 {
     SearchEngine::paintBrowserFrame(p, size.width(), size.height(), QStringLiteral("Logithèque - Télécharger OpenOffice"),
                                     QStringLiteral("http://www.logitheque-libre.fr/bureautique/openoffice"));
-    p.fillRect(QRect(0, 97, size.width(), 32), QColor(0xe8, 0x6a, 0x1c));
+    p.fillRect(QRect(0, 86, size.width() - 16, 43), QColor(0xe8, 0x6a, 0x1c));
     p.setPen(Qt::white);
     p.setFont(pixelFont(QStringLiteral("Georgia"), 20, true));
-    p.drawText(QRect(20, 97, 600, 32), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Logithèque libre"));
+    p.drawText(QRect(20, 88, 600, 40), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Logithèque libre"));
     p.setPen(Qt::black);
     p.setFont(arial(16, true));
     p.drawText(QRect(20, 130, 900, 24), Qt::AlignVCenter | Qt::AlignLeft,
