@@ -1,5 +1,6 @@
 // The library catalogue exercise (competence 4.1), played by the pupil robot from the launch.
 #include "support/exercisefixture.h"
+#include "support/picturechecks.h"
 
 #include "exercises/domain4/library_catalogue/layout.h"
 #include "exercises/domain4/library_catalogue/u21v3a.h"
@@ -291,6 +292,15 @@ TEST_F(LibraryCatalogueExercise, OneWrongRouteAnywhereEndsInFailure)
     answer(QStringLiteral("17"));
     expectBoardBack();
     expectNothingRecorded();
+}
+
+TEST_F(LibraryCatalogueExercise, EveryScreenIsDrawnWhereItsControlsLie)
+{
+    launch();
+    int pictures = 0;
+    for (QWidget *w : ExerciseSession::current()->windows())
+        pictures += checkWindowPictures(w);
+    EXPECT_EQ(pictures, 8) << "six screenshots, the restrictions panel and the record";
 }
 
 // Abandon and Alt+F4 on each of the six windows end the exercise and close every window.

@@ -1,8 +1,12 @@
 // The search engine exercise (competence 4.3), played by the pupil robot from the launch.
 #include "support/exercisefixture.h"
+#include "support/picturechecks.h"
 
 #include "exercises/domain4/search_engine/keywords.h"
 #include "exercises/domain4/search_engine/layout.h"
+#include "exercises/domain4/search_engine/u23v3b.h"
+#include "exercises/domain4/search_engine/u23v3c.h"
+#include "exercises/domain4/search_engine/u23v3d.h"
 #include "shell/exercise/exercisesession.h"
 #include "widgets/choicecombo.h"
 
@@ -234,6 +238,18 @@ TEST_F(SearchEngineExercise, TheAdvancedFormCountsItsWrongRoutesAndExclusions)
     exclude(AllExcluded + QStringLiteral(" voile"));
     expectBoardBack();
     expectNothingRecorded();
+}
+
+TEST_F(SearchEngineExercise, EveryPageIsDrawnWhereItsControlsLie)
+{
+    launch();
+    ExerciseSession *session = ExerciseSession::current();
+    int pictures = 0;
+    for (QWidget *w : {static_cast<QWidget *>(new Texercice23v3b(session)),
+                       static_cast<QWidget *>(new Texercice23v3c(session, QStringLiteral("bateau voile"))),
+                       static_cast<QWidget *>(new Texercice23v3d(session, QStringLiteral("bateau voile")))})
+        pictures += checkWindowPictures(w);
+    EXPECT_EQ(pictures, 4);
 }
 
 class SearchEngineEnding : public SearchEngineExercise, public ::testing::WithParamInterface<std::tuple<int, bool>>

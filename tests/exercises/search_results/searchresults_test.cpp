@@ -1,8 +1,11 @@
 // The result-selection exercise (competence 4.5), played by the pupil robot from the launch.
 #include "support/exercisefixture.h"
+#include "support/picturechecks.h"
 
 #include "exercises/domain4/search_results/layout.h"
 #include "exercises/domain4/search_results/u25v3b.h"
+#include "exercises/domain4/search_results/u25v3c.h"
+#include "exercises/domain4/search_results/u25v3d.h"
 #include "shell/exercise/exercisesession.h"
 
 #include <QFrame>
@@ -213,6 +216,17 @@ TEST_F(SearchResultsExercise, OneWrongDropEndsInFailureAtTheDownload)
     robot.click(LighterDownload.center());
     expectBoardBack();
     expectNothingRecorded();
+}
+
+TEST_F(SearchResultsExercise, EveryPageIsDrawnWhereItsControlsLie)
+{
+    launch();
+    ExerciseSession *session = ExerciseSession::current();
+    int pictures = checkWindowPictures(PupilRobot::topWindow(Search));
+    for (QWidget *w : {static_cast<QWidget *>(new Texercice25v3b(session)), static_cast<QWidget *>(new Texercice25v3c(session)),
+                       static_cast<QWidget *>(new Texercice25v3d(session))})
+        pictures += checkWindowPictures(w);
+    EXPECT_EQ(pictures, 13) << "four pages, six results and three targets";
 }
 
 class SearchResultsEnding : public SearchResultsExercise, public ::testing::WithParamInterface<std::tuple<int, bool>>
