@@ -152,9 +152,9 @@ constexpr QRect RecordLabel{146, 642, 580, 88};
 
 // ---- result list (Texercice21v3d) ----------------------------------------------------
 constexpr QRect AnswerPanel{256, 488, 489, 193};       // Shape1 (lime)
-constexpr QRect ListMascot{266, 498, 70, 84};
-constexpr QRect ListBubble{344, 496, 392, 120};
-constexpr QRect ListLabel{352, 504, 376, 104};
+constexpr QRect ListMascot{264, 500, 84, 100};
+constexpr QRect ListBubble{354, 496, 382, 120};
+constexpr QRect ListLabel{362, 504, 366, 104};
 constexpr QRect NumberCaptionRect{300, 638, 190, 24};  // Label2
 constexpr QRect NumberField{496, 633, 73, 32};         // Edit1
 constexpr QRect ValidateButton{584, 633, 100, 32};     // Button1

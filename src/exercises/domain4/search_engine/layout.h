@@ -90,13 +90,13 @@ constexpr std::array<Question, 7> Questions{{
     {"Le système qui permet d'indexer automatiquement les pages du Web est appelé un robot.", Answer::TrueFalse, 4,
      {132, 594, 420, 68}, {568, 613, 60, 30}, "vrai"},
 }};
-constexpr QRect QuizMascot{120, 4, 80, 92};
-constexpr QRect QuizBubble{210, 16, 511, 70};
-constexpr QRect QuizLabel{220, 24, 491, 54};
+constexpr QRect QuizMascot{120, 0, 84, 100};
+constexpr QRect QuizBubble{212, 16, 509, 70};
+constexpr QRect QuizLabel{222, 24, 489, 54};
 constexpr QRect QuizAbandon{800, 700, 110, 30};
 
 // ---- every page of the engine ------------------------------------------------------
-constexpr QRect PageMascot{30, 646, 80, 96};
+constexpr QRect PageMascot{30, 644, 84, 100};
 constexpr QRect PageBubble{120, 640, 620, 104};
 constexpr QRect PageLabel{130, 646, 600, 92};
 constexpr QRect PageAbandon{800, 700, 110, 30};
