@@ -1,9 +1,10 @@
 #pragma once
 #include "shell/exercise/exercisescreen.h"
+#include "shell/exercise/exercisesession.h"
+#include "widgets/hotspot.h"
 
 #include <QList>
 
-class HotSpot;
 class PictureBox;
 class QLineEdit;
 
@@ -64,9 +65,6 @@ private:
     void switchTo(CatalogueTab *to);
     bool m_secondQuestion = false;
 };
-
-#include "shell/exercise/exercisesession.h"
-#include "widgets/hotspot.h"
 
 template <class Handler>
 HotSpot *CatalogueScreen::spot(const char *name, const QRect &rect, Handler handler)

@@ -1,9 +1,9 @@
 #pragma once
 #include "shell/exercise/exercisescreen.h"
+#include "widgets/hotspot.h"
 
 #include <QRect>
 
-class HotSpot;
 class PictureBox;
 class QLabel;
 class QLineEdit;
@@ -41,8 +41,6 @@ protected:
 
     PictureBox *Image1;
 };
-
-#include "widgets/hotspot.h"
 
 template <class Handler>
 HotSpot *EnginePage::spot(const char *name, const QRect &rect, Handler handler)
