@@ -39,6 +39,49 @@ void paintLinks(QPainter &p, const QRect &r, const QStringList &links, Qt::Align
     }
 }
 
+// "Rechercher dans :" and its three radio choices, the first one chosen, in a font
+// small enough for the line to fit its rectangle.
+void paintScopes(QPainter &p, const QRect &r)
+{
+    const QStringList choices = {QStringLiteral("Web"), QStringLiteral("Pages francophones"), QStringLiteral("France")};
+    const QString caption = QStringLiteral("Rechercher dans :");
+    const int disc = 11, gap = 6;
+    int px = 13;
+    auto widthAt = [&](int size) {
+        const QFontMetrics m(font(size));
+        int w = m.horizontalAdvance(caption) + gap;
+        for (const QString &c : choices)
+            w += disc + 3 + m.horizontalAdvance(c) + gap;
+        return w;
+    };
+    while (px > 9 && widthAt(px) > r.width())
+        --px;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setFont(font(px));
+    const QFontMetrics m(p.font());
+    int x = r.left();
+    p.setPen(Qt::black);
+    p.drawText(QRect(x, r.top(), r.width(), r.height()), Qt::AlignLeft | Qt::AlignVCenter, caption);
+    x += m.horizontalAdvance(caption) + gap;
+    for (int i = 0; i < choices.size(); ++i) {
+        const QRectF d(x + 0.5, r.center().y() - disc / 2.0 + 0.5, disc, disc);
+        p.setPen(QColor(0x70, 0x70, 0x70));
+        p.setBrush(Qt::white);
+        p.drawEllipse(d);
+        if (i == 0) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(Qt::black);
+            p.drawEllipse(d.adjusted(3, 3, -3, -3));
+        }
+        x += disc + 3;
+        p.setPen(Qt::black);
+        p.drawText(QRect(x, r.top(), r.right() - x, r.height()), Qt::AlignLeft | Qt::AlignVCenter, choices[i]);
+        x += m.horizontalAdvance(choices[i]) + gap;
+    }
+    p.restore();
+}
+
 void paintEngineButton(QPainter &p, const QRect &r, const QString &text)
 {
     QLinearGradient g(r.topLeft(), r.bottomLeft());
@@ -130,11 +173,8 @@ void paintHome(QPainter &p, const Home &h)
                QStringLiteral("Recherche avancée\nPréférences"));
     paintEngineButton(p, h.searchButton.adjusted(2, 0, -2, 0), QStringLiteral("Rechercher"));
     paintEngineButton(p, h.luckyButton.adjusted(2, 0, -2, 0), QStringLiteral("J'ai de la chance"));
-    if (h.scopes.isValid()) {
-        p.setPen(Qt::black);
-        p.setFont(font(13));
-        p.drawText(h.scopes, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Rechercher dans :  Web  Pages francophones  France"));
-    }
+    if (h.scopes.isValid())
+        paintScopes(p, h.scopes);
     paintLinks(p, h.footer, {QStringLiteral("Publicité"), QStringLiteral("Solutions d'entreprise"),
                              QStringLiteral("À propos de ") + Name, QStringLiteral("Confidentialité")},
                Qt::AlignHCenter);
