@@ -129,28 +129,36 @@ QRect paintBrowserFrame(QPainter &p, int width, int height, const QString &title
 
 void paintLogo(QPainter &p, const QRectF &rect)
 {
+    // The engine's own mark: its name in deep teal, the last letter in orange, and a
+    // magnifying glass before it.
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor colours[] = {QColor(0x21, 0x5f, 0xd6), QColor(0xd9, 0x30, 0x25), QColor(0xf2, 0xb1, 0x0c),
-                              QColor(0x21, 0x5f, 0xd6), QColor(0x1e, 0x9e, 0x44), QColor(0xd9, 0x30, 0x25),
-                              QColor(0xf2, 0xb1, 0x0c)};
-    QFont f = pixelFont(QStringLiteral("Georgia"), rect.height() * 0.8, true);
+    const QColor teal(0x0e, 0x5e, 0x6f), orange(0xf0, 0x7a, 0x1a);
+    QFont f = pixelFont(QStringLiteral("DejaVu Sans"), rect.height() * 0.72, true);
     QFontMetricsF m(f);
-    while (m.horizontalAdvance(Name) > rect.width() && f.pixelSize() > 8) {
+    const qreal glass = rect.height() * 0.62;
+    while (m.horizontalAdvance(Name) + glass * 1.1 > rect.width() && f.pixelSize() > 8) {
         f.setPixelSize(f.pixelSize() - 1);
         m = QFontMetricsF(f);
     }
-    p.setFont(f);
-    qreal x = rect.center().x() - m.horizontalAdvance(Name) / 2;
+    const qreal g = qMin(glass, m.height() * 0.9);
+    const qreal total = g * 1.1 + m.horizontalAdvance(Name);
+    qreal x = rect.center().x() - total / 2;
     const qreal baseline = rect.center().y() + (m.ascent() - m.descent()) / 2;
-    for (int i = 0; i < Name.size(); ++i) {
-        const QString letter = Name.mid(i, 1);
-        p.setPen(QColor(0, 0, 0, 50));
-        p.drawText(QPointF(x + 1.5, baseline + 1.5), letter);
-        p.setPen(colours[i % 7]);
-        p.drawText(QPointF(x, baseline), letter);
-        x += m.horizontalAdvance(letter);
-    }
+    // The glass.
+    const QPointF c(x + g * 0.42, rect.center().y() - g * 0.08);
+    p.setPen(QPen(teal, qMax(1.5, g * 0.12)));
+    p.setBrush(QColor(0xd8, 0xf0, 0xf4));
+    p.drawEllipse(c, g * 0.32, g * 0.32);
+    p.setPen(QPen(orange, qMax(2.0, g * 0.16), Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(c + QPointF(g * 0.24, g * 0.24), c + QPointF(g * 0.5, g * 0.5));
+    x += g * 1.1;
+    p.setFont(f);
+    const QString head = Name.left(Name.size() - 1);
+    p.setPen(teal);
+    p.drawText(QPointF(x, baseline), head);
+    p.setPen(orange);
+    p.drawText(QPointF(x + m.horizontalAdvance(head), baseline), Name.right(1));
     p.restore();
 }
 
@@ -172,7 +180,7 @@ void paintHome(QPainter &p, const Home &h)
     p.drawText(h.links.adjusted(6, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                QStringLiteral("Recherche avancée\nPréférences"));
     paintEngineButton(p, h.searchButton.adjusted(2, 0, -2, 0), QStringLiteral("Rechercher"));
-    paintEngineButton(p, h.luckyButton.adjusted(2, 0, -2, 0), QStringLiteral("J'ai de la chance"));
+    paintEngineButton(p, h.luckyButton.adjusted(2, 0, -2, 0), QStringLiteral("Premier résultat"));
     if (h.scopes.isValid())
         paintScopes(p, h.scopes);
     paintLinks(p, h.footer, {QStringLiteral("Publicité"), QStringLiteral("Solutions d'entreprise"),

@@ -438,9 +438,9 @@ void paintDownloadPage(QPainter &p, const QSize &size)
     p.drawText(QRect(20, 130, 900, 24), Qt::AlignVCenter | Qt::AlignLeft,
                QStringLiteral("OpenOffice 2.4 : la suite bureautique libre (traitement de texte, tableur, présentation)"));
     paintDownloadColumn(p, QRect(14, 158, 470, 210), LighterDownload, QStringLiteral("OpenOffice 2.4 - version seule"),
-                        QStringLiteral("La suite bureautique complète, sans l'environnement Java."), LighterMegabytes);
-    paintDownloadColumn(p, QRect(512, 158, 470, 210), HeavierDownload, QStringLiteral("OpenOffice 2.4 - avec Java"),
-                        QStringLiteral("La même suite, livrée avec l'environnement Java."), HeavierMegabytes);
+                        QStringLiteral("La suite bureautique, sans les extensions ni les modèles."), LighterMegabytes);
+    paintDownloadColumn(p, QRect(512, 158, 470, 210), HeavierDownload, QStringLiteral("OpenOffice 2.4 - édition complète"),
+                        QStringLiteral("La même suite, livrée avec ses extensions et 500 modèles."), HeavierMegabytes);
 }
 
 // ---- registrations -------------------------------------------------------------------
