@@ -1,11 +1,11 @@
 #include "shell/tidentification.h"
 
 #include "pictures/pictures.h"
-#include "records/cp1252.h"
 #include "records/datafolder.h"
 #include "records/passwordhash.h"
 #include "records/recordstore.h"
 #include "widgets/messagebox.h"
+#include "widgets/passwordfield.h"
 #include "widgets/choicecombo.h"
 #include "widgets/windowplacement.h"
 
@@ -20,7 +20,7 @@
 QValidator::State RecordNameValidator::validate(QString &input, int &) const
 {
     for (QChar c : input)
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control || !Cp1252::canEncode(c))
+        if (!RecordStore::isRecordNameCharacter(c))
             return Invalid;
     return Acceptable;
 }
@@ -83,7 +83,7 @@ Tidentification::Tidentification(const QStringList &listedNames)
     Edit2 = new QLineEdit(this);
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Edit2->setGeometry(240, 192, 160, 24);
-    Edit2->setEchoMode(QLineEdit::Password);
+    makePasswordField(Edit2);
     Label3 = caption(this, QStringLiteral("Label3"), QStringLiteral("Classe  :"), QRect(20, 232, 210, 22));
     ComboBox1 = new ChoiceCombo(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));

@@ -10,7 +10,8 @@ class QPushButton;
 class QTextEdit;
 
 // Refuses, as they are typed, the characters a record file name cannot hold:
-// "/", "\", control characters and anything outside Windows-1252.
+// "/", "\", ":", "*", "?", "\"", "<", ">", "|", control characters and anything
+// outside Windows-1252.
 class RecordNameValidator : public QValidator
 {
 public:
