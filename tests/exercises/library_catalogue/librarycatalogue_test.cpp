@@ -4,6 +4,7 @@
 
 #include "exercises/domain4/library_catalogue/layout.h"
 #include "exercises/domain4/library_catalogue/u21v3a.h"
+#include "shell/competencecatalogue.h"
 #include "shell/exercise/exercisesession.h"
 
 #include <QCheckBox>
@@ -134,6 +135,16 @@ TEST_F(LibraryCatalogueExercise, PerfectRunRecordsTheCompetence)
     expectBoardBack();
     expectRecorded();
     EXPECT_EQ(boxes.count(), 3) << "a perfect run shows no other box";
+}
+
+TEST_F(LibraryCatalogueExercise, TheSixWindowsAreCreatedAtLaunchInTheCataloguesOrder)
+{
+    launch();
+    QStringList created;
+    for (QWidget *w : ExerciseSession::current()->windows())
+        created << w->objectName();
+    EXPECT_EQ(created, CompetenceCatalogue::row(Competence).windows);
+    EXPECT_EQ(PupilRobot::topWindow(), PupilRobot::topWindow(Desktop)) << "only the desktop shows";
 }
 
 TEST_F(LibraryCatalogueExercise, OnlyADoubleClickOnTheIconStartsTheCatalogue)

@@ -33,7 +33,8 @@ void Texercice21v3::zs1DblClick()
     session()->handOver(this, session()->window<Texercice21v3a>());
 }
 
-// The six windows are created together at launch; they show and hide each other.
+// The six windows are created together at launch, in the catalogue's order; they
+// show and hide each other.
 static const ExerciseRegistry::Registrar registrar(
     Competence, ExerciseSession::launcher<Texercice21v3, Texercice21v3a, Texercice21v3b, Texercice21v3c,
-                                          Texercice21v3e, Texercice21v3d>(Competence));
+                                          Texercice21v3d, Texercice21v3e>(Competence));
