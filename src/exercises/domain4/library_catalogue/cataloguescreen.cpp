@@ -7,6 +7,7 @@
 #include "widgets/placement.h"
 
 #include <QLineEdit>
+#include <QPalette>
 
 using namespace LibraryCatalogueLayout;
 
@@ -43,12 +44,18 @@ HotSpot *CatalogueScreen::spot(const char *name, const QRect &rect)
     return new HotSpot(QString::fromLatin1(name), rect, this);
 }
 
-QLineEdit *CatalogueScreen::field(const char *name, const QRect &rect)
+QLineEdit *CatalogueScreen::field(const char *name, const QRect &rect, bool drawnBelow)
 {
     auto *edit = place(new QLineEdit(this), name, rect);
     edit->setFont(pixelFont(QStringLiteral("Tahoma"), qMin(13, rect.height() - 6)));
-    edit->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid rgb(122,138,160); background: white;"
-                                       " padding: 0 3px; }"));
+    if (drawnBelow) {
+        // The screenshot draws the field, border included: the edit only types in it.
+        edit->setFrame(false);
+        edit->setTextMargins(3, 0, 2, 0);
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Base, Qt::transparent);
+        edit->setPalette(palette);
+    }
     return edit;
 }
 

@@ -24,8 +24,8 @@ protected:
     template <class Handler>
     HotSpot *spot(const char *name, const QRect &rect, Handler handler);
     HotSpot *spot(const char *name, const QRect &rect);
-    // An edit field over a field of the screenshot.
-    QLineEdit *field(const char *name, const QRect &rect);
+    // An edit field over a field the screenshot draws, or a field of its own.
+    QLineEdit *field(const char *name, const QRect &rect, bool drawnBelow = true);
     // The bubble of the result list, laid over its lime panel.
     void placeAnswerBubble(const QString &instruction);
     void wrongRoute();

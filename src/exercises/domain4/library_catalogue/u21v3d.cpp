@@ -21,7 +21,7 @@ Texercice21v3d::Texercice21v3d(ExerciseSession *session)
     Label2 = place(new QLabel(NumberCaption, this), "Label2", NumberCaptionRect);
     Label2->setFont(pixelFont(QStringLiteral("Comic Sans MS"), 16, true));
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Edit1 = field("Edit1", NumberField);
+    Edit1 = field("Edit1", NumberField, false);
     Edit1->setFont(pixelFont(QStringLiteral("Tahoma"), 18));
     Button1 = place(new QPushButton(QStringLiteral("Valider"), this), "Button1", ValidateButton);
     Button1->setFont(pixelFont(QStringLiteral("Tahoma"), 14, true));
