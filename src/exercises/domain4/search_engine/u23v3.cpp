@@ -33,8 +33,7 @@ QFrame *frameBehind(QWidget *parent, const QString &name, const QRect &button)
 Texercice23v3::Texercice23v3(ExerciseSession *session)
     : ExerciseScreen(session, QStringLiteral("Texercice23v3"), QuizSize)
 {
-    setStyleSheet(QString());
-    setPalette(QPalette(QColor(240, 240, 240)));
+    setPalette(QPalette(QColor(240, 240, 240)));   // the button face
     for (int i = 0; i < 5; ++i) {
         m_bands[i] = place(new QFrame(this), QStringLiteral("Shape%1").arg(i + 1), Bands[i]);
         m_bands[i]->setStyleSheet(QStringLiteral("QFrame { background: rgb(166,202,240); border: 1px solid rgb(90,130,190); }"));
