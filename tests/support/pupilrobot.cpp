@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QEnterEvent>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
@@ -134,17 +133,12 @@ void PupilRobot::type(const QString &text, QWidget *target)
 {
     QWidget *w = target ? target : QApplication::focusWidget();
     ASSERT_TRUE(w) << "no widget has the keyboard focus";
-    // Accented letters have no key of their own in the test keyboard: they come as
-    // key events carrying their text, as a French keyboard delivers them.
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80) {
-            QTest::keyClick(w, c.toLatin1());
-            continue;
-        }
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(w, &press);
-        QApplication::sendEvent(w, &release);
+    // QTest types ASCII only; other characters (é, à ...) come as keys carrying their text.
+    for (const QChar ch : text) {
+        if (ch.unicode() < 128)
+            QTest::keyClick(w, ch.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
     }
     QApplication::processEvents();
 }
