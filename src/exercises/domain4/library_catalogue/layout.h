@@ -31,8 +31,9 @@ inline const QString RightNumber = QStringLiteral("C'est la bonne réponse!");
 inline const QString NovelTitle = QStringLiteral("police python");
 inline const QString SubjectPlural = QStringLiteral("transports");
 inline const QString SubjectSingular = QStringLiteral("transport");
-inline const QString ResultCount = QStringLiteral("17");
+// The result list shows this many notices, and the answer is that number as typed.
 constexpr int ResultTotal = 17;
+inline const QString ResultCount = QString::number(ResultTotal);
 
 // What the catalogue shows.
 inline const QString CatalogueName = QStringLiteral("BCDI");
