@@ -138,11 +138,14 @@ TEST(PictureDrag, TheGhostFollowsThePointerAndTheDropIsWhereTheButtonIsReleased)
     ghost.fill(Qt::red);
     drag.addSource(&source, ghost);
     window.show();
-    QSignalSpy dropped(&drag, &PictureDrag::dropped), wrong(&drag, &PictureDrag::wrongButton);
+    QSignalSpy dropped(&drag, &PictureDrag::dropped), wrong(&drag, &PictureDrag::wrongButton),
+        moved(&drag, &PictureDrag::dragMoved);
     PupilRobot robot(&window);
     robot.press(QPoint(20, 20));
     EXPECT_TRUE(drag.isDragging());
     robot.moveTo(QPoint(200, 150));
+    ASSERT_GE(moved.count(), 1);
+    EXPECT_EQ(moved.last().at(1).toPoint(), QPoint(200, 150)) << "drag-over feedback in window coordinates";
     auto *shown = window.findChild<QLabel *>(QStringLiteral("dragGhost"));
     ASSERT_TRUE(shown);
     EXPECT_TRUE(shown->isVisible());
