@@ -212,6 +212,8 @@ QList<QRect> paintPopup(QPainter &painter, const QRect &frame, const Popup &popu
     for (int i = 0; i < popup.items.size(); ++i) {
         const MenuItem &item = popup.items[i];
         const QRect r = rects[i];
+        if (r.bottom() > frame.bottom() - 2 || r.top() < frame.top())
+            continue;   // what the frame cannot hold is left out
         if (item.separator) {
             painter.fillRect(QRect(r.left() + 24, r.center().y(), r.width() - 26, 1), QColor(215, 215, 215));
             continue;
@@ -519,4 +521,111 @@ QList<QRect> paintEditorFileMenu(QPainter &painter, const QSize &size, int itemH
     popup.highlighted = highlighted;
     return paintPopup(painter, QRect(QPoint(0, 0), size), popup);
 }
+
+// ---- the save-as dialog -------------------------------------------------------------
+
+QRect saveDialogPlace(const SaveDialog &dialog, int index)
+{
+    return QRect(dialog.placesBar.left(), dialog.placesBar.top() + 2 + index * dialog.placeHeight,
+                 dialog.placesBar.width(), dialog.placeHeight);
 }
+
+void paintSaveDialog(QPainter &painter, const QSize &size, const SaveDialog &dialog)
+{
+    Saved saved(painter);
+    PictureKit::WindowFrame frame;
+    frame.caption = dialog.caption;
+    frame.minimiseButton = false;
+    frame.maximiseButton = false;
+    PictureKit::paintWindowFrame(painter, QRect(QPoint(0, 0), size), frame);
+    painter.setFont(classicFont(11));
+    painter.setPen(Qt::black);
+    // The folder row.
+    const QRect label(8, dialog.folderBox.top(), dialog.folderBox.left() - 12, dialog.folderBox.height());
+    painter.drawText(label, Qt::AlignVCenter | Qt::AlignRight, QStringLiteral("Enregistrer dans :"));
+    const QRect combo = dialog.folderBox.adjusted(0, 4, 0, -5);
+    PictureKit::paintComboBox(painter, combo, QStringLiteral("      ") + dialog.folder);
+    PictureKit::paintIcon(painter, QRect(combo.left() + 5, combo.top() + (combo.height() - 16) / 2, 16, 16),
+                          dialog.folderIcon);
+    const struct { QRect r; const char *icon; } buttons[] = {
+        {dialog.upButton, "go-up"}, {dialog.newFolderButton, "folder-new"}, {dialog.viewButton, "view-list-icons"}};
+    for (const auto &b : buttons) {
+        if (b.r.isNull())
+            continue;
+        const QRect r = b.r.adjusted(0, 4, 0, -5);
+        PictureKit::paintIcon(painter, QRect(r.left() + 2, r.top() + (r.height() - 16) / 2, 16, 16),
+                              QString::fromLatin1(b.icon));
+        if (r.width() > 30) {
+            painter.setPen(Qt::black);
+            painter.drawText(QRect(r.left() + 20, r.top(), 14, r.height()), Qt::AlignCenter, QStringLiteral("▾"));
+        }
+    }
+    // The bar of places.
+    if (!dialog.placesBar.isNull()) {
+        painter.fillRect(dialog.placesBar, QColor(128, 128, 128));
+        const struct { const char *icon; const char *text; } places[] = {
+            {"document-open-recent", "Mes documents\nrécents"}, {"user-desktop", "Bureau"},
+            {"folder-documents", "Mes documents"}, {"computer", "Poste de travail"},
+            {"network-workgroup", "Favoris réseau"}};
+        for (int i = 0; i < 5; ++i) {
+            const QRect r = saveDialogPlace(dialog, i);
+            if (r.bottom() > dialog.placesBar.bottom())
+                break;
+            if (i == dialog.currentPlace) {
+                painter.fillRect(r.adjusted(2, 1, -2, -1), QColor(170, 170, 170));
+                painter.setPen(QColor(60, 60, 60));
+                painter.drawRect(r.adjusted(2, 1, -3, -2));
+            }
+            PictureKit::paintIcon(painter, QRect(r.center().x() - 16, r.top() + 4, 32, 32), QString::fromLatin1(places[i].icon));
+            painter.setPen(Qt::white);
+            painter.drawText(QRect(r.left(), r.top() + 36, r.width(), r.height() - 36), Qt::AlignHCenter | Qt::AlignTop,
+                             QString::fromUtf8(places[i].text));
+        }
+    }
+    // The list of the folder, in columns.
+    painter.fillRect(dialog.list, Qt::white);
+    painter.setPen(QColor(127, 157, 185));
+    painter.drawRect(dialog.list.adjusted(0, 0, -1, -1));
+    const int rowH = 18;
+    const int rows = std::max(1, (dialog.list.height() - 8) / rowH);
+    const int columnW = 150;
+    for (int i = 0; i < dialog.entries.size(); ++i) {
+        const QRect cell(dialog.list.left() + 6 + (i / rows) * columnW, dialog.list.top() + 4 + (i % rows) * rowH,
+                         columnW - 8, rowH);
+        if (cell.right() > dialog.list.right())
+            break;
+        PictureKit::paintIcon(painter, QRect(cell.left(), cell.top() + 1, 16, 16), dialog.entries[i].first);
+        const QRect text(cell.left() + 20, cell.top(), cell.width() - 20, cell.height());
+        if (i == dialog.selectedEntry) {
+            painter.fillRect(text.adjusted(-2, 1, 0, -1), QColor(49, 106, 197));
+            painter.setPen(Qt::white);
+        } else {
+            painter.setPen(Qt::black);
+        }
+        painter.drawText(text, Qt::AlignVCenter, dialog.entries[i].second);
+    }
+    // File name and type, the two buttons.
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(dialog.list.left(), dialog.nameField.top(), dialog.nameField.left() - dialog.list.left() - 6,
+                           dialog.nameField.height()),
+                     Qt::AlignVCenter, QStringLiteral("Nom du fichier :"));
+    painter.drawText(QRect(dialog.list.left(), dialog.typeField.top(), dialog.typeField.left() - dialog.list.left() - 6,
+                           dialog.typeField.height()),
+                     Qt::AlignVCenter, QStringLiteral("Type :"));
+    PictureKit::paintComboBox(painter, dialog.nameField, QString(), true);
+    const QRect nameText = dialog.nameField.adjusted(4, 3, -24, -3);
+    if (dialog.fileNameSelected) {
+        const int w = QFontMetrics(classicFont(11)).horizontalAdvance(dialog.fileName) + 4;
+        painter.fillRect(QRect(nameText.left(), nameText.top(), std::min(w, nameText.width()), nameText.height()),
+                         QColor(49, 106, 197));
+        painter.setPen(Qt::white);
+    }
+    painter.setFont(classicFont(11));
+    painter.drawText(nameText.adjusted(2, 0, 0, 0), Qt::AlignVCenter, dialog.fileName);
+    painter.setPen(Qt::black);
+    PictureKit::paintComboBox(painter, dialog.typeField, dialog.fileType);
+    PictureKit::paintButton(painter, dialog.saveButton, QStringLiteral("&Enregistrer"), true);
+    PictureKit::paintButton(painter, dialog.cancelButton, QStringLiteral("Annuler"));
+}
+}
+

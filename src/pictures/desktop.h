@@ -2,6 +2,7 @@
 #include "pictures/kit.h"
 
 #include <QList>
+#include <QPair>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -107,6 +108,37 @@ void paintKeyboardPicture(QPainter &painter, const QRect &rect);
 // The editor's File menu filling 'size'; the entry 'anchor' has its top at 'anchorTop'.
 QList<QRect> paintEditorFileMenu(QPainter &painter, const QSize &size, int itemHeight, int anchor, int anchorTop,
                                  int highlighted = -1);
+// ---- the save-as dialog -------------------------------------------------------------
+
+// Every place is given, in the dialog picture's coordinates, by the window that
+// lays its hot spots over it.
+struct SaveDialog
+{
+    QString caption = QStringLiteral("Enregistrer sous");
+    QString folder;               // the "Enregistrer dans" box
+    QString folderIcon = QStringLiteral("folder");
+    QList<QPair<QString, QString>> entries;   // icon, name
+    int selectedEntry = -1;
+    QString fileName;
+    bool fileNameSelected = false;
+    QString fileType = QStringLiteral("JPEG (*.jpg;*.jpeg)");
+    QRect placesBar;              // empty: no bar of places
+    int placeHeight = 68;
+    int currentPlace = -1;        // 0 recent, 1 desktop, 2 documents, 3 computer, 4 network
+    QRect folderBox;
+    QRect upButton;
+    QRect newFolderButton;
+    QRect viewButton;
+    QRect list;
+    QRect nameField;
+    QRect typeField;
+    QRect saveButton;
+    QRect cancelButton;
+};
+// The place of the bar (0 .. 4).
+QRect saveDialogPlace(const SaveDialog &dialog, int index);
+void paintSaveDialog(QPainter &painter, const QSize &size, const SaveDialog &dialog);
+
 // Entry indexes of that menu.
 constexpr int EditorMenuRecent = 2;
 constexpr int EditorMenuSaveAs = 5;
