@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QTextOption>
 #include <algorithm>
 
 using PictureKit::MenuItem;
@@ -154,10 +155,27 @@ QRect paintTaskBar(QPainter &painter, const QRect &rect, const QStringList &task
     return start;
 }
 
+// An icon with its caption, which wraps anywhere (a long file name takes two lines).
+static void paintIconTile(QPainter &painter, const QRect &tile, const QString &theme, const QString &caption)
+{
+    Saved saved(painter);
+    PictureKit::paintIcon(painter, QRect(tile.left() + (tile.width() - 48) / 2, tile.top() + 4, 48, 48), theme);
+    QFont font = PictureKit::uiFont(11);
+    font.setStretch(QFont::Condensed);
+    painter.setFont(font);
+    const QRectF text(tile.left() - 2, tile.top() + 54, tile.width() + 4, 30);
+    QTextOption option(Qt::AlignHCenter | Qt::AlignTop);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    painter.setPen(QColor(0, 0, 0, 160));
+    painter.drawText(text.translated(1, 1), caption, option);
+    painter.setPen(Qt::white);
+    painter.drawText(text, caption, option);
+}
+
 static void paintIcons(QPainter &painter, const QList<Icon> &icons)
 {
     for (const Icon &icon : icons)
-        PictureKit::paintDesktopIcon(painter, iconTile(icon.column, icon.row).topLeft(), icon.theme, icon.caption);
+        paintIconTile(painter, iconTile(icon.column, icon.row), icon.theme, icon.caption);
 }
 
 void paintDesktop(QPainter &painter, const QSize &size, const QList<Icon> &icons)
@@ -173,8 +191,7 @@ void paintDesktopPart(QPainter &painter, const QSize &desktopSize, const QRect &
     Saved saved(painter);
     painter.setClipRect(QRect(QPoint(0, 0), window.size()));
     painter.translate(-window.topLeft());
-    PictureKit::paintWallpaper(painter, QRect(QPoint(0, 0), desktopSize));
-    paintIcons(painter, icons);
+    paintDesktop(painter, desktopSize, icons);
 }
 
 // ---- classic pop-up menus ----------------------------------------------------------
@@ -465,6 +482,7 @@ void paintImageEditor(QPainter &painter, const QSize &size, const QString &docum
     for (int i = 0; i < 12; ++i) {
         const QRect sw(side.left() + 8 + (i % 2) * 22, side.top() + 10 + (i / 2) * 22, 18, 18);
         painter.fillRect(sw, palette[i]);
+        painter.setBrush(Qt::NoBrush);
         painter.setPen(QColor(90, 90, 90));
         painter.drawRect(sw.adjusted(0, 0, -1, -1));
     }

@@ -54,8 +54,8 @@ constexpr int StartButtonWidth = 136;
 QRect paintTaskBar(QPainter &painter, const QRect &rect, const QStringList &tasks = {});
 // Wallpaper, icons and task bar over the whole 'size'.
 void paintDesktop(QPainter &painter, const QSize &size, const QList<Icon> &icons);
-// The part 'window' of a desktop of 'desktopSize' (wallpaper and these icons, no
-// task bar), drawn at (0, 0), so that it lies seamlessly over the whole desktop.
+// The part 'window' of a desktop of 'desktopSize' with these icons, drawn at (0, 0),
+// so that it lies seamlessly over the whole desktop.
 void paintDesktopPart(QPainter &painter, const QSize &desktopSize, const QRect &window, const QList<Icon> &icons);
 
 // ---- classic pop-up menus ----------------------------------------------------------

@@ -437,7 +437,7 @@ void paintDriveProperties(QPainter &painter, const QSize &size, const DriveSpace
 {
     Saved saved(painter);
     PictureKit::WindowFrame frame;
-    frame.caption = QStringLiteral("Propriétés de ") + space.label;
+    frame.caption = QStringLiteral("Propriétés de ") + space.name;
     frame.icon = QStringLiteral("drive-harddisk");
     frame.minimiseButton = false;
     frame.maximiseButton = false;

@@ -113,7 +113,8 @@ void paintDraggedFile(QPainter &painter, const QSize &size, const QString &icon,
 // name; drawn at 'rect' (the properties dialog shows it in its General tab).
 struct DriveSpace
 {
-    QString label;            // "Disque local (C:)"
+    QString label;            // under the pie: "Lecteur C:"
+    QString name;             // the drive: "Disque local (C:)"
     QString used;             // "28,4 Go"
     QString free;
     QString capacity;

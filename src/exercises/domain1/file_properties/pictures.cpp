@@ -44,6 +44,7 @@ QString sizeText(int ko)
 const Explorer::DriveSpace &driveC()
 {
     static const Explorer::DriveSpace space{QStringLiteral("Lecteur C:"),
+                                            QStringLiteral("Disque local (C:)"),
                                             QStringLiteral("28,4 Go"),
                                             QStringLiteral("8,8 Go"),
                                             QStringLiteral("37,2 Go"),
@@ -144,10 +145,14 @@ Explorer::View driveView()
                              "Musique", "Perso", "Programmes", "Sauvegardes", "Temp", "test-tavelo",
                              "Utilisateurs", "Windows"};
     int day = 3;
-    for (const char *f : folders)
+    for (const char *f : folders) {
+        const QString date = QStringLiteral("%1/09/2009 08:%2")
+                                 .arg(day, 2, 10, QLatin1Char('0'))
+                                 .arg(day * 2, 2, 10, QLatin1Char('0'));
         v.rows << Explorer::Row{QStringLiteral("folder"),
-                                {QString::fromUtf8(f), QString(), QStringLiteral("Dossier de fichiers"),
-                                 QStringLiteral("%1/09/2009 08:%2").arg(day++, 2, 10, QLatin1Char('0')).arg(day * 2)}};
+                                {QString::fromUtf8(f), QString(), QStringLiteral("Dossier de fichiers"), date}};
+        ++day;
+    }
     v.rows << Explorer::Row{QStringLiteral("text-x-script"),
                             {QStringLiteral("autoexec.bat"), QStringLiteral("1 Ko"), QStringLiteral("Fichier de commandes"),
                              QStringLiteral("28/08/2009 10:04")}}
