@@ -41,7 +41,10 @@ Texercice12v3::Texercice12v3(ExerciseSession *session)
     zs4 = hotSpot(QStringLiteral("zs4"), DataSecurityLayout::zs4);
     Memo1 = place(new QPlainTextEdit(accountMemo(), this), "Memo1", DataSecurityLayout::Memo1);
     Memo1->setReadOnly(true);
-    Memo1->setFont(pixelFont(QStringLiteral("Courier New"), 10));
+    // The header's two columns fit the memo's width in a small fixed font.
+    Memo1->setFont(pixelFont(QStringLiteral("DejaVu Sans Mono"), 8));
+    Memo1->document()->setDocumentMargin(2);
+    Memo1->setFrameShape(QFrame::Box);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
