@@ -1,5 +1,6 @@
 #pragma once
 #include "shell/exercise/exercisescreen.h"
+#include "shell/exercise/exercisesession.h"
 
 #include <QColor>
 #include <QRect>
@@ -11,8 +12,8 @@ class PictureBox;
 // A window of a chain of screenshots: pictures named "<window>/<control>", hot
 // spots laid over them in the order they are created (the later on top), broad
 // areas whose click is the exercise's counted wrong action, the hand-over to the
-// next window (created then, so a launch builds only the first) and the verdict
-// on the error count at the end of the chain.
+// next window (the one made at launch, or a new one) and the verdict on the error
+// count at the end of the chain.
 class ChainScreen : public ExerciseScreen
 {
     Q_OBJECT
@@ -37,7 +38,8 @@ protected:
     template <class Next>
     void moveOn()
     {
-        handOverTo(new Next(session()));
+        Next *next = session()->template window<Next>();
+        handOverTo(next ? next : new Next(session()));
     }
     // Success when the count is at most the threshold, failure otherwise.
     void finalVerdict(QLabel *label);

@@ -2,6 +2,12 @@
 
 #include "exercises/domain1/file_properties/layout.h"
 #include "exercises/domain1/file_properties/u4v3b.h"
+#include "exercises/domain1/file_properties/u4v3c.h"
+#include "exercises/domain1/file_properties/u4v3d.h"
+#include "exercises/domain1/file_properties/u4v3e.h"
+#include "exercises/domain1/file_properties/u4v3f.h"
+#include "exercises/domain1/file_properties/u4v3g.h"
+#include "exercises/domain1/file_properties/u4v3h.h"
 #include "shell/exercise/exercisesession.h"
 #include "widgets/hotspot.h"
 #include "widgets/picturebox.h"
@@ -70,4 +76,6 @@ void Texercice4v3::zs7Click()
     moveOn<Texercice4v3b>();
 }
 
-static const ExerciseRegistry::Registrar registrar(Competence, ExerciseSession::launcher<Texercice4v3>(Competence));
+static const ExerciseRegistry::Registrar registrar(Competence, ExerciseSession::launcher<Texercice4v3, Texercice4v3b, Texercice4v3c, Texercice4v3d,
+                                                                    Texercice4v3e, Texercice4v3f, Texercice4v3g,
+                                                                    Texercice4v3h>(Competence));

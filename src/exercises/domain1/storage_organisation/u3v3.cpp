@@ -2,6 +2,8 @@
 
 #include "exercises/domain1/storage_organisation/layout.h"
 #include "exercises/domain1/storage_organisation/u3v3b.h"
+#include "exercises/domain1/storage_organisation/u3v3c.h"
+#include "exercises/domain1/storage_organisation/u3v3e.h"
 #include "shell/exercise/exercisesession.h"
 #include "widgets/hotspot.h"
 #include "widgets/picturebox.h"
@@ -68,4 +70,4 @@ void Texercice3v3::Image15Click()
     moveOn<Texercice3v3b>();
 }
 
-static const ExerciseRegistry::Registrar registrar(Competence, ExerciseSession::launcher<Texercice3v3>(Competence));
+static const ExerciseRegistry::Registrar registrar(Competence, ExerciseSession::launcher<Texercice3v3, Texercice3v3b, Texercice3v3c, Texercice3v3e>(Competence));

@@ -145,4 +145,4 @@ void Texercice12v3::hideMemo()
     Memo1->hide();
 }
 
-static const ExerciseRegistry::Registrar registrar(Competence, ExerciseSession::launcher<Texercice12v3>(Competence));
+static const ExerciseRegistry::Registrar registrar(Competence, ExerciseSession::launcher<Texercice12v3, Texercice12v3b>(Competence));
