@@ -3,6 +3,7 @@
 #include "exercises/domain1/file_properties/layout.h"
 #include "pictures/desktop.h"
 #include "pictures/explorer.h"
+#include "pictures/outlines.h"
 #include "pictures/pictures.h"
 
 #include <QPainter>
@@ -314,58 +315,48 @@ void paintDragged(QPainter &p, const QSize &size)
     Explorer::paintDraggedFile(p, size, QStringLiteral("text-plain"), LicenceName);
 }
 
-QList<Pictures::HotSpotOutline> outlines(std::initializer_list<std::pair<const char *, QRect>> spots, const QRect &picture)
-{
-    QList<Pictures::HotSpotOutline> out;
-    for (const auto &[name, rect] : spots)
-        out << Pictures::HotSpotOutline{QString::fromLatin1(name), inPicture(rect, picture)};
-    return out;
-}
+using Pictures::entry;
 
-Pictures::Entry entry(const char *name, const QSize &size, Pictures::Painter paint,
-                      QList<Pictures::HotSpotOutline> spots = {})
-{
-    return Pictures::Entry{QString::fromLatin1(name), size, std::move(paint), std::move(spots)};
-}
+using Pictures::outlinesIn;
 
 const Pictures::Registrar pictures[] = {
     Pictures::Registrar{entry("Texercice4v3/Image1", W1Image1.size(), &paintDesktopPicture,
-                              outlines({{"zs1", W1zs1}, {"zs2", W1zs2}}, W1Image1))},
+                              outlinesIn({{"zs1", W1zs1}, {"zs2", W1zs2}}, W1Image1))},
     Pictures::Registrar{entry("Texercice4v3/Image4", W1Image4.size(), &paintDiagram)},
     Pictures::Registrar{entry("Texercice4v3/image2", W1image2.size(), explorer(computerView(false)),
-                              outlines({{"zs3", W1zs3}}, W1image2))},
+                              outlinesIn({{"zs3", W1zs3}}, W1image2))},
     Pictures::Registrar{entry("Texercice4v3/Image6", W1Image6.size(), &paintDriveMenu,
-                              outlines({{"zs4", W1zs4}}, W1Image6))},
+                              outlinesIn({{"zs4", W1zs4}}, W1Image6))},
     Pictures::Registrar{entry("Texercice4v3/Image3", W1Image3.size(), &paintProperties,
-                              outlines({{"zs7", W1zs7}}, W1Image3))},
+                              outlinesIn({{"zs7", W1zs7}}, W1Image3))},
     Pictures::Registrar{entry("Texercice4v3b/image1", ExplorerSize, explorer(computerView(false)),
-                              outlines({{"zs2", W2zs2}}, ExplorerRect))},
+                              outlinesIn({{"zs2", W2zs2}}, ExplorerRect))},
     Pictures::Registrar{entry("Texercice4v3b/Image2", ExplorerSize, explorer(computerView(true)),
-                              outlines({{"zs3", W2zs3}, {"zs4", W2zs4}}, ExplorerRect))},
+                              outlinesIn({{"zs3", W2zs3}, {"zs4", W2zs4}}, ExplorerRect))},
     Pictures::Registrar{entry("Texercice4v3c/Image2", ExplorerSize, explorer(driveView()),
-                              outlines({{"zs2", W3zs2}, {"zs3", W3zs3}}, ExplorerRect))},
+                              outlinesIn({{"zs2", W3zs2}, {"zs3", W3zs3}}, ExplorerRect))},
     Pictures::Registrar{entry("Texercice4v3d/Image1", ExplorerSize, explorer(testFolderView(false, Listing::ByName)),
-                              outlines({{"zs2", W4zs2}}, ExplorerRect))},
+                              outlinesIn({{"zs2", W4zs2}}, ExplorerRect))},
     Pictures::Registrar{entry("Texercice4v3d/Image2", W4Image2.size(), &paintColumnMenu,
-                              outlines({{"zs3", W4zs3}}, W4Image2))},
+                              outlinesIn({{"zs3", W4zs3}}, W4Image2))},
     Pictures::Registrar{entry("Texercice4v3e/Image1", ExplorerSize, explorer(testFolderView(true, Listing::ByName)),
-                              outlines({{"zs2", W5zs2}}, ExplorerRect))},
+                              outlinesIn({{"zs2", W5zs2}}, ExplorerRect))},
     Pictures::Registrar{entry("Texercice4v3e/Image2", ExplorerSize, explorer(testFolderView(true, Listing::BySize)))},
     Pictures::Registrar{entry("Texercice4v3f/Image1", ExplorerSize, explorer(testFolderView(true, Listing::BySize)),
-                              outlines({{"zs2", W6zs2}, {"zs6", W6zs6}, {"zs7", W6zs7}}, ExplorerRect))},
+                              outlinesIn({{"zs2", W6zs2}, {"zs6", W6zs6}, {"zs7", W6zs7}}, ExplorerRect))},
     Pictures::Registrar{entry("Texercice4v3f/Image2", W6Image2.size(), &paintFileMenu,
-                              outlines({{"zs3b", W6zs3b}}, W6Image2))},
+                              outlinesIn({{"zs3b", W6zs3b}}, W6Image2))},
     Pictures::Registrar{entry("Texercice4v3f/Image4", W6Image4.size(),
                               [](QPainter &p, const QSize &s) { paintNewItems(p, s, inPicture(W6zs5, W6Image4).top() + 2); },
-                              outlines({{"zs5", W6zs5}}, W6Image4))},
+                              outlinesIn({{"zs5", W6zs5}}, W6Image4))},
     Pictures::Registrar{entry("Texercice4v3f/Image3", W6Image3.size(), &paintListMenu,
-                              outlines({{"zs9", W6zs9}}, W6Image3))},
+                              outlinesIn({{"zs9", W6zs9}}, W6Image3))},
     Pictures::Registrar{entry("Texercice4v3f/Image5", W6Image5.size(),
                               [](QPainter &p, const QSize &s) { paintNewItems(p, s, inPicture(W6zs10, W6Image5).top() + 2); },
-                              outlines({{"zs10", W6zs10}}, W6Image5))},
+                              outlinesIn({{"zs10", W6zs10}}, W6Image5))},
     Pictures::Registrar{entry("Texercice4v3g/Image1", ExplorerSize,
                               explorer(testFolderView(true, Listing::WithNewFolder)),
-                              outlines({{"Edit1", W7Edit1}}, ExplorerRect))},
+                              outlinesIn({{"Edit1", W7Edit1}}, ExplorerRect))},
     Pictures::Registrar{entry("Texercice4v3h/Image1", ExplorerSize, explorer(testFolderView(true, Listing::WithTextes)),
                               {{QStringLiteral("Licence"), LicencePress.translated(W8zs1.topLeft() - ExplorerOrigin)},
                                {QStringLiteral("textes"), TextesInList.translated(W8zs1.topLeft() - ExplorerOrigin)},

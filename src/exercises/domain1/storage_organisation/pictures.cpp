@@ -3,6 +3,7 @@
 // files, the two states of the save-as dialog and the desktop's menus.
 #include "exercises/domain1/storage_organisation/layout.h"
 #include "pictures/desktop.h"
+#include "pictures/outlines.h"
 #include "pictures/pictures.h"
 
 #include <QPainter>
@@ -131,49 +132,39 @@ void paintArrangeMenu(QPainter &p, const QSize &size)
     Desktop::paintPopup(p, QRect(QPoint(0, 0), size), popup);
 }
 
-QList<Pictures::HotSpotOutline> outlines(std::initializer_list<std::pair<const char *, QRect>> spots, const QRect &picture)
-{
-    QList<Pictures::HotSpotOutline> out;
-    for (const auto &[name, rect] : spots)
-        out << Pictures::HotSpotOutline{QString::fromLatin1(name), inPicture(rect, picture)};
-    return out;
-}
+using Pictures::entry;
 
-Pictures::Entry entry(const char *name, const QSize &size, Pictures::Painter paint,
-                      QList<Pictures::HotSpotOutline> spots = {})
-{
-    return Pictures::Entry{QString::fromLatin1(name), size, std::move(paint), std::move(spots)};
-}
+using Pictures::outlinesIn;
 
 const Pictures::Registrar pictures[] = {
     Pictures::Registrar{entry("Texercice3v3/Image1", DesktopSize, &paintPlainDesktop,
-                              outlines({{"Icone1", W1Icone1}, {"Image4", W1Image4}, {"Image3", W1Image3}}, DesktopRect))},
+                              outlinesIn({{"Icone1", W1Icone1}, {"Image4", W1Image4}, {"Image3", W1Image3}}, DesktopRect))},
     Pictures::Registrar{entry("Texercice3v3/Image7", W1Image7.size(), &paintEmptyEditor,
-                              outlines({{"Image10", W1Image10}, {"Image9", W1Image9}, {"Image8", W1Image8}}, W1Image7))},
+                              outlinesIn({{"Image10", W1Image10}, {"Image9", W1Image9}, {"Image8", W1Image8}}, W1Image7))},
     Pictures::Registrar{entry("Texercice3v3/Image11", W1Image11.size(), &paintFileMenuRecent,
-                              outlines({{"Image13", W1Image13}}, W1Image11))},
+                              outlinesIn({{"Image13", W1Image13}}, W1Image11))},
     Pictures::Registrar{entry("Texercice3v3/Image14", W1Image14.size(), &paintRecentFiles,
-                              outlines({{"Image15", W1Image15}}, W1Image14))},
+                              outlinesIn({{"Image15", W1Image15}}, W1Image14))},
     Pictures::Registrar{entry("Texercice3v3b/image1", DesktopSize, &paintPlainDesktop)},
     Pictures::Registrar{entry("Texercice3v3b/Image2", W2Image2.size(), &paintEditorWithCopy,
-                              outlines({{"zs2", W2zs2}, {"zs12", W2zs12}}, W2Image2))},
+                              outlinesIn({{"zs2", W2zs2}, {"zs12", W2zs12}}, W2Image2))},
     Pictures::Registrar{entry("Texercice3v3b/Image3", W2Image3.size(), &paintFileMenuSaveAs,
-                              outlines({{"zs3", W2zs3}}, W2Image3))},
+                              outlinesIn({{"zs3", W2zs3}}, W2Image3))},
     Pictures::Registrar{entry("Texercice3v3b/Image4", W2Image4.size(), &paintDialogPictures,
-                              outlines({{"zs4", W2zs4}, {"zs6", W2zs6}, {"zs9", W2zs9}, {"zs8", W2zs8},
+                              outlinesIn({{"zs4", W2zs4}, {"zs6", W2zs6}, {"zs9", W2zs9}, {"zs8", W2zs8},
                                         {"zs7", W2zs7}, {"zs10", W2zs10}}, W2Image4))},
     Pictures::Registrar{entry("Texercice3v3b/Image6", W2Image6.size(), &paintDialogDesktop,
-                              outlines({{"zs11", W2zs11}}, W2Image6))},
+                              outlinesIn({{"zs11", W2zs11}}, W2Image6))},
     Pictures::Registrar{entry("Texercice3v3c/Image1", DesktopSize, &paintDesktopWithCopy,
-                              outlines({{"zs", W3zs}, {"zs1", W3zs1}, {"zs2", W3zs2}}, DesktopRect))},
+                              outlinesIn({{"zs", W3zs}, {"zs1", W3zs1}, {"zs2", W3zs2}}, DesktopRect))},
     Pictures::Registrar{entry("Texercice3v3c/Image4", W3Image4.size(), &paintEditorWithCopy,
-                              outlines({{"zs3", W3zs3}}, W3Image4))},
+                              outlinesIn({{"zs3", W3zs3}}, W3Image4))},
     Pictures::Registrar{entry("Texercice3v3e/Image1", DesktopSize, &paintDesktopWithCopy,
-                              outlines({{"zs", W4zs}, {"zs1", W4zs1}, {"zs2", W4zs2}}, DesktopRect))},
+                              outlinesIn({{"zs", W4zs}, {"zs1", W4zs1}, {"zs2", W4zs2}}, DesktopRect))},
     Pictures::Registrar{entry("Texercice3v3e/Image2", W4Image2.size(), &paintDesktopMenu,
-                              outlines({{"zs3", W4zs3}}, W4Image2))},
+                              outlinesIn({{"zs3", W4zs3}}, W4Image2))},
     Pictures::Registrar{entry("Texercice3v3e/Image3", W4Image3.size(), &paintArrangeMenu,
-                              outlines({{"zs4", W4zs4}}, W4Image3))},
+                              outlinesIn({{"zs4", W4zs4}}, W4Image3))},
     Pictures::Registrar{entry("Texercice3v3e/Image4", W4Image4.size(), &paintArranged)},
 };
 }

@@ -5,6 +5,7 @@
 #include "exercises/domain2/data_security/layout.h"
 #include "pictures/desktop.h"
 #include "pictures/kit.h"
+#include "pictures/outlines.h"
 #include "pictures/pictures.h"
 
 #include <QLinearGradient>
@@ -238,36 +239,26 @@ void paintStartMenu(QPainter &p, const QSize &size)
     Desktop::paintSessionStartMenu(p, size, LogOnUser, inPicture(W2zs9, W2Image6), inPicture(W2zs10, W2Image6));
 }
 
-QList<Pictures::HotSpotOutline> outlines(std::initializer_list<std::pair<const char *, QRect>> spots, const QRect &picture)
-{
-    QList<Pictures::HotSpotOutline> out;
-    for (const auto &[name, rect] : spots)
-        out << Pictures::HotSpotOutline{QString::fromLatin1(name), inPicture(rect, picture)};
-    return out;
-}
+using Pictures::entry;
 
-Pictures::Entry entry(const char *name, const QSize &size, Pictures::Painter paint,
-                      QList<Pictures::HotSpotOutline> spots = {})
-{
-    return Pictures::Entry{QString::fromLatin1(name), size, std::move(paint), std::move(spots)};
-}
+using Pictures::outlinesIn;
 
 const Pictures::Registrar pictures[] = {
     Pictures::Registrar{entry("Texercice12v3/Image1", DataSecurityLayout::Image1.size(), &paintNetwork,
-                              outlines({{"zs1", zs1}, {"zs3", zs3}, {"zs4", zs4}}, DataSecurityLayout::Image1))},
+                              outlinesIn({{"zs1", zs1}, {"zs3", zs3}, {"zs4", zs4}}, DataSecurityLayout::Image1))},
     Pictures::Registrar{entry("Texercice12v3/Image2", DataSecurityLayout::Image2.size(), &paintLogOn,
-                              outlines({{"edit1", edit1}, {"edit2", edit2}, {"edit3", edit3}, {"CheckBox1", CheckBox1},
+                              outlinesIn({{"edit1", edit1}, {"edit2", edit2}, {"edit3", edit3}, {"CheckBox1", CheckBox1},
                                         {"zs5", zs5}}, DataSecurityLayout::Image2))},
     Pictures::Registrar{entry("Texercice12v3b/Image1", DesktopSize, &paintDesktop,
-                              outlines({{"zs1", W2zs1}, {"zs8", W2zs8}}, W2Image1))},
+                              outlinesIn({{"zs1", W2zs1}, {"zs8", W2zs8}}, W2Image1))},
     Pictures::Registrar{entry("Texercice12v3b/Image2", W2Image2.size(), &paintEditor,
-                              outlines({{"zs2", W2zs2}, {"zs7", W2zs7}}, W2Image2))},
+                              outlinesIn({{"zs2", W2zs2}, {"zs7", W2zs7}}, W2Image2))},
     Pictures::Registrar{entry("Texercice12v3b/Image3", W2Image3.size(), &paintFileMenu,
-                              outlines({{"zs3", W2zs3}}, W2Image3))},
+                              outlinesIn({{"zs3", W2zs3}}, W2Image3))},
     Pictures::Registrar{entry("Texercice12v3b/Image4", W2Image4.size(), &paintDrives,
-                              outlines({{"zs5", W2zs5}, {"zs6", W2zs6}}, W2Image4))},
+                              outlinesIn({{"zs5", W2zs5}, {"zs6", W2zs6}}, W2Image4))},
     Pictures::Registrar{entry("Texercice12v3b/Image5", W2Image5.size(), &paintServerContent)},
     Pictures::Registrar{entry("Texercice12v3b/Image6", W2Image6.size(), &paintStartMenu,
-                              outlines({{"zs9", W2zs9}, {"zs10", W2zs10}}, W2Image6))},
+                              outlinesIn({{"zs9", W2zs9}, {"zs10", W2zs10}}, W2Image6))},
 };
 }
