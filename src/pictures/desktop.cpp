@@ -264,6 +264,38 @@ QList<QRect> paintPopup(QPainter &painter, const QRect &frame, const Popup &popu
     return rects;
 }
 
+Popup desktopContextMenu(int firstTop)
+{
+    Popup popup;
+    popup.items = {entry(QStringLiteral("&Réorganiser les icônes par"), true), entry(QStringLiteral("Ac&tualiser")),
+                   MenuItem::line(), entry(QStringLiteral("C&oller"), false, false),
+                   entry(QStringLiteral("Coller le ra&ccourci"), false, false), entry(QStringLiteral("Annuler Supprimer")),
+                   MenuItem::line(), entry(QStringLiteral("No&uveau"), true), MenuItem::line(),
+                   entry(QStringLiteral("P&ropriétés"))};
+    popup.itemHeight = 22;
+    popup.anchorTop = firstTop;
+    return popup;
+}
+
+Popup arrangeIconsMenu(int typeTop)
+{
+    Popup popup;
+    popup.items = {entry(QStringLiteral("&Nom")), entry(QStringLiteral("&Taille")), entry(QStringLiteral("T&ype")),
+                   entry(QStringLiteral("&Modifié le")), MenuItem::line(),
+                   entry(QStringLiteral("Réorganisation &automatique")), entry(QStringLiteral("A&ligner sur la grille")),
+                   MenuItem::line(), entry(QStringLiteral("Afficher les icônes du &Bureau")),
+                   entry(QStringLiteral("Verrouiller les éléments Web")), MenuItem::line(),
+                   entry(QStringLiteral("Assistant Nettoyage du Bureau"))};
+    for (int checked : {6, 8}) {
+        popup.items[checked].checkable = true;
+        popup.items[checked].checked = true;
+    }
+    popup.itemHeight = 18;
+    popup.anchor = ArrangeByTypeIndex;
+    popup.anchorTop = typeTop;
+    return popup;
+}
+
 // ---- start menu of a session -------------------------------------------------------
 
 void paintSessionStartMenu(QPainter &painter, const QSize &size, const QString &user, const QRect &logOff,

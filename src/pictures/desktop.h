@@ -77,6 +77,13 @@ struct Popup
 QList<QRect> popupLayout(const QRect &frame, const Popup &popup);
 QList<QRect> paintPopup(QPainter &painter, const QRect &frame, const Popup &popup);
 
+// The desktop's own context menu (its first entry arranges the icons, at
+// 'firstTop') and the arrangement submenu (by name, size, type, date, then the
+// display options; "Type" at 'typeTop').
+Popup desktopContextMenu(int firstTop);
+Popup arrangeIconsMenu(int typeTop);
+constexpr int ArrangeByTypeIndex = 2;
+
 // ---- start menu of a session -------------------------------------------------------
 
 struct StartMenuGeometry

@@ -272,5 +272,14 @@ TEST(StoragePictures, TheDesktopAndMenusPutEachTargetUnderItsHotSpot)
     EXPECT_TRUE(Desktop::EditorCloseButton.translated(W2Image2.topLeft()).contains(W2zs12.center()));
     EXPECT_TRUE(Desktop::EditorCloseButton.translated(W3Image4.topLeft()).contains(W3zs3.center()));
     EXPECT_TRUE(Desktop::EditorFileMenuTitle.translated(W1Image7.topLeft()).contains(W1Image10.center()));
+    // The desktop's menus: their first entry and "Type" under the hot spots.
+    const QRect menu(QPoint(0, 0), W4Image2.size());
+    const QRect arrange = Desktop::popupLayout(menu, Desktop::desktopContextMenu(inPicture(W4zs3, W4Image2).top() + 2))[0];
+    EXPECT_TRUE(arrange.translated(W4Image2.topLeft()).contains(W4zs3.center()));
+    const QRect submenu(QPoint(0, 0), W4Image3.size());
+    const QRect type = Desktop::popupLayout(submenu, Desktop::arrangeIconsMenu(inPicture(W4zs4, W4Image3).top()))
+                           [Desktop::ArrangeByTypeIndex];
+    EXPECT_TRUE(type.translated(W4Image3.topLeft()).contains(W4zs4.center()));
+    EXPECT_TRUE(submenu.contains(type));
 }
 }

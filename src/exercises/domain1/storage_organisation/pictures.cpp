@@ -13,15 +13,6 @@ using PictureKit::MenuItem;
 
 namespace {
 
-MenuItem item(const char *text, bool submenu = false, bool enabled = true)
-{
-    MenuItem m;
-    m.text = QString::fromUtf8(text);
-    m.submenu = submenu;
-    m.enabled = enabled;
-    return m;
-}
-
 void paintPlainDesktop(QPainter &p, const QSize &size) { Desktop::paintDesktop(p, size, Desktop::schoolIcons(false)); }
 void paintDesktopWithCopy(QPainter &p, const QSize &size) { Desktop::paintDesktop(p, size, Desktop::schoolIcons(true)); }
 
@@ -104,36 +95,15 @@ void paintDialogDesktop(QPainter &p, const QSize &size)
 
 void paintDesktopMenu(QPainter &p, const QSize &size)
 {
-    Desktop::Popup popup;
-    popup.items = {item("&Réorganiser les icônes par", true), item("Ac&tualiser"), MenuItem::line(),
-                   item("C&oller", false, false), item("Coller le ra&ccourci", false, false),
-                   item("Annuler Supprimer"), MenuItem::line(), item("No&uveau", true), MenuItem::line(),
-                   item("P&ropriétés")};
-    popup.itemHeight = 22;
-    popup.anchorTop = inPicture(W4zs3, W4Image2).top() + 2;
-    popup.highlighted = -1;
-    Desktop::paintPopup(p, QRect(QPoint(0, 0), size), popup);
+    Desktop::paintPopup(p, QRect(QPoint(0, 0), size), Desktop::desktopContextMenu(inPicture(W4zs3, W4Image2).top() + 2));
 }
 
 void paintArrangeMenu(QPainter &p, const QSize &size)
 {
-    Desktop::Popup popup;
-    popup.items = {item("&Nom"), item("&Taille"), item("T&ype"), item("&Modifié le"), MenuItem::line(),
-                   item("Réorganisation &automatique"), item("A&ligner sur la grille"), MenuItem::line(),
-                   item("Afficher les icônes du &Bureau"), item("Verrouiller les éléments Web"), MenuItem::line(),
-                   item("Assistant Nettoyage du Bureau")};
-    popup.items[6].checkable = true;
-    popup.items[6].checked = true;
-    popup.items[8].checkable = true;
-    popup.items[8].checked = true;
-    popup.itemHeight = 18;
-    popup.anchor = 2;
-    popup.anchorTop = inPicture(W4zs4, W4Image3).top();
-    Desktop::paintPopup(p, QRect(QPoint(0, 0), size), popup);
+    Desktop::paintPopup(p, QRect(QPoint(0, 0), size), Desktop::arrangeIconsMenu(inPicture(W4zs4, W4Image3).top()));
 }
 
 using Pictures::entry;
-
 using Pictures::outlinesIn;
 
 const Pictures::Registrar pictures[] = {
