@@ -395,25 +395,38 @@ void paintKeyboardPicture(QPainter &painter, const QRect &rect)
     // Five rows of keys.
     const int rows = 5;
     const qreal keyH = (body.height() - 12) / rows;
-    const int perRow[rows] = {13, 13, 12, 11, 6};
+    // A French keyboard: its letters in rows, the space bar in the bottom row.
+    const QStringList keys[rows] = {
+        QString::fromUtf8("² & é \" ' ( - è _ ç à ) =").split(QLatin1Char(' ')),
+        QString::fromUtf8("⇥ A Z E R T Y U I O P ^ $").split(QLatin1Char(' ')),
+        QString::fromUtf8("⇪ Q S D F G H J K L M ù").split(QLatin1Char(' ')),
+        QString::fromUtf8("⇧ < W X C V B N , ; :").split(QLatin1Char(' ')),
+        QStringList{QStringLiteral("Ctrl"), QStringLiteral("Alt"), QString(), QString(), QStringLiteral("AltGr"),
+                    QStringLiteral("Ctrl")}};
+    painter.setFont(classicFont(std::max(8, int(keyH / 2.2))));
     for (int r = 0; r < rows; ++r) {
         const qreal y = body.top() + 6 + r * keyH;
-        const qreal keyW = (body.width() - 12) / perRow[r];
-        for (int k = 0; k < perRow[r]; ++k) {
-            qreal w = keyW;
+        const int count = int(keys[r].size());
+        const qreal keyW = (body.width() - 12) / count;
+        for (int k = 0; k < count; ++k) {
             qreal x = body.left() + 6 + k * keyW;
-            if (r == rows - 1 && k == 3) {
-                w = keyW;   // the space bar is drawn wide below
-            }
+            qreal w = keyW;
+            if (r == rows - 1 && k == 2)
+                w = 2 * keyW;   // the space bar takes two places
+            if (r == rows - 1 && k == 3)
+                continue;
             painter.setPen(QColor(120, 120, 120));
-            painter.setBrush(r == rows - 1 && k == 3 ? QColor(250, 250, 250) : Qt::white);
-            painter.drawRoundedRect(QRectF(x + 1, y + 1, w - 2, keyH - 2), 2, 2);
+            painter.setBrush(r == rows - 1 && k == 2 ? QColor(250, 250, 250) : Qt::white);
+            const QRectF key(x + 1, y + 1, w - 2, keyH - 2);
+            painter.drawRoundedRect(key, 2, 2);
+            painter.setPen(QColor(40, 40, 40));
+            painter.drawText(key.adjusted(3, 1, -2, -1), Qt::AlignLeft | Qt::AlignTop, keys[r][k]);
         }
     }
     // Labels with arrows, as on a teaching diagram.
     painter.setFont(classicFont(11, true));
     const struct { const char *text; qreal x; qreal y; bool top; } labels[] = {
-        {"Échap", 0.05, 0.0, true},       {"Touches de fonction", 0.4, 0.0, true}, {"Retour arrière", 0.9, 0.0, true},
+        {"Tabulation", 0.04, 0.22, true}, {"Chiffres", 0.4, 0.0, true}, {"Retour arrière", 0.9, 0.0, true},
         {"Majuscule", 0.08, 0.75, false}, {"Barre d'espace", 0.5, 0.95, false},      {"Entrée", 0.92, 0.5, false}};
     for (const auto &l : labels) {
         const QPointF key(body.left() + body.width() * l.x, body.top() + 8 + body.height() * l.y * 0.9);
