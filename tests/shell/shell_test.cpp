@@ -1,6 +1,7 @@
 #include "records/passwordhash.h"
 #include "records/recordstore.h"
 #include "records/textfile.h"
+#include "shell/exercise/exerciseregistry.h"
 #include "shell/exercise/exercisesession.h"
 #include "shell/tform1.h"
 #include "shell/tidentification.h"
@@ -159,14 +160,19 @@ TEST(Shell, LaunchingACompetenceSavesTheRecordAndAnAbsentExerciseSaysSo)
     shell.data.addPupil(QStringLiteral("lucas"), QStringLiteral("secret"));
     shell.logIn(QStringLiteral("lucas"), QStringLiteral("secret"));
     EXPECT_EQ(lineCount(shell.record(QStringLiteral("lucas"))), 148) << "a fresh record is left alone at login";
-    // Competence 5.4 has no exercise here yet.
+    // The last competence that has no exercise here yet.
+    int absent = 29;
+    while (absent > 0 && ExerciseRegistry::has(absent))
+        --absent;
+    if (absent == 0)
+        GTEST_SKIP() << "every competence has its exercise";
     shell.boxes.expect(Kind::Plain, QStringLiteral("Cet exercice n'est pas encore disponible."));
-    shell.robot.click(shell.form.ex[28]);
+    shell.robot.click(shell.form.ex[absent - 1]);
     EXPECT_EQ(lineCount(shell.record(QStringLiteral("lucas"))), 120) << "saved before the launch";
     EXPECT_TRUE(shell.form.isVisible());
     // The code label starts the exercise too.
     shell.boxes.expect(Kind::Plain, QStringLiteral("Cet exercice n'est pas encore disponible."));
-    shell.robot.click(shell.form.l[28]);
+    shell.robot.click(shell.form.l[absent - 1]);
 }
 
 TEST(Shell, RegistrationChecksInOrderThenCreatesA148LineRecord)
