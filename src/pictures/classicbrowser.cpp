@@ -253,3 +253,195 @@ void paintWidgets(QPainter &p, const QRect &target, const std::function<void(QWi
     root.render(&p, target.topLeft(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
 }
 }
+
+namespace ClassicBrowser {
+namespace {
+constexpr int CaptionHeight = 42;   // title bar and menu strip
+
+void paintBookmarksBar(QPainter &p, const QRect &r, const QStringList &items)
+{
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, ChromeLight);
+    g.setColorAt(1, QColor(0xe6, 0xe3, 0xdc));
+    p.fillRect(r, g);
+    p.setPen(ChromeLine);
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    int x = r.left() + 6;
+    p.setFont(uiFont(12));
+    for (const QString &item : items) {
+        paintIconOrFallback(p, QRect(x, r.top() + 3, 16, 16), QStringLiteral("bookmarks"), QColor(0xf0, 0xc0, 0x30));
+        p.setPen(Qt::black);
+        const int w = p.fontMetrics().horizontalAdvance(item);
+        p.drawText(QRect(x + 19, r.top(), w + 4, r.height()), Qt::AlignVCenter, item);
+        x += w + 36;
+    }
+}
+
+void paintSidePanel(QPainter &p, const QRect &r, const Chrome &c)
+{
+    p.fillRect(r, ChromeLight);
+    const QRect closeBox = c.layout.sidePanelClose;
+    // Header with its close box.
+    p.setFont(uiFont(12, true));
+    p.setPen(Qt::black);
+    p.drawText(QRect(r.left() + 6, closeBox.top(), 120, closeBox.height()), Qt::AlignVCenter,
+               QStringLiteral("Historique"));
+    const QRect close = closeBox.adjusted(3, 3, -3, -3);
+    p.setPen(QPen(QColor(0x50, 0x50, 0x50), 2));
+    p.drawLine(close.topLeft(), close.bottomRight());
+    p.drawLine(close.topRight(), close.bottomLeft());
+    // Search row.
+    p.setFont(uiFont(11));
+    p.setPen(Qt::black);
+    p.drawText(QRect(r.left() + 4, r.top() + 26, 60, 20), Qt::AlignVCenter, QStringLiteral("Rechercher :"));
+    p.setPen(ChromeLine);
+    p.setBrush(Qt::white);
+    p.drawRect(QRect(r.left() + 68, r.top() + 26, 90, 19));
+    // The tree of days.
+    const QRect list(r.left() + 1, r.top() + 52, r.width() - 3, r.height() - 54);
+    p.setBrush(Qt::white);
+    p.setPen(ChromeLine);
+    p.drawRect(list);
+    const QPixmap folder = themeIcon(QStringLiteral("folder"), 16);
+    auto folderRow = [&](int y, const QString &caption, bool open) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x55, 0x55, 0x55));
+        QPolygon twisty;
+        if (open)
+            twisty << QPoint(1, y + 6) << QPoint(9, y + 6) << QPoint(5, y + 11);
+        else
+            twisty << QPoint(3, y + 4) << QPoint(8, y + 8) << QPoint(3, y + 12);
+        p.drawPolygon(twisty);
+        if (!folder.isNull())
+            p.drawPixmap(10, y, folder);
+        p.setFont(uiFont(12));
+        p.setPen(Qt::black);
+        p.drawText(QRect(29, y, 120, 16), Qt::AlignVCenter, caption);
+    };
+    folderRow(list.top() + 4, QStringLiteral("Aujourd'hui"), false);
+    const bool open = c.panel == SidePanel::HistoryYesterdayOpen;
+    folderRow(list.top() + 23, QStringLiteral("Hier"), open);
+    int y = list.top() + 44;
+    if (open) {
+        for (int row = 0; row < c.yesterday.size(); ++row) {
+            const QRect rowRect = historyEntryRect(row).translated(0, list.top() - 118);
+            const HistoryEntry &e = c.yesterday[row];
+            paintFavicon(p, QRect(rowRect.left() + 2, rowRect.top() + 2, 16, 16), e.colour, e.letter);
+            p.setFont(uiFont(11));
+            p.setPen(Qt::black);
+            p.drawText(QRect(rowRect.left() + 20, rowRect.top(), 140, rowRect.height()), Qt::AlignVCenter, e.caption);
+            y = rowRect.top() + 24;
+        }
+    }
+    for (const char *day : {"Il y a 2 jours", "Il y a 3 jours", "Il y a 4 jours", "Il y a 5 jours", "Plus ancien"}) {
+        folderRow(y, QString::fromUtf8(day), false);
+        y += 19;
+    }
+    // Splitter.
+    p.setPen(ChromeLine);
+    p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+}
+
+void paintTabs(QPainter &p, const QRect &strip, const Chrome &c)
+{
+    QLinearGradient g(strip.topLeft(), strip.bottomLeft());
+    g.setColorAt(0, QColor(0xcf, 0xcb, 0xc2));
+    g.setColorAt(1, QColor(0xbd, 0xb8, 0xae));
+    p.fillRect(strip, g);
+    const int pitch = c.layout.tabWidth;
+    for (int i = 0; i < c.tabs.size(); ++i) {
+        const Tab &t = c.tabs[i];
+        const QRect tab(strip.left() + i * pitch, strip.top() + 2, pitch - 2, strip.height() - 2);
+        QPainterPath path;
+        path.addRoundedRect(QRectF(tab).adjusted(0.5, 0.5, -0.5, 6), 4, 4);
+        p.setPen(ChromeLine);
+        p.setBrush(i == c.activeTab ? QColor(0xfb, 0xfa, 0xf8) : QColor(0xdc, 0xd8, 0xd0));
+        p.drawPath(path);
+        if (t.colour.isValid())
+            paintFavicon(p, QRect(tab.left() + 6, tab.top() + 4, 16, 16), t.colour, t.letter);
+        else
+            paintIconOrFallback(p, QRect(tab.left() + 6, tab.top() + 4, 16, 16), QStringLiteral("text-html"), Qt::lightGray);
+        p.setPen(Qt::black);
+        p.setFont(uiFont(12, i == c.activeTab));
+        const QRect text(tab.left() + 26, tab.top(), tab.width() - 48, tab.height());
+        p.drawText(text, Qt::AlignVCenter, p.fontMetrics().elidedText(t.title, Qt::ElideRight, text.width()));
+        const QRect x(tab.right() - 16, tab.top() + 7, 9, 9);
+        p.setPen(QPen(QColor(0x70, 0x70, 0x70), 1.6));
+        p.drawLine(x.topLeft(), x.bottomRight());
+        p.drawLine(x.topRight(), x.bottomLeft());
+    }
+    p.setPen(ChromeLine);
+    p.drawLine(strip.left(), strip.bottom(), strip.right(), strip.bottom());
+    if (c.activeTab >= 0 && c.activeTab < c.tabs.size()) {
+        p.setPen(QColor(0xfb, 0xfa, 0xf8));
+        const int left = strip.left() + c.activeTab * pitch + 1;
+        p.drawLine(left, strip.bottom(), left + pitch - 5, strip.bottom());
+    }
+}
+}
+
+QStringList menuTitles()
+{
+    return {QStringLiteral("Fichier"), QStringLiteral("Edition"), QStringLiteral("Affichage"),
+            QStringLiteral("Aller à"), QStringLiteral("Marques-pages"), QStringLiteral("Outils"), QStringLiteral("?")};
+}
+
+QRect historyEntryRect(int row) { return QRect(19, 160 + 21 * row, 140, 21); }
+
+QRect paintChrome(QPainter &p, const Chrome &c)
+{
+    const ChromeLayout &l = c.layout;
+    p.fillRect(QRect(0, 0, c.width, c.height), ChromeLight);
+    if (!c.caption.isEmpty()) {
+        paintTitleBar(p, QRect(0, 0, c.width, 22), c.caption);
+        paintMenuStrip(p, QRect(0, 22, c.width, 20), menuTitles());
+    }
+    p.save();
+    p.translate(0, l.top);
+    paintToolbarBackground(p, QRect(0, 0, c.width, l.toolbarBottom));
+    paintNavigationButton(p, l.back, QStringLiteral("back"), QStringLiteral("Précédente"));
+    paintNavigationButton(p, l.forward, QStringLiteral("forward"), QStringLiteral("Suivante"), c.forwardEnabled);
+    paintNavigationButton(p, l.reload, QStringLiteral("reload"), QStringLiteral("Actualiser"));
+    paintNavigationButton(p, l.stop, QStringLiteral("stop"), QStringLiteral("Arrêter"));
+    paintNavigationButton(p, l.home, QStringLiteral("home"), QStringLiteral("Accueil"));
+    const QRect addressFrame = l.address.adjusted(-3, -3, 3, 3);
+    if (c.siteColour.isValid()) {
+        paintField(p, addressFrame, QString(), uiFont(13));
+        paintFavicon(p, QRect(l.address.left(), l.address.top() + 2, 16, 16), c.siteColour, c.siteLetter);
+        p.setPen(Qt::black);
+        p.setFont(uiFont(13));
+        p.drawText(l.address.adjusted(20, 0, 0, 0), Qt::AlignVCenter, c.url);
+    } else {
+        paintField(p, addressFrame, c.url, uiFont(13));
+    }
+    if (l.go.isValid())
+        paintGo(p, l.go);
+    paintField(p, l.search.adjusted(-3, -3, 3, 3), c.searchHint, uiFont(12), QColor(0x90, 0x90, 0x90));
+    if (l.bookmarksHeight > 0)
+        paintBookmarksBar(p, QRect(0, l.toolbarBottom, c.width, l.bookmarksHeight), c.bookmarks);
+
+    const int panelTop = l.toolbarBottom + l.bookmarksHeight;
+    const int statusTop = l.statusBarTop - l.top;
+    const int left = c.panel == SidePanel::None ? 0 : l.sidePanelWidth + 1;
+    if (c.panel != SidePanel::None)
+        paintSidePanel(p, QRect(0, panelTop, l.sidePanelWidth + 1, statusTop - panelTop), c);
+    int top = panelTop;
+    if (!c.tabs.isEmpty()) {
+        paintTabs(p, QRect(left, l.tabTop, c.width - left, l.tabHeight), c);
+        top = l.tabTop + l.tabHeight;
+    }
+    const QRect page(left, top, c.width - left - 16, statusTop - top);
+    p.fillRect(page, Qt::white);
+    paintVerticalScrollBar(p, QRect(page.right() + 1, top, 16, page.height()));
+
+    const QRect status(0, statusTop, c.width, c.height - l.statusBarTop);
+    p.fillRect(status, ChromeLight);
+    p.setPen(ChromeLine);
+    p.drawLine(status.topLeft(), status.topRight());
+    p.setPen(Qt::black);
+    p.setFont(uiFont(12));
+    p.drawText(status.adjusted(6, 0, 0, 0), Qt::AlignVCenter, c.status);
+    p.restore();
+    return page.translated(0, l.top);
+}
+}

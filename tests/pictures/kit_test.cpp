@@ -1,4 +1,4 @@
-#include "pictures/browser.h"
+#include "pictures/classicbrowser.h"
 #include "pictures/kit.h"
 
 #include <QImage>
@@ -234,71 +234,47 @@ TEST(PictureKitDesktop, TaskBarPartsLieInsideTheBar)
 
 TEST(BrowserChrome, PageLiesUnderTheBarsAndBesideTheSidePanel)
 {
-    Browser::Chrome chrome;
-    chrome.tabs = {{QStringLiteral("Collège")}, {QStringLiteral("Mairie")}};
+    ClassicBrowser::Chrome chrome;
+    chrome.width = 913;
+    chrome.height = 574;
+    chrome.tabs = {{QStringLiteral("Collège"), QColor(Qt::red), QLatin1Char('C')}, {QStringLiteral("Mairie"), {}, {}}};
     chrome.activeTab = 1;
     chrome.url = QStringLiteral("https://www.mairie-exemple.fr");
-    chrome.menuBar = true;
-    chrome.sidePanel = true;
-    chrome.sidePanelItems = {QStringLiteral("> Hier"), QStringLiteral("Collège")};
-    chrome.statusBar = true;
-    const QRect outer(0, 0, 913, 451);
-    Canvas canvas({913, 451});
-    const Browser::Geometry g = Browser::paintBrowser(canvas.painter, outer, chrome);
+    chrome.panel = ClassicBrowser::SidePanel::HistoryYesterdayOpen;
+    chrome.yesterday = {{QStringLiteral("Collège"), QColor(Qt::blue), QLatin1Char('C')}};
+    Canvas canvas({913, 574});
+    const QRect page = ClassicBrowser::paintChrome(canvas.painter, chrome);
     canvas.done();
 
-    EXPECT_EQ(g.content, Browser::layout(outer, chrome).content);
-    EXPECT_TRUE(outer.contains(g.content));
-    EXPECT_GT(g.content.top(), g.toolBar.bottom());
-    EXPECT_GT(g.toolBar.top(), g.tabStrip.bottom());
-    EXPECT_GT(g.tabStrip.top(), g.menuBar.bottom());
-    EXPECT_GT(g.content.left(), g.sidePanel.right());
-    EXPECT_LT(g.content.bottom(), g.statusBar.top());
-    ASSERT_EQ(g.tabs.size(), 2);
-    expectInOrder(g.tabs, true);
-    for (int i = 0; i < 2; ++i)
-        EXPECT_TRUE(g.tabs[i].contains(g.tabCloses[i]));
-    EXPECT_TRUE(g.address.contains(g.addressText));
-    expectInOrder({g.back, g.forward, g.reload, g.home, g.address, g.search, g.menuButton}, true);
-    ASSERT_EQ(g.sidePanelItems.size(), 2);
-    EXPECT_TRUE(g.sidePanel.contains(g.sidePanelItems[1]));
-    EXPECT_EQ(g.menus.size(), chrome.menus.size());
-    EXPECT_TRUE(uniform(canvas.image, g.content));
-    EXPECT_EQ(canvas.at(g.content.center()), QColor(Qt::white));
-    EXPECT_FALSE(uniform(canvas.image, g.addressText));
+    const ClassicBrowser::ChromeLayout &l = chrome.layout;
+    EXPECT_EQ(page.top(), l.tabTop + l.tabHeight);
+    EXPECT_EQ(page.left(), l.sidePanelWidth + 1);
+    EXPECT_EQ(page.bottom(), l.statusBarTop - 1);
+    EXPECT_LT(page.right(), chrome.width - 16) << "the scroll bar lies right of the page";
+    EXPECT_TRUE(uniform(canvas.image, page.adjusted(4, 4, -4, -4)));
+    EXPECT_EQ(canvas.at(page.center()), QColor(Qt::white));
+    EXPECT_FALSE(uniform(canvas.image, l.address)) << "the address is written in its field";
+    EXPECT_FALSE(uniform(canvas.image, ClassicBrowser::historyEntryRect(0))) << "yesterday's page is listed";
+    expectInOrder({l.back, l.forward, l.reload, l.stop, l.home}, true);
+    expectInOrder({l.address, l.go, l.search}, true);
 }
 
-TEST(BrowserChrome, CaptionGivesAClassicTitleBarAboveTheTabs)
+TEST(BrowserChrome, CaptionPutsATitleBarAndMenusAboveAndMovesTheRestDown)
 {
-    Browser::Chrome modern;
-    Browser::Chrome classic;
-    classic.caption = QStringLiteral("Bibliothèque - Navigateur Web");
-    const QRect outer(0, 0, 800, 500);
-    const Browser::Geometry a = Browser::layout(outer, modern);
-    const Browser::Geometry b = Browser::layout(outer, classic);
-    EXPECT_TRUE(a.titleBar.isNull());
-    EXPECT_FALSE(b.titleBar.isNull());
-    EXPECT_GT(b.tabStrip.top(), b.titleBar.bottom());
-    EXPECT_NEAR(a.content.bottom(), outer.bottom(), 1);
-    EXPECT_NEAR(b.content.bottom(), outer.bottom(), 1);
-}
-
-TEST(BrowserPages, SearchBoxAndTilesLieInsideThePage)
-{
-    const QRect content(0, 120, 900, 480);
-    Canvas canvas;
-    const QRect box = Browser::paintSearchHome(canvas.painter, content, QStringLiteral("Trouvetout"));
-    const QList<QRect> tiles = Browser::paintNewTabPage(canvas.painter, content.translated(0, 0),
-                                                        {QStringLiteral("Collège"), QStringLiteral("Mairie"),
-                                                         QStringLiteral("Bibliothèque")});
-    canvas.done();
-    EXPECT_TRUE(content.contains(box));
-    ASSERT_EQ(tiles.size(), 3);
-    expectInOrder(tiles, true);
-    for (const QRect &tile : tiles) {
-        EXPECT_TRUE(content.contains(tile));
-        EXPECT_FALSE(uniform(canvas.image, tile));
-    }
+    ClassicBrowser::Chrome plain;
+    plain.tabs = {{QStringLiteral("Accueil"), {}, {}}};
+    ClassicBrowser::Chrome captioned = plain;
+    captioned.caption = QStringLiteral("Bibliothèque - Navigateur Web");
+    captioned.layout.top = 42;
+    Canvas a({928, 574}), b({928, 574});
+    const QRect pagePlain = ClassicBrowser::paintChrome(a.painter, plain);
+    const QRect pageCaptioned = ClassicBrowser::paintChrome(b.painter, captioned);
+    a.done();
+    b.done();
+    EXPECT_EQ(pageCaptioned.top(), pagePlain.top() + 42);
+    EXPECT_EQ(pageCaptioned.bottom(), pagePlain.bottom()) << "the status bar stays at the bottom";
+    EXPECT_FALSE(uniform(b.image, QRect(0, 0, 928, 22))) << "a title bar is drawn";
+    EXPECT_EQ(ClassicBrowser::menuTitles().size(), 7);
 }
 
 TEST(PictureKitDesktop, LongCaptionWrapsUnderItsIconInsideTheTile)

@@ -52,7 +52,7 @@ void ExerciseScreen::centreOnScreen()
 QPushButton *ExerciseScreen::placeAbandon(const QString &name, const QRect &rect)
 {
     if (!m_abandon) {
-        m_abandon = new QPushButton(QStringLiteral("Abandon"), this);
+        m_abandon = new QPushButton(QStringLiteral("Abandon"), clientArea());
         const QPixmap glyph = Pictures::get(AbandonGlyph);
         if (!glyph.isNull()) {
             m_abandon->setIcon(QIcon(glyph));
@@ -75,7 +75,7 @@ QPushButton *ExerciseScreen::placeAbandon(const QString &name, const QRect &rect
 InstructionBubble *ExerciseScreen::placeBubble(const QRect &mascot, const QRect &shape, bool yellow)
 {
     if (!m_bubble)
-        m_bubble = new InstructionBubble(this, mascot, shape,
+        m_bubble = new InstructionBubble(clientArea(), mascot, shape,
                                          yellow ? InstructionBubble::Colour::Yellow : InstructionBubble::Colour::White);
     return m_bubble;
 }
@@ -84,7 +84,7 @@ QLabel *ExerciseScreen::instructionLabel(const QString &name, const QString &tex
 {
     if (!m_bubble) {
         // The usual place: bottom left, mascot beside a bubble of 465 x 121.
-        const int top = height() - 134;
+        const int top = clientArea()->height() - 134;
         placeBubble(QRect(54, top + 16, 84, 100), QRect(136, top, 465, 121));
     }
     return m_bubble->addLabel(name, text);
@@ -93,7 +93,7 @@ QLabel *ExerciseScreen::instructionLabel(const QString &name, const QString &tex
 QLabel *ExerciseScreen::instructionLabel(const QString &name, const QRect &rect, const QString &text)
 {
     if (!m_bubble) {
-        const int top = height() - 134;
+        const int top = clientArea()->height() - 134;
         placeBubble(QRect(54, top + 16, 84, 100), QRect(136, top, 465, 121));
     }
     return m_bubble->addLabel(name, rect, text);
@@ -110,7 +110,8 @@ void ExerciseScreen::setInstruction(const QString &text)
 void ExerciseScreen::ensureAbandon()
 {
     if (!m_abandon)
-        placeAbandon(QStringLiteral("BitBtn20"), QRect(width() - 120, height() - 40, 89, 25));
+        placeAbandon(QStringLiteral("BitBtn20"),
+                     QRect(clientArea()->width() - 120, clientArea()->height() - 40, 89, 25));
 }
 
 void ExerciseScreen::showEvent(QShowEvent *event)

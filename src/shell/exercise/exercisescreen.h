@@ -32,6 +32,10 @@ public:
     void useTitleBar(const QString &caption);
     void centreOnScreen();
 
+    // Where the window's client coordinates start: the window itself, or the area
+    // under a menu bar. The bubble and the Abandon button are placed there.
+    virtual QWidget *clientArea() const { return const_cast<ExerciseScreen *>(this); }
+
 protected:
     // Runs when the window is shown for the first time.
     virtual void FormShow() {}

@@ -1,6 +1,7 @@
 // The ministry site of the origin-of-information exercise, in a browser window.
 #include "exercises/domain4/information_origin/layout.h"
-#include "exercises/domain4/web_browser/browserpaint.h"
+#include "pictures/classicbrowser.h"
+#include "pictures/fonts.h"
 #include "pictures/pictures.h"
 
 #include <QLinearGradient>
@@ -14,15 +15,6 @@ const QColor Navy(0x1b, 0x2f, 0x6b);
 const QColor SiteBlue(0x2a, 0x55, 0xa0);
 const QColor SiteRed(0xc8, 0x1e, 0x32);
 const QColor PageGrey(0xe6, 0xeb, 0xf2);
-
-QFont font(const char *family, int px, bool bold = false, bool underline = false)
-{
-    QFont f(QString::fromLatin1(family));
-    f.setPixelSize(px);
-    f.setBold(bold);
-    f.setUnderline(underline);
-    return f;
-}
 
 // An invented emblem: a tricolour shield with an open book and a star.
 void paintEmblem(QPainter &p, const QRect &r)
@@ -72,32 +64,39 @@ void paintEmblem(QPainter &p, const QRect &r)
     p.setBrush(QColor(0xf2, 0xc2, 0x2e));
     p.drawPolygon(star);
     p.setPen(Navy);
-    p.setFont(font("Arial", 11, true));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 11, true));
     p.drawText(QRectF(r.left(), shield.bottom() + 4, r.width(), 14), Qt::AlignCenter, QStringLiteral("MINISTÈRE"));
-    p.setFont(font("Arial", 8));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 8));
     p.drawText(QRectF(r.left(), shield.bottom() + 18, r.width(), 22), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                QStringLiteral("Éducation\net Jeunesse"));
 }
 
-void paintBrowserFrame(QPainter &p, int width)
+// The browser around the site: title bar and menus, the navigation buttons, the
+// address bar (a clue of the exercise) with the site's favicon, and the search box.
+void paintBrowserFrame(QPainter &p, const QSize &size)
 {
-    BrowserPaint::paintTitleBar(p, QRect(0, 0, width, 22), MinistryName + QStringLiteral(" - Mozilla Firefox"));
-    BrowserPaint::paintMenuStrip(p, QRect(0, 22, width, 20),
-                                 {QStringLiteral("Fichier"), QStringLiteral("Edition"), QStringLiteral("Affichage"),
-                                  QStringLiteral("Aller à"), QStringLiteral("Marques-pages"), QStringLiteral("Outils"),
-                                  QStringLiteral("?")});
-    const QRect toolbar(0, 42, width, 54);
-    BrowserPaint::paintToolbarBackground(p, toolbar);
-    const char *const icons[] = {"back", "forward", "reload", "stop", "home"};
+    using namespace ClassicBrowser;
+    Chrome c;
+    c.width = size.width();
+    c.height = size.height();
+    c.caption = MinistryName + QStringLiteral(" - Mozilla Firefox");
+    c.url = SiteUrl;
+    c.searchHint = QStringLiteral("Trouvix");
+    c.siteColour = SiteBlue;
+    c.siteLetter = QLatin1Char('M');
+    ChromeLayout &l = c.layout;
+    constexpr int top = 42;
+    l.top = top;
+    l.toolbarBottom = 54;
+    l.bookmarksHeight = 0;
+    QRect *const buttons[] = {&l.back, &l.forward, &l.reload, &l.stop, &l.home};
     for (int i = 0; i < 5; ++i)
-        BrowserPaint::paintNavigationButton(p, QRect(6 + i * 39, 50, 37, 38), QString::fromLatin1(icons[i]), QString(), i != 1);
-    BrowserPaint::paintField(p, AddressBar, QString(), BrowserPaint::uiFont(13));
-    BrowserPaint::paintFavicon(p, QRect(AddressBar.left() + 4, AddressBar.top() + 3, 16, 16), SiteBlue, QLatin1Char('M'));
-    p.setPen(Qt::black);
-    p.setFont(BrowserPaint::uiFont(13));
-    p.drawText(AddressBar.adjusted(24, 0, -4, 0), Qt::AlignVCenter, SiteUrl);
-    BrowserPaint::paintField(p, QRect(AddressBar.right() + 60, AddressBar.top(), 170, AddressBar.height()),
-                             QStringLiteral("Trouvix"), BrowserPaint::uiFont(12), QColor(0x90, 0x90, 0x90));
+        *buttons[i] = QRect(6 + i * 39, 8, 37, 38);
+    l.address = AddressBar.adjusted(3, 3, -3, -3).translated(0, -top);
+    l.search = QRect(AddressBar.right() + 60, AddressBar.top(), 170, AddressBar.height()).adjusted(3, 3, -3, -3).translated(0, -top);
+    l.go = QRect();
+    l.statusBarTop = size.height();
+    paintChrome(p, c);
 }
 
 void paintNavColumn(QPainter &p)
@@ -111,7 +110,7 @@ void paintNavColumn(QPainter &p)
         if (i == 0)
             p.fillRect(row, SiteBlue);
         p.setPen(i == 0 ? Qt::white : Navy);
-        p.setFont(font("Arial", 12, true));
+        p.setFont(pixelFont(QStringLiteral("Arial"), 12, true));
         p.drawText(row.adjusted(10, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft, QString::fromUtf8(items[i]));
         p.setPen(QColor(0xc9, 0xd3, 0xe6));
         p.drawLine(row.bottomLeft(), row.bottomRight());
@@ -127,7 +126,7 @@ void paintArticles(QPainter &p)
 {
     const int left = 138, width = 446;
     p.setPen(Navy);
-    p.setFont(font("Georgia", 20, true));
+    p.setFont(pixelFont(QStringLiteral("Georgia"), 20, true));
     p.drawText(QRect(left, 216, width, 28), Qt::AlignVCenter, QStringLiteral("Actualités"));
     p.fillRect(QRect(left, 244, width, 2), SiteRed);
     int y = 254;
@@ -135,13 +134,13 @@ void paintArticles(QPainter &p)
         const QString date = QStringLiteral("Publié le %1/%2/%3")
                                  .arg(a.day, 2, 10, QLatin1Char('0')).arg(a.month, 2, 10, QLatin1Char('0')).arg(a.year);
         p.setPen(SiteRed);
-        p.setFont(font("Arial", 11, true));
+        p.setFont(pixelFont(QStringLiteral("Arial"), 11, true));
         p.drawText(QRect(left + 78, y, width - 78, 16), Qt::AlignVCenter, date);
         p.setPen(SiteBlue);
-        p.setFont(font("Arial", 14, true));
+        p.setFont(pixelFont(QStringLiteral("Arial"), 14, true));
         p.drawText(QRect(left + 78, y + 16, width - 78, 20), Qt::AlignVCenter, QString::fromUtf8(a.title));
         p.setPen(QColor(0x33, 0x33, 0x33));
-        p.setFont(font("Arial", 12));
+        p.setFont(pixelFont(QStringLiteral("Arial"), 12));
         p.drawText(QRect(left + 78, y + 38, width - 78, 36), Qt::TextWordWrap, QString::fromUtf8(a.summary));
         // A small illustration.
         const QRect pic(left, y + 4, 68, 56);
@@ -163,9 +162,9 @@ void paintArticles(QPainter &p)
     p.setBrush(QColor(0xf3, 0xf5, 0xfa));
     p.drawRect(letter);
     p.setPen(Navy);
-    p.setFont(font("Arial", 13, true));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 13, true));
     p.drawText(letter.adjusted(10, 6, 0, 0), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Lettre d'information"));
-    p.setFont(font("Arial", 12));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 12));
     p.setPen(QColor(0x33, 0x33, 0x33));
     p.drawText(letter.adjusted(10, 28, -10, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                QStringLiteral("Recevez chaque mois les nouveautés du site dans votre messagerie."));
@@ -176,7 +175,7 @@ void paintRightColumn(QPainter &p)
     const QRect box(596, 216, 196, 190);
     p.fillRect(QRect(box.left(), box.top(), box.width(), 26), SiteBlue);
     p.setPen(Qt::white);
-    p.setFont(font("Arial", 13, true));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 13, true));
     p.drawText(QRect(box.left() + 8, box.top(), box.width(), 26), Qt::AlignVCenter, QStringLiteral("Agenda"));
     p.setPen(QColor(0xc9, 0xd3, 0xe6));
     p.setBrush(Qt::NoBrush);
@@ -185,14 +184,14 @@ void paintRightColumn(QPainter &p)
     for (const char *e : {"10/09 : Journée du sport scolaire", "17/09 : Semaine de la sécurité routière",
                           "01/10 : Forum des métiers"}) {
         p.setPen(SiteBlue);
-        p.setFont(font("Arial", 12, false, true));
+        p.setFont(pixelFont(QStringLiteral("Arial"), 12, FontSpec{false, false, true}));
         p.drawText(QRect(box.left() + 8, y, box.width() - 16, 46), Qt::TextWordWrap, QString::fromUtf8(e));
         y += 50;
     }
     const QRect dossier(596, 418, 196, 150);
     p.fillRect(QRect(dossier.left(), dossier.top(), dossier.width(), 26), SiteRed);
     p.setPen(Qt::white);
-    p.setFont(font("Arial", 13, true));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 13, true));
     p.drawText(QRect(dossier.left() + 8, dossier.top(), dossier.width(), 26), Qt::AlignVCenter, QStringLiteral("Dossier"));
     p.setPen(QColor(0xc9, 0xd3, 0xe6));
     p.setBrush(Qt::NoBrush);
@@ -215,7 +214,7 @@ void paintRightColumn(QPainter &p)
     p.setBrush(SiteBlue);
     p.drawRoundedRect(QRect(photo.left() + 132, photo.top() + 38, 28, 20), 6, 6);
     p.setPen(SiteBlue);
-    p.setFont(font("Arial", 12, true, true));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 12, FontSpec{true, false, true}));
     p.drawText(QRect(dossier.left() + 8, photo.bottom() + 4, dossier.width() - 16, 40), Qt::TextWordWrap,
                QStringLiteral("L'informatique au collège : les nouveaux équipements"));
 }
@@ -225,19 +224,19 @@ void paintFooter(QPainter &p)
     const QRect footer(FooterLinks.left() - 8, FooterLinks.top(), FooterLinks.width() + 16, 761 - FooterLinks.top());
     p.fillRect(footer, QColor(0xdd, 0xe3, 0xee));
     p.fillRect(QRect(footer.left(), footer.top(), footer.width(), 2), SiteBlue);
-    p.setFont(font("Arial", 12));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 12));
     p.setPen(Navy);
     p.drawText(QRect(FooterLinks.left(), FooterLinks.top() + 6, FooterLinks.width(), 18), Qt::AlignCenter,
                QStringLiteral("Plan du site  |  Accessibilité  |  Aide  |  Nous écrire  |  Flux RSS  |  Liens utiles"));
-    p.setFont(font("Arial", 12, false, true));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 12, FontSpec{false, false, true}));
     p.setPen(SiteBlue);
     p.drawText(QRect(FooterLinks.left() + 110, CopyrightNotice.top(), 130, CopyrightNotice.height()), Qt::AlignCenter,
                QStringLiteral("Haut de page"));
     p.drawText(LegalNoticeLink, Qt::AlignCenter, LegalLink);
-    p.setFont(font("Arial", 12));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 12));
     p.setPen(Navy);
     p.drawText(CopyrightNotice, Qt::AlignCenter, Copyright);
-    p.setFont(font("Arial", 12, false, true));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 12, FontSpec{false, false, true}));
     p.setPen(SiteBlue);
     p.drawText(QRect(CopyrightNotice.right() + 12, CopyrightNotice.top(), 130, CopyrightNotice.height()),
                Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("English version"));
@@ -246,7 +245,7 @@ void paintFooter(QPainter &p)
 void paintMinistrySite(QPainter &p, const QSize &size)
 {
     p.fillRect(QRect(QPoint(0, 0), size), PageGrey);
-    paintBrowserFrame(p, size.width());
+    paintBrowserFrame(p, size);
     const QRect site(0, 96, PageRight, size.height() - 96);
     p.fillRect(site, Qt::white);
     p.setPen(QColor(0xc9, 0xd3, 0xe6));
@@ -254,9 +253,9 @@ void paintMinistrySite(QPainter &p, const QSize &size)
     paintEmblem(p, Emblem);
     // Site title and its top links.
     p.setPen(Navy);
-    p.setFont(font("Georgia", 25, true));
+    p.setFont(pixelFont(QStringLiteral("Georgia"), 25, true));
     p.drawText(QRect(Banner.left(), 118, PageRight - Banner.left() - 8, 36), Qt::AlignVCenter, MinistryName);
-    p.setFont(font("Arial", 11));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 11));
     p.setPen(SiteBlue);
     p.drawText(QRect(PageRight - 320, 100, 310, 16), Qt::AlignRight | Qt::AlignVCenter,
                QStringLiteral("Accueil  |  Plan du site  |  Contact  |  English"));
@@ -267,11 +266,11 @@ void paintMinistrySite(QPainter &p, const QSize &size)
     g.setColorAt(1, QColor(0x4a, 0x7c, 0xc8));
     p.fillRect(Banner, g);
     p.setPen(Qt::white);
-    p.setFont(font("Arial", 12, true));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 12, true));
     p.drawText(Banner.adjusted(8, 0, -4, 0), Qt::AlignVCenter, QStringLiteral("Bienvenue sur le site du ministère"));
     // Search box beside the banner.
-    BrowserPaint::paintField(p, QRect(Banner.right() + 150, Banner.top(), 140, Banner.height()), QStringLiteral("Rechercher"),
-                             font("Arial", 12), QColor(0x88, 0x88, 0x88));
+    ClassicBrowser::paintField(p, QRect(Banner.right() + 150, Banner.top(), 140, Banner.height()), QStringLiteral("Rechercher"),
+                             pixelFont(QStringLiteral("Arial"), 12), QColor(0x88, 0x88, 0x88));
     p.fillRect(QRect(Banner.right() + 294, Banner.top(), 36, Banner.height()), SiteBlue);
     p.setPen(Qt::white);
     p.drawText(QRect(Banner.right() + 294, Banner.top(), 36, Banner.height()), Qt::AlignCenter, QStringLiteral("OK"));
@@ -286,7 +285,7 @@ void paintLegalTitle(QPainter &p, const QSize &size)
     // The legal text's field covers the lower part of this picture: the title keeps to the top.
     p.fillRect(QRect(QPoint(0, 0), size), Qt::white);
     p.setPen(Navy);
-    p.setFont(font("Georgia", 16, true));
+    p.setFont(pixelFont(QStringLiteral("Georgia"), 16, true));
     p.drawText(QRect(2, 0, size.width() - 2, 17), Qt::AlignLeft | Qt::AlignVCenter, LegalLink);
     p.fillRect(QRect(2, 17, size.width() - 4, 2), SiteRed);
 }

@@ -95,38 +95,17 @@ const QList<WindowMenus> &windowTable()
     return table;
 }
 
-QAction *addItem(QMenu *menu, Item item, const QString &caption, const char *shortcut,
-                 const std::function<void(Item)> &chosen)
-{
-    QAction *action = menu->addAction(caption);
-    action->setData(int(item));
-    if (shortcut)
-        action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
-    action->setShortcutContext(Qt::WindowShortcut);
-    // A checked item of the picture stays checked: choosing it changes nothing in the browser.
-    QObject::connect(action, &QAction::triggered, menu, [chosen, item, action] {
-        if (action->isCheckable())
-            action->setChecked(true);
-        chosen(item);
-    });
-    return action;
-}
+MenuEntry entry(const Entry &e) { return MenuEntry::item(int(e.item), QString::fromUtf8(e.caption), QString::fromLatin1(e.shortcut)); }
 
-void addSubmenu(QMenu *menu, const QString &title, QList<Entry> entries, int window,
-                const std::function<void(Item)> &chosen)
+QList<MenuEntry> submenu(const QList<Entry> &entries, int window)
 {
-    QMenu *sub = menu->addMenu(title);
+    QList<MenuEntry> out;
     for (const Entry &e : entries) {
-        if (!e.caption) {
-            sub->addSeparator();
-            continue;
-        }
-        QAction *a = addItem(sub, e.item, QString::fromUtf8(e.caption), e.shortcut, chosen);
-        if (window == 3 && e.item == Item::SidePanelHistory) {
-            a->setCheckable(true);
-            a->setChecked(true);
-        }
+        out << (e.caption ? entry(e) : MenuEntry::separator());
+        if (window == 3 && e.item == Item::SidePanelHistory)
+            out.last().checkable = out.last().checked = true;
     }
+    return out;
 }
 }
 
@@ -136,68 +115,74 @@ const WindowMenus &menusOf(int window)
     return table.at(qBound(1, window, int(table.size())) - 1);
 }
 
-Role roleOf(int window, Item item, int counter)
+MenuRoles roles(int window)
 {
     const WindowMenus &menus = menusOf(window);
+    MenuRoles out;
     for (const StepItem &step : menus.steps)
-        if (step.item == item)
-            return counter >= step.firstStep && counter <= step.lastStep ? Role::Step : Role::Wrong;
-    return menus.inert.contains(item) ? Role::Inert : Role::Wrong;
+        out.steps << MenuStep{int(step.item), step.firstStep, step.lastStep};
+    for (Item item : menus.inert)
+        out.inert << int(item);
+    return out;
 }
 
-QMenuBar *build(int window, QWidget *parent, std::function<void(Item)> chosen)
+Role roleOf(int window, Item item, int counter) { return roles(window).roleOf(int(item), counter); }
+
+MenuTable table(int window)
 {
     const WindowMenus &menus = menusOf(window);
-    auto *bar = new QMenuBar(parent);
-    bar->setObjectName(QStringLiteral("MainMenu1"));
-    bar->setNativeMenuBar(false);
+    MenuTable out;
     for (const Menu &m : menuTable()) {
-        QMenu *menu = bar->addMenu(QString::fromUtf8(m.title));
+        MenuTitle title{QString::fromUtf8(m.title), {}, {}};
         for (const Entry &e : m.entries) {
             if (!e.caption) {
-                menu->addSeparator();
+                title.entries << MenuEntry::separator();
                 continue;
             }
             if (e.item == Item::PrintPreview && !menus.printPreview)
                 continue;
-            QString caption = QString::fromUtf8(e.caption);
+            const QString caption = QString::fromUtf8(e.caption);
             if (e.item == Item::SidePanel && menus.sidePanelSubmenu) {
-                addSubmenu(menu, caption, {{Item::SidePanelBookmarks, "Marque-pages", "Ctrl+B"},
-                                           {Item::SidePanelHistory, "Historique", "Ctrl+H"}},
-                           window, chosen);
+                title.entries << MenuEntry::sub(int(e.item), caption,
+                                                submenu({{Item::SidePanelBookmarks, "Marque-pages", "Ctrl+B"},
+                                                         {Item::SidePanelHistory, "Historique", "Ctrl+H"}},
+                                                        window));
                 continue;
             }
             if (e.item == Item::TextSize && menus.textSizeSubmenu) {
-                addSubmenu(menu, caption, {{Item::TextLarger, "Plus grande"},
-                                           {Item::TextSmaller, "Plus petite"}, Separator,
-                                           {Item::TextNormal, "Normale"}},
-                           window, chosen);
+                title.entries << MenuEntry::sub(int(e.item), caption,
+                                                submenu({{Item::TextLarger, "Plus grande"},
+                                                         {Item::TextSmaller, "Plus petite"}, Separator,
+                                                         {Item::TextNormal, "Normale"}},
+                                                        window));
                 continue;
             }
+            MenuEntry item = entry(e);
             if (e.item == Item::FullScreen && menus.fullScreenTrailingBlank)
-                caption += QLatin1Char(' ');
-            if (e.item == Item::LibraryBookmark)
-                caption = WebBrowserLayout::LibraryAddress;
-            QAction *a = addItem(menu, e.item, caption, e.shortcut, chosen);
-            if (e.item == Item::LibraryBookmark)
-                a->setVisible(false);
-            if (e.item == Item::StatusBar && menus.statusBarChecked) {
-                a->setCheckable(true);
-                a->setChecked(true);
+                item.caption += QLatin1Char(' ');
+            if (e.item == Item::LibraryBookmark) {
+                item.caption = WebBrowserLayout::LibraryAddress;
+                item.visible = false;
             }
+            if (e.item == Item::StatusBar && menus.statusBarChecked)
+                item.checkable = item.checked = true;
+            title.entries << item;
         }
+        out << title;
     }
+    return out;
+}
+
+QMenuBar *build(int window, QWidget *parent, std::function<void(Item)> chosen)
+{
+    QMenuBar *bar = MenuBuilder::build(table(window), parent, [chosen](int id) { chosen(Item(id)); });
+    bar->setObjectName(QStringLiteral("MainMenu1"));
     return bar;
 }
 
 QAction *action(const QMenuBar *bar, Item item)
 {
-    if (!bar)
-        return nullptr;
-    const QList<QAction *> actions = bar->findChildren<QAction *>();
-    for (QAction *a : actions)
-        if (!a->menu() && a->data().isValid() && a->data().toInt() == int(item) && !a->isSeparator())
-            return a;
-    return nullptr;
+    QAction *a = MenuBuilder::action(bar, int(item));
+    return a && !a->menu() ? a : nullptr;
 }
 }

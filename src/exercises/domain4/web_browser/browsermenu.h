@@ -1,4 +1,6 @@
 #pragma once
+#include "shell/exercise/menuscreen.h"
+
 #include <QList>
 #include <functional>
 
@@ -31,7 +33,7 @@ enum class Item {
     HelpTopics, ForExplorerUsers, ReleaseNotes, ReportSite, CheckUpdates, About
 };
 
-enum class Role { Wrong, Inert, Step };
+using Role = MenuRole;
 
 // A step item carries out a step only while the window's counter lies in its range.
 struct StepItem
@@ -54,6 +56,9 @@ struct WindowMenus
 
 // Window 1 .. 4 of the exercise.
 const WindowMenus &menusOf(int window);
+// The window's menu table and the roles of its items, for the menu-screen base.
+MenuTable table(int window);
+MenuRoles roles(int window);
 // What choosing the item does in that window when its counter holds 'counter'.
 Role roleOf(int window, Item item, int counter);
 

@@ -1,28 +1,23 @@
 #pragma once
 #include "exercises/domain4/web_browser/browsermenu.h"
-#include "shell/exercise/exercisescreen.h"
+#include "shell/exercise/menuscreen.h"
 
 #include <QRect>
 #include <QString>
 
-class HotSpot;
 class PictureBox;
-class QMenuBar;
-class QWidget;
 
 // What the four windows of the browser exercise share: the title bar with its close
 // box, the browser's menu bar driven by the window's table, the page area below it
 // holding the screenshot and the controls laid over it, the instruction strip, and
 // the window's step counter.
-class BrowserScreen : public ExerciseScreen
+class BrowserScreen : public MenuScreen
 {
     Q_OBJECT
 public:
-    int step() const { return m_step; }
     int windowNumber() const { return m_window; }
-    QMenuBar *menuBar() const { return m_menuBar; }
     // The area under the menu bar: every rectangle of the layout is relative to it.
-    QWidget *page() const { return m_page; }
+    QWidget *page() const { return client(); }
 
 protected:
     BrowserScreen(ExerciseSession *session, const QString &name, int window, QSize clientSize, int firstStep,
@@ -35,18 +30,13 @@ protected:
     // Moves the counter to the step and shows its instruction.
     void next(int step);
     // "Fausse route !", counted.
-    void wrongRoute();
+    void wrongRoute() { wrongMenu(); }
 
-    PictureBox *picture(const QString &control, const QRect &rect, bool visible);
-    HotSpot *hotSpot(const QString &control, const QRect &rect, bool visible);
     // Shows one picture of a group and hides the others.
     static void showOnly(PictureBox *shown, std::initializer_list<PictureBox *> group);
 
 private:
-    void menuChosen(BrowserMenu::Item item);
+    void menuStep(int id) final { menuStep(BrowserMenu::Item(id)); }
 
     int m_window;
-    int m_step;
-    QMenuBar *m_menuBar = nullptr;
-    QWidget *m_page = nullptr;
 };

@@ -1,5 +1,6 @@
 // The screenshots of the browser exercise, drawn from the layout constants.
-#include "exercises/domain4/web_browser/browserpaint.h"
+#include "exercises/domain4/web_browser/webpages.h"
+#include "pictures/classicbrowser.h"
 #include "exercises/domain4/web_browser/layout.h"
 #include "pictures/pictures.h"
 
@@ -17,14 +18,23 @@
 
 namespace {
 using namespace WebBrowserLayout;
-using BrowserPaint::Chrome;
-using BrowserPaint::SidePanel;
+using namespace ClassicBrowser;
 
 const QString BlankTab = QStringLiteral("(Sans titre)");
 
 // ---- Browser screenshots -------------------------------------------------------
 
 enum class Page { SearchEngine, Library, LargeLibrary, Town, Blank };
+
+// The sites' favicons: the library's and the town's have their own colours.
+Tab tab(const QString &title)
+{
+    if (title.contains(LibraryName))
+        return {title, QColor(0x8b, 0x1a, 0x2b), QLatin1Char('B')};
+    if (title.contains(TownName))
+        return {title, QColor(0x2e, 0x8b, 0x57), QLatin1Char('Q')};
+    return {title, QColor(), QChar()};
+}
 
 Pictures::Painter browserShot(int width, const QString &url, const QStringList &tabs, int active,
                               SidePanel panel, Page page)
@@ -34,15 +44,20 @@ Pictures::Painter browserShot(int width, const QString &url, const QStringList &
         c.width = width;
         c.height = ScreenshotHeight;
         c.url = url;
-        c.tabs = tabs;
+        c.searchHint = SearchEngineName;
+        for (const QString &title : tabs)
+            c.tabs << tab(title);
         c.activeTab = active;
         c.panel = panel;
-        const QRect area = BrowserPaint::paintChrome(p, c);
+        c.yesterday = {{TownTitle, QColor(0x2e, 0x8b, 0x57), QLatin1Char('Q')},
+                       {QStringLiteral("Trouvix - Recherche"), QColor(0x33, 0x66, 0xcc), QLatin1Char('T')},
+                       {QStringLiteral("Météo de la semaine"), QColor(0xe0, 0x90, 0x10), QLatin1Char('M')}};
+        const QRect area = paintChrome(p, c);
         switch (page) {
-        case Page::SearchEngine: BrowserPaint::paintSearchEnginePage(p, area); break;
-        case Page::Library: BrowserPaint::paintLibraryPage(p, area); break;
-        case Page::LargeLibrary: BrowserPaint::paintLibraryPage(p, area, 1.35); break;
-        case Page::Town: BrowserPaint::paintTownPage(p, area); break;
+        case Page::SearchEngine: WebPages::paintSearchEnginePage(p, area); break;
+        case Page::Library: WebPages::paintLibraryPage(p, area); break;
+        case Page::LargeLibrary: WebPages::paintLibraryPage(p, area, 1.35); break;
+        case Page::Town: WebPages::paintTownPage(p, area); break;
         case Page::Blank: break;
         }
     };
@@ -237,15 +252,15 @@ void buildPanel(QWidget *root, Panel panel)
 
 void paintOptions(QPainter &p, const QSize &size, Panel panel)
 {
-    BrowserPaint::paintWidgets(p, QRect(QPoint(0, 0), size), [panel](QWidget *root) { buildPanel(root, panel); });
+    paintWidgets(p, QRect(QPoint(0, 0), size), [panel](QWidget *root) { buildPanel(root, panel); });
     // Title bar and the strip of categories.
     const int strip = inDialog(OptionsCategory[0]).top();
-    BrowserPaint::paintTitleBar(p, QRect(0, 0, size.width(), strip), QStringLiteral("Options"), false);
+    paintTitleBar(p, QRect(0, 0, size.width(), strip), QStringLiteral("Options"), false);
     const QRect bar(0, strip, size.width(), 54);
     p.fillRect(bar, Qt::white);
     p.setPen(QColor(0xa0, 0xa0, 0xa0));
     p.drawLine(bar.bottomLeft(), bar.bottomRight());
-    p.setFont(BrowserPaint::uiFont(11));
+    p.setFont(uiFont(11));
     for (int i = 0; i < 6; ++i) {
         const QRect r = inDialog(OptionsCategory[i]);
         if (i == int(panel)) {
@@ -303,7 +318,7 @@ void paintSourceWindow(QPainter &p, const QSize &size)
     p.fillRect(all, QColor(0xf4, 0xf3, 0xf0));
     const QRect close = sourceClose();
     const QRect title(0, 0, size.width(), close.bottom() + 3);
-    BrowserPaint::paintTitleBar(p, title, QStringLiteral("Source de : ") + LibraryUrl + QStringLiteral(" - Mozilla Firefox"), false);
+    paintTitleBar(p, title, QStringLiteral("Source de : ") + LibraryUrl + QStringLiteral(" - Mozilla Firefox"), false);
     // The close box exactly where the hot spot lies.
     p.setPen(QColor(0xff, 0xff, 0xff, 200));
     p.setBrush(QColor(0xd0, 0x44, 0x2c));
@@ -312,12 +327,12 @@ void paintSourceWindow(QPainter &p, const QSize &size)
     const QRect x = close.adjusted(8, 6, -8, -6);
     p.drawLine(x.topLeft(), x.bottomRight());
     p.drawLine(x.topRight(), x.bottomLeft());
-    BrowserPaint::paintMenuStrip(p, QRect(0, title.bottom() + 1, size.width(), 20),
+    paintMenuStrip(p, QRect(0, title.bottom() + 1, size.width(), 20),
                                  {QStringLiteral("Fichier"), QStringLiteral("Edition"), QStringLiteral("Affichage"),
                                   QStringLiteral("Aide")});
     const QRect text(2, title.bottom() + 23, size.width() - 20, size.height() - title.bottom() - 46);
     p.fillRect(text, Qt::white);
-    BrowserPaint::paintVerticalScrollBar(p, QRect(text.right() + 1, text.top(), 16, text.height()));
+    paintVerticalScrollBar(p, QRect(text.right() + 1, text.top(), 16, text.height()));
     QFont mono(QStringLiteral("DejaVu Sans Mono"));
     mono.setPixelSize(12);
     p.setFont(mono);
@@ -372,7 +387,7 @@ void paintSourceWindow(QPainter &p, const QSize &size)
     p.setPen(QColor(0xa8, 0xa5, 0x9c));
     p.drawLine(status.topLeft(), status.topRight());
     p.setPen(Qt::black);
-    p.setFont(BrowserPaint::uiFont(12));
+    p.setFont(uiFont(12));
     p.drawText(status.adjusted(6, 0, 0, 0), Qt::AlignVCenter, QStringLiteral("Terminé"));
     p.setPen(QColor(0x60, 0x60, 0x60));
     p.setBrush(Qt::NoBrush);
@@ -419,8 +434,8 @@ void buildPrintDialog(QWidget *root)
 
 void paintPrintDialog(QPainter &p, const QSize &size)
 {
-    BrowserPaint::paintWidgets(p, QRect(QPoint(0, 0), size), &buildPrintDialog);
-    BrowserPaint::paintTitleBar(p, QRect(0, 0, size.width(), 22), QStringLiteral("Imprimer"), false);
+    paintWidgets(p, QRect(QPoint(0, 0), size), &buildPrintDialog);
+    paintTitleBar(p, QRect(0, 0, size.width(), 22), QStringLiteral("Imprimer"), false);
     // The collated pages beside "Copies assemblées".
     for (int i = 0; i < 3; ++i) {
         const QRect page(430 + i * 26 - (i % 2) * 0, 232 + (i % 2) * 4, 22, 28);
@@ -430,7 +445,7 @@ void paintPrintDialog(QPainter &p, const QSize &size)
             p.setBrush(Qt::white);
             p.drawRect(r);
             if (k == 0) {
-                p.setFont(BrowserPaint::uiFont(10));
+                p.setFont(uiFont(10));
                 p.drawText(r, Qt::AlignCenter, QString::number(i + 1));
             }
         }

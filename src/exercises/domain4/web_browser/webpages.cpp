@@ -1,24 +1,19 @@
 // The web pages shown in the browser exercise: the search engine's home page, the
 // library's site and the town's site.
-#include "exercises/domain4/web_browser/browserpaint.h"
+#include "exercises/domain4/web_browser/webpages.h"
 #include "exercises/domain4/web_browser/layout.h"
+#include "pictures/classicbrowser.h"
+#include "pictures/fonts.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
-namespace BrowserPaint {
+namespace WebPages {
 using namespace WebBrowserLayout;
+using namespace ClassicBrowser;
 
 namespace {
-QFont webFont(const char *family, qreal pixelSize, bool bold = false)
-{
-    QFont f(QString::fromLatin1(family));
-    f.setPixelSize(qMax(6, qRound(pixelSize)));
-    f.setBold(bold);
-    return f;
-}
-
 void link(QPainter &p, const QRect &r, const QString &text, const QFont &font, int flags = Qt::AlignLeft | Qt::AlignVCenter)
 {
     QFont f = font;
@@ -95,11 +90,11 @@ void paintSearchEnginePage(QPainter &p, const QRect &page)
     p.save();
     p.setClipRect(page);
     const int cx = EngineQueryField.center().x();
-    link(p, QRect(page.right() - 190, page.top() + 6, 180, 18), QStringLiteral("Connexion"), webFont("Arial", 13),
+    link(p, QRect(page.right() - 190, page.top() + 6, 180, 18), QStringLiteral("Connexion"), pixelFont(QStringLiteral("Arial"), 13),
          Qt::AlignRight | Qt::AlignVCenter);
     // The engine's name with a magnifying glass in place of its "o".
     const QRect logo(cx - 170, 130, 340, 80);
-    QFont lf = webFont("Arial", 64, true);
+    QFont lf = pixelFont(QStringLiteral("Arial"), 64, true);
     p.setFont(lf);
     const QString first = QStringLiteral("Tr"), rest = QStringLiteral("uvix");
     const int w1 = p.fontMetrics().horizontalAdvance(first), w2 = p.fontMetrics().horizontalAdvance(rest);
@@ -119,16 +114,16 @@ void paintSearchEnginePage(QPainter &p, const QRect &page)
     p.drawText(x, base, QStringLiteral("u"));
     p.setPen(QColor(0x1f, 0x4e, 0x9e));
     p.drawText(x + p.fontMetrics().horizontalAdvance(QStringLiteral("u")), base, QStringLiteral("vix"));
-    p.setFont(webFont("Arial", 13));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 13));
     p.setPen(QColor(0x66, 0x66, 0x66));
     p.drawText(QRect(cx - 170, base + 4, 340, 16), Qt::AlignCenter, QStringLiteral("le moteur de recherche francophone"));
     // Sections above the query box.
-    QFont small = webFont("Arial", 13);
+    QFont small = pixelFont(QStringLiteral("Arial"), 13);
     int lx = EngineQueryField.left();
     for (const char *s : {"Web", "Images", "Actualités", "Cartes", "Annuaire"}) {
         const QString t = QString::fromUtf8(s);
         if (lx == EngineQueryField.left()) {
-            p.setFont(webFont("Arial", 13, true));
+            p.setFont(pixelFont(QStringLiteral("Arial"), 13, true));
             p.setPen(Qt::black);
             p.drawText(QRect(lx, 226, 80, 18), Qt::AlignVCenter, t);
         } else {
@@ -137,7 +132,7 @@ void paintSearchEnginePage(QPainter &p, const QRect &page)
         p.setFont(small);
         lx += p.fontMetrics().horizontalAdvance(t) + 18;
     }
-    paintField(p, EngineQueryField.adjusted(-3, -3, 3, 3), QString(), webFont("Arial", 13));
+    paintField(p, EngineQueryField.adjusted(-3, -3, 3, 3), QString(), pixelFont(QStringLiteral("Arial"), 13));
     const QRect button(EngineQueryField.right() + 10, EngineQueryField.top() - 3, 92, 27);
     QLinearGradient g(button.topLeft(), button.bottomLeft());
     g.setColorAt(0, QColor(0xfc, 0xfc, 0xfc));
@@ -148,15 +143,15 @@ void paintSearchEnginePage(QPainter &p, const QRect &page)
     p.setPen(Qt::black);
     p.setFont(small);
     p.drawText(button, Qt::AlignCenter, QStringLiteral("Rechercher"));
-    link(p, QRect(button.right() + 10, button.top(), 120, 14), QStringLiteral("Recherche avancée"), webFont("Arial", 11));
-    link(p, QRect(button.right() + 10, button.top() + 14, 120, 14), QStringLiteral("Préférences"), webFont("Arial", 11));
+    link(p, QRect(button.right() + 10, button.top(), 120, 14), QStringLiteral("Recherche avancée"), pixelFont(QStringLiteral("Arial"), 11));
+    link(p, QRect(button.right() + 10, button.top() + 14, 120, 14), QStringLiteral("Préférences"), pixelFont(QStringLiteral("Arial"), 11));
     p.setFont(small);
     p.setPen(Qt::black);
     p.drawText(QRect(EngineQueryField.left(), 285, 400, 18), Qt::AlignVCenter,
                QStringLiteral("Rechercher dans :  ○ le Web   ● pages francophones"));
     link(p, QRect(cx - 250, 360, 500, 18),
          QStringLiteral("Publicité   -   Trouvix en français   -   À propos de Trouvix"), small, Qt::AlignCenter);
-    p.setFont(webFont("Arial", 11));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 11));
     p.setPen(QColor(0x77, 0x77, 0x77));
     p.drawText(QRect(cx - 200, 392, 400, 16), Qt::AlignCenter, QStringLiteral("©2008 Trouvix"));
     p.restore();
@@ -190,12 +185,12 @@ void paintLibraryPage(QPainter &p, const QRect &page, qreal scale)
     p.drawPath(pages);
     p.drawLine(QPointF(book.center().x(), book.top() + 8), QPointF(book.center().x(), book.bottom()));
     p.setPen(Qt::white);
-    p.setFont(webFont("Times New Roman", 40 * qMin(scale, 1.15), true));
+    p.setFont(pixelFont(QStringLiteral("Times New Roman"), 40 * qMin(scale, 1.15), true));
     p.drawText(QRect(left + 70, header.top() + 4, 120, 50), Qt::AlignVCenter, LibraryName);
-    p.setFont(webFont("Times New Roman", 17 * qMin(scale, 1.2)));
+    p.setFont(pixelFont(QStringLiteral("Times New Roman"), 17 * qMin(scale, 1.2)));
     p.drawText(QRect(left + 70, header.top() + 48, 400, 22), Qt::AlignVCenter,
                QStringLiteral("Bibliothèque nationale"));
-    p.setFont(webFont("Arial", 12 * scale));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 12 * scale));
     p.drawText(QRect(header.right() - 330, header.top() + 8, 318, 18), Qt::AlignRight | Qt::AlignVCenter,
                QStringLiteral("English  |  Español  |  Plan du site  |  Contact"));
     // Navigation bar.
@@ -203,7 +198,7 @@ void paintLibraryPage(QPainter &p, const QRect &page, qreal scale)
     p.fillRect(nav, QColor(0xe9, 0xe1, 0xd2));
     p.setPen(QColor(0xc9, 0xbb, 0xa2));
     p.drawLine(nav.bottomLeft(), nav.bottomRight());
-    QFont navFont = webFont("Arial", 13 * scale, true);
+    QFont navFont = pixelFont(QStringLiteral("Arial"), 13 * scale, true);
     p.setFont(navFont);
     int x = left;
     for (const char *item : {"Accueil", "Catalogues", "Collections", "Expositions", "Informations pratiques"}) {
@@ -219,23 +214,23 @@ void paintLibraryPage(QPainter &p, const QRect &page, qreal scale)
     p.setPen(QColor(0xc9, 0xbb, 0xa2));
     p.setBrush(Qt::white);
     p.drawRect(search);
-    p.setFont(webFont("Arial", 13 * scale, true));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 13 * scale, true));
     p.setPen(QColor(0x8b, 0x1a, 0x2b));
     p.drawText(search.adjusted(8, 6, -8, 0), Qt::AlignTop | Qt::AlignLeft, QStringLiteral("Catalogue en ligne"));
-    paintField(p, QRect(search.left() + 8, search.top() + int(34 * scale), colW - 16, int(22 * scale)), QString(), webFont("Arial", 12));
+    paintField(p, QRect(search.left() + 8, search.top() + int(34 * scale), colW - 16, int(22 * scale)), QString(), pixelFont(QStringLiteral("Arial"), 12));
     const QRect go(search.left() + 8, search.top() + int(64 * scale), 80, int(22 * scale));
     p.setPen(QColor(0x5e, 0x0f, 0x1c));
     p.setBrush(QColor(0x8b, 0x1a, 0x2b));
     p.drawRoundedRect(go, 3, 3);
     p.setPen(Qt::white);
-    p.setFont(webFont("Arial", 12 * scale, true));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 12 * scale, true));
     p.drawText(go, Qt::AlignCenter, QStringLiteral("Chercher"));
     link(p, QRect(search.left() + 8, search.top() + int(92 * scale), colW - 16, int(18 * scale)),
-         QStringLiteral("Recherche avancée"), webFont("Arial", 12 * scale));
+         QStringLiteral("Recherche avancée"), pixelFont(QStringLiteral("Arial"), 12 * scale));
     // Centre: the featured exhibition.
     const int cx = search.right() + 18;
     const int cw = w - (cx - page.left()) - 12 - colW - 18;
-    p.setFont(webFont("Times New Roman", 22 * scale, true));
+    p.setFont(pixelFont(QStringLiteral("Times New Roman"), 22 * scale, true));
     p.setPen(QColor(0x33, 0x22, 0x11));
     p.drawText(QRect(cx, top, cw, int(30 * scale)), Qt::AlignVCenter, QStringLiteral("Exposition : mille ans de livres"));
     const QRect picture(cx, top + int(36 * scale), cw, int(150 * scale));
@@ -244,13 +239,13 @@ void paintLibraryPage(QPainter &p, const QRect &page, qreal scale)
               QStringLiteral("Des manuscrits enluminés aux premiers livres imprimés, l'exposition présente "
                              "plus de deux cents ouvrages rares issus des collections de la bibliothèque. "
                              "Entrée libre du mardi au samedi, de 10 h à 19 h."),
-              webFont("Arial", 13 * scale));
+              pixelFont(QStringLiteral("Arial"), 13 * scale));
     // Right column: news.
     const QRect news(page.right() - 12 - colW, top, colW, int(250 * scale));
     p.setPen(QColor(0xc9, 0xbb, 0xa2));
     p.setBrush(Qt::white);
     p.drawRect(news);
-    p.setFont(webFont("Arial", 13 * scale, true));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 13 * scale, true));
     p.setPen(QColor(0x8b, 0x1a, 0x2b));
     p.drawText(news.adjusted(8, 6, -8, 0), Qt::AlignTop | Qt::AlignLeft, QStringLiteral("Actualités"));
     int ny = news.top() + int(30 * scale);
@@ -258,7 +253,7 @@ void paintLibraryPage(QPainter &p, const QRect &page, qreal scale)
                              "Conférence : l'histoire de l'écriture",
                              "Le catalogue en ligne s'enrichit de cartes anciennes"}) {
         const QRect r(news.left() + 8, ny, colW - 16, int(60 * scale));
-        link(p, r, QString::fromUtf8(item), webFont("Arial", 12 * scale), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+        link(p, r, QString::fromUtf8(item), pixelFont(QStringLiteral("Arial"), 12 * scale), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
         ny += int(64 * scale);
     }
     p.restore();
@@ -271,14 +266,14 @@ void paintTownPage(QPainter &p, const QRect &page)
     p.fillRect(page, QColor(0xf2, 0xf7, 0xee));
     const QRect banner(page.left(), page.top(), page.width(), 110);
     paintTownPicture(p, banner);
-    p.setFont(webFont("Georgia", 34, true));
+    p.setFont(pixelFont(QStringLiteral("Georgia"), 34, true));
     p.setPen(QColor(0, 0, 0, 90));
     p.drawText(banner.adjusted(22, 12, 0, 0), Qt::AlignLeft | Qt::AlignTop, TownTitle);
     p.setPen(Qt::white);
     p.drawText(banner.adjusted(20, 10, 0, 0), Qt::AlignLeft | Qt::AlignTop, TownTitle);
     const QRect nav(page.left(), banner.bottom() + 1, page.width(), 28);
     p.fillRect(nav, QColor(0x2e, 0x7d, 0x4f));
-    p.setFont(webFont("Arial", 13, true));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 13, true));
     p.setPen(Qt::white);
     int x = page.left() + 16;
     for (const char *item : {"Accueil", "Mairie", "Écoles", "Culture", "Sports", "Agenda", "Plan de la ville"}) {
@@ -288,7 +283,7 @@ void paintTownPage(QPainter &p, const QRect &page)
     }
     const int top = nav.bottom() + 16;
     const int mainW = page.width() * 62 / 100;
-    p.setFont(webFont("Georgia", 22, true));
+    p.setFont(pixelFont(QStringLiteral("Georgia"), 22, true));
     p.setPen(QColor(0x1e, 0x5a, 0x36));
     p.drawText(QRect(page.left() + 16, top, mainW, 30), Qt::AlignVCenter, QStringLiteral("Bienvenue à Quimbel !"));
     paragraph(p, QRect(page.left() + 16, top + 40, mainW, 100),
@@ -296,25 +291,25 @@ void paintTownPage(QPainter &p, const QRect &page)
                              "randonnée vous souhaitent la bienvenue. Retrouvez sur ce site toutes les "
                              "informations utiles : démarches en mairie, menus de la cantine, horaires "
                              "de la médiathèque et agenda des fêtes."),
-              webFont("Arial", 13));
-    p.setFont(webFont("Arial", 15, true));
+              pixelFont(QStringLiteral("Arial"), 13));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 15, true));
     p.setPen(QColor(0x1e, 0x5a, 0x36));
     p.drawText(QRect(page.left() + 16, top + 150, mainW, 22), Qt::AlignVCenter, QStringLiteral("Conseil municipal"));
     paragraph(p, QRect(page.left() + 16, top + 176, mainW, 80),
               QStringLiteral("Prochaine séance publique le jeudi à 20 h 30, salle des fêtes. L'ordre du "
                              "jour est affiché à la mairie."),
-              webFont("Arial", 13));
+              pixelFont(QStringLiteral("Arial"), 13));
     const QRect agenda(page.left() + mainW + 40, top, page.width() - mainW - 56, 220);
     p.setPen(QColor(0x9c, 0xc4, 0x9a));
     p.setBrush(Qt::white);
     p.drawRect(agenda);
     p.fillRect(QRect(agenda.left() + 1, agenda.top() + 1, agenda.width() - 1, 26), QColor(0x2e, 0x7d, 0x4f));
     p.setPen(Qt::white);
-    p.setFont(webFont("Arial", 13, true));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 13, true));
     p.drawText(agenda.adjusted(8, 0, 0, 0).topLeft() + QPoint(0, 18), QStringLiteral("Agenda"));
     int y = agenda.top() + 36;
     for (const char *e : {"Samedi : marché de Noël", "Dimanche : course des écoles", "Mercredi : heure du conte"}) {
-        link(p, QRect(agenda.left() + 8, y, agenda.width() - 16, 40), QString::fromUtf8(e), webFont("Arial", 12),
+        link(p, QRect(agenda.left() + 8, y, agenda.width() - 16, 40), QString::fromUtf8(e), pixelFont(QStringLiteral("Arial"), 12),
              Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
         y += 44;
     }
