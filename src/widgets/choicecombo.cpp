@@ -8,11 +8,23 @@ ChoiceCombo::ChoiceCombo(QWidget *parent, bool editable)
     setEditable(editable);
     setInsertPolicy(QComboBox::NoInsert);
     connect(this, &QComboBox::activated, this, [this](int index) {
-        m_chosen = index >= 0;
-        emit chosen(index, itemText(index));
+        m_chosen = index >= 0 && !(m_hasTyped && itemText(index) == m_typed);
+        m_hasTyped = false;
+        if (m_chosen)
+            emit chosen(index, itemText(index));
     });
     if (editable)
-        connect(lineEdit(), &QLineEdit::textEdited, this, [this] { m_chosen = false; });
+        connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString &text) {
+            m_chosen = false;
+            m_typed = text;
+            m_hasTyped = true;
+        });
+}
+
+void ChoiceCombo::showPopup()
+{
+    m_hasTyped = false;
+    QComboBox::showPopup();
 }
 
 void ChoiceCombo::setPlaceholderChoice(const QString &text)
