@@ -42,6 +42,9 @@ void ChoiceCombo::setColour(const QColor &colour)
     QPalette p = palette();
     p.setColor(QPalette::Base, colour);
     p.setColor(QPalette::Button, colour);
+    // On a coloured list the answer stays legible once the list is disabled.
+    p.setColor(QPalette::Disabled, QPalette::Text, Qt::black);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, Qt::black);
     setPalette(p);
     if (lineEdit())
         lineEdit()->setPalette(p);

@@ -17,7 +17,7 @@ constexpr QSize TallWindowSize{937, 806};   // the private area
 // ---- the first window: the sentence and the definitions --------------------------
 constexpr QRect Decoration{24, 37, 220, 164};   // Image1
 constexpr QRect Memo2{259, 37, 478, 164};
-constexpr int SentenceLineHeight = 16;
+constexpr int SentenceLineHeight = 17;
 constexpr int SentenceMargin = 4;
 constexpr int SentenceListTops[4] = {58, 90, 130, 162};
 constexpr QSize SentenceListSize{161, 22};

@@ -30,7 +30,7 @@ void text(QPainter &p, const QRect &r, const QString &s, int pixels = 12, bool b
 }
 
 // A site button with a rounded outline, at a rectangle given in picture coordinates.
-void siteButton(QPainter &p, const QRect &r, const QString &caption, const QColor &colour)
+void siteButton(QPainter &p, const QRect &r, const QString &caption, const QColor &colour, int pixels = 12)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -40,7 +40,7 @@ void siteButton(QPainter &p, const QRect &r, const QString &caption, const QColo
     p.setPen(colour.darker(150));
     p.setBrush(g);
     p.drawRoundedRect(QRectF(r).adjusted(1.5, 2.5, -1.5, -2.5), 5, 5);
-    text(p, r, caption, 12, true, Qt::white, Qt::AlignCenter);
+    text(p, r, caption, pixels, true, Qt::white, Qt::AlignCenter);
     p.restore();
 }
 
@@ -106,7 +106,7 @@ void paintHomePage(QPainter &p, const QSize &size)
     p.fillRect(QRect(QPoint(0, 0), size), Qt::white);
     p.fillRect(QRect(0, 0, size.width(), 36), SitePale);
     text(p, QRect(10, 0, 400, 32), QStringLiteral("Collège Jean Moulin - site collaboratif"), 11, false, SiteBlue);
-    siteButton(p, inPicture(PrivateLink, Screenshot).adjusted(2, 3, -2, -3), PrivateAreaText, SiteBlue);
+    siteButton(p, inPicture(PrivateLink, Screenshot).adjusted(0, 3, 0, -3), PrivateAreaText, SiteBlue, 10);
     const QRect band = banner(p, size, QStringLiteral("Les élèves et les professeurs écrivent ensemble"));
     const QRect nav(0, band.bottom() + 1, size.width(), 30);
     paintWebNav(p, nav, {QStringLiteral("Accueil"), QStringLiteral("Vie du collège"), RubricName,
@@ -301,15 +301,15 @@ void paintArticle(QPainter &p, const QSize &size, bool proposed)
     paintIcon(p, QRect(20, 110, 32, 32), QStringLiteral("text-plain"));
     text(p, QRect(60, 108, 400, 36), ArticleTitle, 22, true, Ink);
     const QRect date = inPicture(proposed ? ProposedDate : CreationDate, TallScreenshot);
-    const QRect status = proposed ? QRect(date.left() - 12, date.top() - 84, date.width() + 30, date.height() + 100)
-                                  : QRect(date.left() - 12, date.top() - 36, date.width() + 30, date.height() + 52);
+    const QRect status = proposed ? QRect(date.left() - 12, date.top() - 104, date.width() + 30, date.height() + 120)
+                                  : QRect(date.left() - 12, date.top() - 56, date.width() + 30, date.height() + 72);
     const QRect inside = box(p, status, proposed ? QStringLiteral("Article proposé") : QStringLiteral("Article n° 58"),
                              proposed ? QColor(200, 120, 30) : PrivateGreen);
     if (proposed)
         text(p, QRect(inside.left(), inside.top(), inside.width(), 40),
              QStringLiteral("proposé à l'évaluation : en attente de la validation d'un professeur"), 11, false, Ink,
              Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
-    text(p, QRect(date.left(), date.top() - 20, date.width(), 18),
+    text(p, QRect(date.left(), date.top() - 22, date.width(), 18),
          proposed ? QStringLiteral("Proposé le :") : QStringLiteral("Date de création :"), 11, true);
     const QRect body = box(p, QRect(20, 300, status.left() - 40, 260), QStringLiteral("Texte de l'article"));
     text(p, body, ArticleText, 13, false, Ink, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
