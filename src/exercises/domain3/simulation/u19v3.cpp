@@ -16,31 +16,11 @@
 
 using namespace SimulationLayout;
 
-namespace {
-void paintBlue(QWidget *w)
-{
-    w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, QColor(30, 60, 150));
-    w->setPalette(p);
-}
-
-QWidget *displayArea(QWidget *window, const QRect &rect)
-{
-    auto *area = place(new QWidget(window), "Panel1", rect);
-    area->setAutoFillBackground(true);
-    QPalette p = area->palette();
-    p.setColor(QPalette::Window, Qt::black);
-    area->setPalette(p);
-    return area;
-}
-}
-
 Texercice19v3::Texercice19v3(ExerciseSession *session)
     : ExerciseScreen(session, QStringLiteral("Texercice19v3"), WindowSize)
 {
-    paintBlue(this);
-    Panel1 = displayArea(this, Films[0].area);
+    SimulationFilms::paintWindowBlue(this);
+    Panel1 = SimulationFilms::displayArea(this, Films[0].area);
     MediaPlayer1 = place(new MediaControlBar(this), "MediaPlayer1", ControlBar);
     for (int i = 0; i < 6; ++i) {
         m_buttons[i] = place(new QPushButton(ButtonCaptions[i], this), QStringLiteral("Button%1").arg(i + 1), Buttons[i]);

@@ -31,15 +31,8 @@ QFont memoFont()
 Texercice19v3b::Texercice19v3b(ExerciseSession *session)
     : ExerciseScreen(session, QStringLiteral("Texercice19v3b"), WindowSize)
 {
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(30, 60, 150));
-    setPalette(p);
-    Panel1 = place(new QWidget(this), "Panel1", ClozeArea);
-    Panel1->setAutoFillBackground(true);
-    QPalette black = Panel1->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    Panel1->setPalette(black);
+    SimulationFilms::paintWindowBlue(this);
+    Panel1 = SimulationFilms::displayArea(this, ClozeArea);
     MediaPlayer1 = place(new MediaControlBar(this), "MediaPlayer1", ClozeControlBar);
 
     Memo2 = place(new QTextEdit(this), "Memo2", SimulationLayout::Memo2);
