@@ -4,7 +4,6 @@
 #include "records/passwordhash.h"
 #include "records/recordstore.h"
 
-#include <QFile>
 
 namespace AccountImport {
 namespace {
@@ -83,33 +82,39 @@ QString Importer::existingAccount(const QString &login)
 Result Importer::importLine(const Line &line, IoStatus *status)
 {
     *status = IoStatus::success();
+    if (!line.login.isEmpty() && !RecordStore::fitsFileName(line.login))
+        return Result::NameTooLong;
     if (!RecordStore::isValidRecordName(line.login))
         return Result::InvalidName;
 
+    const QString hash = passwordHash(line.password);
     const QString existing = existingAccount(line.login);
-    bool replaced = false;
-    if (!existing.isEmpty()) {
-        if (m_standing == Reply::Yes || m_standing == Reply::No)
-            m_standing = m_ask(line.login);
-        if (m_standing == Reply::Yes || m_standing == Reply::YesToAll) {
-            ++m_replaced;
-            RecordStore::deleteRecordFile(existing);
-            replaced = !QFile::exists(RecordStore::recordPath(existing));   // a failed deletion keeps the old account
-        }
-        if (!replaced)
-            return Result::Kept;
-        m_existing.remove(line.login.toCaseFolded());
+    if (existing.isEmpty()) {
+        *status = RecordStore::writeNewRecord(line.login, hash, line.className);
+        if (!*status)
+            return Result::Failed;
+        m_existing.insert(line.login.toCaseFolded(), line.login);
+        return Result::Created;
     }
-
-    *status = RecordStore::writeNewRecord(line.login, passwordHash(line.password), line.className);
+    if (m_standing == Reply::Yes || m_standing == Reply::No)
+        m_standing = m_ask(line.login);
+    if (m_standing != Reply::Yes && m_standing != Reply::YesToAll)
+        return Result::Kept;
+    // The old record stays whole until the fresh one replaces it.
+    *status = RecordStore::replaceWithNewRecord(existing, line.login, hash, line.className);
     if (!*status)
         return Result::Failed;
+    ++m_replaced;
     m_existing.insert(line.login.toCaseFolded(), line.login);
-    return replaced ? Result::Replaced : Result::Created;
+    return Result::Replaced;
 }
 
 QString refusalText(Result result)
 {
-    return result == Result::InvalidName ? QStringLiteral("ignoré : nom invalide") : QString();
+    switch (result) {
+    case Result::InvalidName: return QStringLiteral("ignoré : nom invalide");
+    case Result::NameTooLong: return QStringLiteral("ignoré : nom trop long");
+    default: return {};
+    }
 }
 }

@@ -33,9 +33,10 @@ QString existingAccountQuestion(const QString &login);
 // What became of one line.
 enum class Result {
     Created,         // a fresh record was written
-    Replaced,        // the existing account was deleted and written anew
+    Replaced,        // the existing account was replaced at once by a fresh record
     Kept,            // an existing account was left as it was
     InvalidName,     // nothing created nor deleted: the login cannot be a record name
+    NameTooLong,     // nothing created nor deleted: the file name would exceed 255 bytes
     Failed           // the record could not be written (see status)
 };
 

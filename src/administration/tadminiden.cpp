@@ -4,6 +4,7 @@
 #include "records/passwordhash.h"
 #include "records/recordstore.h"
 #include "widgets/messagebox.h"
+#include "widgets/passwordfield.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -44,7 +45,7 @@ Tadminiden::Tadminiden(QWidget *mainWindow)
     Label1->setWordWrap(true);
 
     MaskEdit1 = place(new QLineEdit(this), "MaskEdit1", 123, 96, 160, 24);
-    MaskEdit1->setEchoMode(QLineEdit::Password);
+    makePasswordField(MaskEdit1);
 
     Button1 = place(new QPushButton(QStringLiteral("OK"), this), "Button1", 165, 136, 75, 25);
     Button1->setDefault(true);

@@ -145,9 +145,9 @@ void Timportcomptev3::Button6Click()
         setGridRow(line.number, {QString::number(line.number), line.login, line.password, line.className});
         IoStatus status;
         const AccountImport::Result result = importer.importLine(line, &status);
-        if (result == AccountImport::Result::InvalidName)
-            setGridRow(line.number, {QString::number(line.number), line.login, line.password,
-                                     AccountImport::refusalText(result)});
+        const QString refusal = AccountImport::refusalText(result);
+        if (!refusal.isEmpty())
+            setGridRow(line.number, {QString::number(line.number), line.login, line.password, refusal});
         if (result == AccountImport::Result::Failed) {
             MessageBox::error(status.message(), this);
             return;

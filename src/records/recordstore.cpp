@@ -18,6 +18,7 @@ const QString RecordEnding = QStringLiteral("-qib.txt");
 constexpr int HeaderLines = 4;
 constexpr int LinesPerGroup = 4;
 constexpr int SavedLineCount = HeaderLines + LinesPerGroup * CompetenceCount;   // 120
+constexpr int MaxFileNameBytes = 255;   // the longest file name the file systems in use accept
 
 // A line of a list read past its end is empty.
 QString lineAt(const QStringList &lines, int index)
@@ -67,6 +68,17 @@ IoStatus writeStudent(const QString &name)
     const QStringList lines = recordLines({s.name, s.hash, s.className}, s.results, GroupLabel::Competence,
                                           CompetenceCount);
     return TextFile::writeAtomically(RecordStore::recordPath(name), TextFile::joinLines(lines), true);
+}
+
+// Only regular files are records: a folder or a device named "x-qib.txt" is not a pupil.
+bool isRegularFile(DIR *dir, const dirent *entry)
+{
+    if (entry->d_type == DT_REG)
+        return true;
+    if (entry->d_type != DT_UNKNOWN && entry->d_type != DT_LNK)
+        return false;
+    struct stat info;
+    return ::fstatat(::dirfd(dir), entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
 }
 
 // The bytes of the first `count` lines, line ends included: only they need decoding.
@@ -156,16 +168,27 @@ QString recordNameOf(const QString &fileName)
     return fileName.endsWith(RecordEnding) ? fileName.left(fileName.size() - RecordEnding.size()) : fileName;
 }
 
+bool isRecordNameCharacter(QChar c)
+{
+    // The record folder is copied to and from Windows file servers: what a
+    // Windows file name cannot hold is refused too.
+    static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
+    return !forbidden.contains(c) && c.category() != QChar::Other_Control && Cp1252::canEncode(c);
+}
+
 bool isValidRecordName(const QString &name)
 {
-    if (name.isEmpty())
+    if (name.isEmpty() || !fitsFileName(name))
         return false;
-    for (QChar c : name) {
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control
-            || !Cp1252::canEncode(c))
+    for (QChar c : name)
+        if (!isRecordNameCharacter(c))
             return false;
-    }
     return true;
+}
+
+bool fitsFileName(const QString &name)
+{
+    return QFile::encodeName(name + RecordEnding).size() <= MaxFileNameBytes;
 }
 
 void ensureRecordFolder() { QDir().mkpath(DataFolder::recordFolder()); }
@@ -180,7 +203,7 @@ QStringList listRecordNames()
     // In the order the file system gives them, hidden ones included; not sorted.
     while (const dirent *entry = ::readdir(dir)) {
         const QString fileName = QFile::decodeName(entry->d_name);
-        if (fileName.endsWith(RecordEnding))
+        if (fileName.endsWith(RecordEnding) && isRegularFile(dir, entry))
             names << recordNameOf(fileName);
     }
     ::closedir(dir);
@@ -200,6 +223,9 @@ IoStatus loadPupilRecord(const QString &name, bool *rewritten)
 {
     if (rewritten)
         *rewritten = false;
+    // Whatever happens next, the record in memory no longer holds the previous pupil.
+    student() = StudentRecord{};
+    student().clearResults();
     QStringList lines;
     const IoStatus status = TextFile::readLines(recordPath(name), &lines);
     if (!status.ok())
@@ -318,6 +344,27 @@ IoStatus changePassword(const QString &name, const QString &newHash)
     for (int i = 3; i < SavedLineCount; ++i)
         out << lineAt(lines, i);
     return TextFile::writeAtomically(recordPath(name), TextFile::joinLines(out), false);
+}
+
+IoStatus replaceWithNewRecord(const QString &existing, const QString &name, const QString &hash,
+                              const QString &className)
+{
+    if (!isValidRecordName(name))
+        return IoStatus::failure(EACCES);
+    std::array<CompetenceResult, CompetenceCount> none;
+    const QStringList lines = recordLines({name, hash, className}, none, GroupLabel::CompetenceAccent, FreshRecordGroups);
+    // One rename puts the fresh record in place: until then the old one is whole.
+    const IoStatus status = TextFile::writeAtomically(recordPath(name), TextFile::joinLines(lines), true);
+    if (!status.ok() || existing == name)
+        return status;
+    // The old account differed by letter case only. Where the file system ignores
+    // case both paths are the fresh file, which must stay.
+    struct stat fresh, old;
+    if (::stat(QFile::encodeName(recordPath(name)).constData(), &fresh) == 0
+        && ::stat(QFile::encodeName(recordPath(existing)).constData(), &old) == 0
+        && (fresh.st_dev != old.st_dev || fresh.st_ino != old.st_ino))
+        deleteRecordFile(existing);
+    return status;
 }
 
 IoStatus deleteRecordFile(const QString &name)

@@ -61,7 +61,11 @@ enum class GroupLabel { Competence, CompetenceAccent, Exercice };  // "competenc
 namespace RecordStore {
 QString recordPath(const QString &name);            // recordFolder + name + "-qib.txt"
 QString recordNameOf(const QString &fileName);      // file name without "-qib.txt"
-bool isValidRecordName(const QString &name);        // not empty, no '/', '\\', control or non-cp1252 char
+// A record name is not empty, holds no '/', '\\', ':', '*', '?', '"', '<', '>', '|',
+// control or non-cp1252 character, and its file name fits in 255 bytes.
+bool isValidRecordName(const QString &name);
+bool isRecordNameCharacter(QChar c);
+bool fitsFileName(const QString &name);             // name + "-qib.txt" is at most 255 bytes
 // An existing name that equals 'name' ignoring letter case, or an empty string.
 QString existingNameIgnoringCase(const QString &name);
 
@@ -87,6 +91,10 @@ IoStatus writeRecord(const QString &name, const RecordHeader &header,
                      const std::array<CompetenceResult, CompetenceCount> &results, GroupLabel label);
 // Replaces line 3 of the pupil's file; the result has exactly 120 lines.
 IoStatus changePassword(const QString &name, const QString &newHash);
+// Replaces the record of an existing account (named `existing`, which may differ from
+// `name` by letter case) with a fresh one at once: a failure leaves the old record whole.
+IoStatus replaceWithNewRecord(const QString &existing, const QString &name, const QString &hash,
+                              const QString &className);
 IoStatus deleteRecordFile(const QString &name);
 
 IoStatus loadTextList(const QString &path, QStringList *lines);

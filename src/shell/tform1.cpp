@@ -8,7 +8,9 @@
 #include "records/recordstore.h"
 #include "shell/competencecatalogue.h"
 #include "shell/exercise/exerciseregistry.h"
+#include "shell/exercise/exercisesession.h"
 #include "widgets/messagebox.h"
+#include "widgets/passwordfield.h"
 #include "shell/tidentification.h"
 #include "shell/tu_motpasseeleve.h"
 #include "widgets/windowplacement.h"
@@ -48,6 +50,14 @@ QFont makeFont(const QString &family, int pixels, bool bold = false, bool italic
 }
 
 QFont comic(int pixels) { return makeFont(QStringLiteral("Comic Sans MS"), pixels); }
+
+// The code label's hint is the statement with a doubled final full stop made single.
+QString codeHint(QString statement)
+{
+    if (statement.endsWith(QLatin1String("..")) && !statement.endsWith(QLatin1String("...")))
+        statement.chop(1);
+    return statement;
+}
 
 template <class W>
 W *place(W *widget, const QString &name, const QRect &rect)
@@ -163,13 +173,16 @@ void Tform1::buildSelection()
     for (QListWidget *list : {combobox2, ListBox1}) {
         list->setFont(listFont);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
+        // Arrow keys change the selection; a click, even on the entry already
+        // selected, checks both lists again.
         connect(list, &QListWidget::itemSelectionChanged, this, &Tform1::listClicked);
+        connect(list, &QListWidget::clicked, this, &Tform1::listClicked);
     }
     Label7 = label(this, QStringLiteral("Label7"), QStringLiteral("MOT DE PASSE :"), QRect(280, 288, 153, 25),
                    makeFont(QStringLiteral("Comic Sans MS"), 15, false, true));
     Label7->setAlignment(Qt::AlignCenter);
     edit1 = place(new QLineEdit(this), QStringLiteral("edit1"), QRect(296, 320, 121, 22));
-    edit1->setEchoMode(QLineEdit::Password);
+    makePasswordField(edit1);
     CheckBox1 = place(new QCheckBox(QStringLiteral("Changer de Mot de passe"), this), QStringLiteral("CheckBox1"), QRect(280, 352, 161, 17));
     Button3 = button(this, QStringLiteral("Button3"), QStringLiteral("Entrez !"), QRect(288, 376, 137, 33), 15);
     Button5 = button(this, QStringLiteral("Button5"), QStringLiteral("Menu général"), QRect(360, 509, 113, 25), 13);
@@ -184,6 +197,13 @@ void Tform1::buildSelection()
 
 void Tform1::buildBoard()
 {
+    // A recorded competence hides its button at once; the show handling refreshes the rest.
+    connect(&ExerciseSession::announcer(), &ExerciseAnnouncer::started, this, [this](ExerciseSession *session) {
+        connect(session, &ExerciseSession::competenceRecorded, this, [this](int n) {
+            if (n >= 1 && n <= int(ex.size()))
+                ex[n - 1]->hide();
+        });
+    });
     for (int n = 1; n <= CompetenceCount; ++n) {
         const CompetenceRow &row = CompetenceCatalogue::row(n);
         const int column = n <= 12 ? 0 : (n <= 24 ? 1 : 2);
@@ -198,7 +218,7 @@ void Tform1::buildBoard()
         ex[n - 1] = b;
         auto *code = label(this, QStringLiteral("l%1").arg(n), row.code, QRect(left + 8, ButtonTops[k] + 6, 30, 28), comic(19));
         code->setStyleSheet(QStringLiteral("color: navy; background: transparent;"));
-        code->setToolTip(row.statement);
+        code->setToolTip(codeHint(row.statement));
         code->setCursor(Qt::PointingHandCursor);
         code->installEventFilter(this);
         l[n - 1] = code;
@@ -342,7 +362,11 @@ void Tform1::finClick()
 
 void Tform1::Button1Click()
 {
-    auto *registration = new Tidentification(this);
+    QStringList listed;
+    for (int i = 0; i < combobox2->count(); ++i)
+        listed << combobox2->item(i)->text();
+    auto *registration = new Tidentification(listed);
+    connect(registration, &Tidentification::closed, this, &Tform1::registrationClosed);
     registration->show();
 }
 
@@ -433,7 +457,10 @@ void Tform1::logIn()
     context.validatorName = ListBox1->selectedItems().first()->text();
     context.todayText = Clock::todayText();
     const IoStatus loaded = RecordStore::loadPupilRecord(name);
-    if (!loaded.ok() && student().name.isEmpty()) {
+    if (!loaded.ok()) {
+        // The record in memory is nobody's now: nothing may save it over a pupil's file.
+        context.pupilName.clear();
+        edit1->clear();
         MessageBox::error(loaded.message(), this);
         return;
     }
@@ -454,9 +481,6 @@ void Tform1::logIn()
                                                "QProgressBar::chunk { background: rgb(0, 120, 215); }"));
     m_screen = Screen::Board;
     refreshBoard();
-    // A record that could not be written back at login is still usable; say so.
-    if (!loaded.ok())
-        MessageBox::error(loaded.message(), this);
 }
 
 // ---- board -----------------------------------------------------------------------------
@@ -495,8 +519,15 @@ void Tform1::launchCompetence(int n)
 
 void Tform1::quitterClick() { goHome(); }
 
-void Tform1::goHome()
+bool Tform1::goHome()
 {
+    // The pupil's successes are only in memory until this save: if it fails he
+    // stays on his board, with the error.
+    const IoStatus saved = RecordStore::savePupilRecord();
+    if (!saved.ok()) {
+        MessageBox::error(saved.message(), this);
+        return false;
+    }
     Label4->move(TitleLeftAtHome, Label4->y());
     Label8->move(VersionLeftAtHome, Label8->y());
     Button3->hide();
@@ -504,7 +535,6 @@ void Tform1::goHome()
     setColour(HomeColour);
     Shape1->hide();
     Image1->hide();
-    const IoStatus saved = RecordStore::savePupilRecord();
     ListBox1->hide();
     setBoardVisible(false);
     for (QWidget *w : std::initializer_list<QWidget *>{Button5, Label3, Button1, Label2, combobox2})
@@ -513,8 +543,7 @@ void Tform1::goHome()
     button4->show();
     fin->show();
     m_screen = Screen::Home;
-    if (!saved.ok())
-        MessageBox::error(saved.message(), this);
+    return true;
 }
 
 // ---- window ----------------------------------------------------------------------------
@@ -531,9 +560,11 @@ void Tform1::showEvent(QShowEvent *event)
 
 void Tform1::closeEvent(QCloseEvent *event)
 {
-    // Closing on the board saves the pupil's record first.
-    if (m_screen == Screen::Board)
-        goHome();
+    // Closing on the board saves the pupil's record first; a failed save keeps the window.
+    if (m_screen == Screen::Board && !goHome()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     QApplication::quit();
 }

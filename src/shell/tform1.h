@@ -71,7 +71,7 @@ private:
     void listClicked();
     void logIn();
     void openPasswordChange();
-    void goHome();
+    bool goHome();   // false when the record could not be saved: the pupil stays on the board
     void setColour(const QColor &colour);
     void setBoardVisible(bool visible);
 

@@ -1,12 +1,11 @@
 #include "shell/tidentification.h"
 
 #include "pictures/pictures.h"
-#include "records/cp1252.h"
 #include "records/datafolder.h"
 #include "records/passwordhash.h"
 #include "records/recordstore.h"
 #include "widgets/messagebox.h"
-#include "shell/tform1.h"
+#include "widgets/passwordfield.h"
 #include "widgets/choicecombo.h"
 #include "widgets/windowplacement.h"
 
@@ -21,7 +20,7 @@
 QValidator::State RecordNameValidator::validate(QString &input, int &) const
 {
     for (QChar c : input)
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control || !Cp1252::canEncode(c))
+        if (!RecordStore::isRecordNameCharacter(c))
             return Invalid;
     return Acceptable;
 }
@@ -51,8 +50,8 @@ QLabel *picture(QWidget *parent, const QString &name, const QRect &rect)
 }
 }
 
-Tidentification::Tidentification(Tform1 *mainWindow)
-    : QFrame(nullptr, Qt::Window | Qt::FramelessWindowHint), m_main(mainWindow)
+Tidentification::Tidentification(const QStringList &listedNames)
+    : QFrame(nullptr, Qt::Window | Qt::FramelessWindowHint), m_listed(listedNames)
 {
     setObjectName(QStringLiteral("identification"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -84,7 +83,7 @@ Tidentification::Tidentification(Tform1 *mainWindow)
     Edit2 = new QLineEdit(this);
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Edit2->setGeometry(240, 192, 160, 24);
-    Edit2->setEchoMode(QLineEdit::Password);
+    makePasswordField(Edit2);
     Label3 = caption(this, QStringLiteral("Label3"), QStringLiteral("Classe  :"), QRect(20, 232, 210, 22));
     ComboBox1 = new ChoiceCombo(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
@@ -117,10 +116,7 @@ Tidentification::Tidentification(Tform1 *mainWindow)
 QString Tidentification::refusal() const
 {
     const QString name = Edit1->text();
-    bool listed = false;
-    if (m_main)
-        for (int i = 0; i < m_main->combobox2->count(); ++i)
-            listed = listed || m_main->combobox2->item(i)->text() == name;
+    const bool listed = m_listed.contains(name);
     // A name that differs only by letter case would name the same pupil.
     if (listed || (!name.isEmpty() && !RecordStore::existingNameIgnoringCase(name).isEmpty()))
         return QStringLiteral("Ce nom existe déjà. Choisissez autre chose...");
@@ -156,6 +152,5 @@ void Tidentification::BitBtn1Click() { close(); }
 void Tidentification::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    if (m_main)
-        m_main->registrationClosed(m_created);
+    emit closed(m_created);
 }

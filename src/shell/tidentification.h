@@ -1,5 +1,5 @@
 #pragma once
-#include <QPointer>
+#include <QStringList>
 #include <QValidator>
 #include <QFrame>
 
@@ -8,10 +8,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTextEdit;
-class Tform1;
 
 // Refuses, as they are typed, the characters a record file name cannot hold:
-// "/", "\", control characters and anything outside Windows-1252.
+// "/", "\", ":", "*", "?", "\"", "<", ">", "|", control characters and anything
+// outside Windows-1252.
 class RecordNameValidator : public QValidator
 {
 public:
@@ -20,12 +20,13 @@ public:
 };
 
 // The registration window: a new pupil chooses his name, password and class.
-// Created anew when opened, freed when closed.
+// Created anew when opened, freed when closed; it tells of its end by closed().
 class Tidentification : public QFrame
 {
     Q_OBJECT
 public:
-    explicit Tidentification(Tform1 *mainWindow);
+    // listedNames: the pupils the selection screen lists.
+    explicit Tidentification(const QStringList &listedNames);
 
     QTextEdit *Memo1;
     QLabel *Label1, *Label2, *Label3, *Label39;
@@ -33,6 +34,10 @@ public:
     ChoiceCombo *ComboBox1;
     QPushButton *Button1, *BitBtn1;
     QLabel *Image1, *Image2;
+
+signals:
+    // Sent once when the window closes: whether an account was created.
+    void closed(bool created);
 
 private slots:
     void Button1Click();
@@ -44,6 +49,6 @@ protected:
 private:
     QString refusal() const;
 
-    QPointer<Tform1> m_main;
+    QStringList m_listed;
     bool m_created = false;
 };

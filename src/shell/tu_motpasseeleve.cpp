@@ -4,6 +4,7 @@
 #include "records/recordstore.h"
 #include "widgets/messagebox.h"
 #include "widgets/windowplacement.h"
+#include "widgets/passwordfield.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -37,14 +38,14 @@ Tu_motpasseeleve::Tu_motpasseeleve(const QString &pupilName)
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(290, 82, 180, 24);
-    Edit1->setEchoMode(QLineEdit::Password);
+    makePasswordField(Edit1);
     Label2 = new QLabel(QStringLiteral("Confimer le nouveau mot de passe : "), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(20, 124, 260, 24);
     Edit2 = new QLineEdit(this);
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Edit2->setGeometry(290, 122, 180, 24);
-    Edit2->setEchoMode(QLineEdit::Password);
+    makePasswordField(Edit2);
     Button1 = new QPushButton(QStringLiteral("Valider"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(210, 180, 100, 30);
@@ -65,5 +66,8 @@ void Tu_motpasseeleve::Button1Click()
         MessageBox::error(status.message(), this);
         return;
     }
+    // The logged-in pupil's next save writes the record in memory: it must carry the new password.
+    if (login().pupilName == m_pupil)
+        student().hash = hash;
     close();
 }

@@ -2,8 +2,10 @@
 #include "administration/consolequeries.h"
 #include "records/passwordhash.h"
 #include "records/recordstore.h"
+#include "records/textfile.h"
 #include "support/tempdatafolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -113,6 +115,35 @@ TEST_F(AccountImporter, ExistingAccountsAskUntilAnAnswerForAll)
     EXPECT_EQ(header.hash, passwordHash(QStringLiteral("old")));
     ASSERT_TRUE(RecordStore::readRecordHeader(QStringLiteral("ben"), &header).ok());
     EXPECT_EQ(header.hash, passwordHash(QStringLiteral("new")));
+}
+
+TEST_F(AccountImporter, LoginsAWindowsServerCannotHoldOrTooLongForAFileNameAreRefused)
+{
+    for (const char *bad : {"a:b", "a*", "a?", "a\"b", "<a", "a>", "a|b"})
+        EXPECT_EQ(import(QString::fromLatin1(bad)), Result::InvalidName) << bad;
+    // 247 bytes + "-qib.txt" is the longest file name; "é" takes two bytes on disk.
+    EXPECT_EQ(import(QString(248, QLatin1Char('x'))), Result::NameTooLong);
+    EXPECT_EQ(import(QString(123, QChar(0xE9)) + QStringLiteral("ab")), Result::NameTooLong);
+    EXPECT_EQ(import(QString(247, QLatin1Char('x'))), Result::Created);
+    EXPECT_EQ(RecordStore::listRecordNames(), QStringList{QString(247, QLatin1Char('x'))});
+    EXPECT_EQ(AccountImport::refusalText(Result::NameTooLong), QStringLiteral("ignoré : nom trop long"));
+}
+
+TEST_F(AccountImporter, AFailedReplacementLeavesTheOldRecordWhole)
+{
+    data.addPupil(QStringLiteral("ben"), QStringLiteral("old"));
+    const QByteArray before = data.readBytes(QStringLiteral("sauvegardes/ben-qib.txt"));
+    replies = {Reply::Yes};
+    TextFile::failNextWriteAfter(30);
+    EXPECT_EQ(import(QStringLiteral("ben"), QStringLiteral("new")), Result::Failed);
+    EXPECT_EQ(data.readBytes(QStringLiteral("sauvegardes/ben-qib.txt")), before);
+    EXPECT_EQ(QDir(data.recordFolder()).entryList(QDir::Files | QDir::Hidden).size(), 1) << "no temporary left";
+    EXPECT_EQ(importer.replacedCount(), 0);
+    // The replaced record is read-only like every record the program writes.
+    replies = {Reply::Yes};
+    EXPECT_EQ(import(QStringLiteral("ben"), QStringLiteral("new")), Result::Replaced);
+    EXPECT_FALSE(QFile::permissions(data.recordPath(QStringLiteral("ben"))) & QFile::WriteOwner);
+    EXPECT_EQ(data.readBytes(QStringLiteral("sauvegardes/ben-qib.txt")).count("\r\n"), 148);
 }
 
 TEST_F(AccountImporter, YesToAllReplacesWithoutAskingAgain)

@@ -67,6 +67,9 @@ TEST_F(AdminLogin, LooksAsDescribed)
     EXPECT_EQ(login->windowTitle(), QStringLiteral("identification"));
     EXPECT_EQ(login->size(), QSize(406, 233));
     EXPECT_EQ(login->passwordField()->echoMode(), QLineEdit::Password);
+    login->passwordField()->setText(QStringLiteral("vorne"));
+    EXPECT_EQ(login->passwordField()->displayText(), QStringLiteral("*****")) << "each character shows as a star";
+    login->passwordField()->clear();
     EXPECT_TRUE(login->passwordField()->hasFocus() || QApplication::focusWidget() == nullptr);
 }
 

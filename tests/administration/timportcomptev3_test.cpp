@@ -123,6 +123,21 @@ TEST_F(ImportWindow, UnsafeLinesSayWhyInTheClassColumn)
     EXPECT_FALSE(QFile::exists(data.path() + QStringLiteral("evil-qib.txt")));
 }
 
+TEST_F(ImportWindow, OverLongAndWindowsForbiddenLoginsAreSkippedAndTheImportGoesOn)
+{
+    const QByteArray longLogin(250, 'a');
+    importFile("un\tp\t6A\r\n" + longLogin + "\tp\t6A\r\nmi:di\tp\t6A\r\nquoi?\tp\t6A\r\ndeux\tp\t6B\r\n");
+    EXPECT_EQ(boxes.count(), 0) << "no error stops the import";
+    EXPECT_EQ(cell(2, 1), QString::fromLatin1(longLogin));
+    EXPECT_EQ(cell(2, 3), QStringLiteral("ignoré : nom trop long"));
+    EXPECT_EQ(cell(3, 3), QStringLiteral("ignoré : nom invalide"));
+    EXPECT_EQ(cell(4, 3), QStringLiteral("ignoré : nom invalide"));
+    EXPECT_EQ(cell(5, 3), QStringLiteral("6B"));
+    QStringList names = RecordStore::listRecordNames();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (QStringList{QStringLiteral("deux"), QStringLiteral("un")}));
+}
+
 TEST_F(ImportWindow, TheGridGrowsPast999Lines)
 {
     QByteArray bytes;

@@ -241,6 +241,55 @@ TEST(RecordStore, NamesAreTheFileNamesWithoutTheirEnding)
     EXPECT_FALSE(QFile::exists(data.path() + QStringLiteral("ad-qib.txt")));
 }
 
+TEST(RecordStore, NamesAWindowsServerCannotHoldOrTooLongAreNotRecordNames)
+{
+    for (QChar c : QStringLiteral(":*?\"<>|")) {
+        EXPECT_FALSE(RecordStore::isValidRecordName(QStringLiteral("a") + c)) << QString(c).toStdString();
+        EXPECT_FALSE(RecordStore::isRecordNameCharacter(c));
+    }
+    EXPECT_TRUE(RecordStore::isRecordNameCharacter(QLatin1Char('-')));
+    // The file name holds the name and "-qib.txt", at most 255 bytes on disk.
+    EXPECT_TRUE(RecordStore::isValidRecordName(QString(247, QLatin1Char('a'))));
+    EXPECT_FALSE(RecordStore::isValidRecordName(QString(248, QLatin1Char('a'))));
+    EXPECT_FALSE(RecordStore::isValidRecordName(QString(124, QChar(0xE9))));
+    EXPECT_TRUE(RecordStore::isValidRecordName(QString(123, QChar(0xE9))));
+    TempDataFolder data;
+    EXPECT_FALSE(RecordStore::writeNewRecord(QString(248, QLatin1Char('a')), QString(), QStringLiteral("6A")).ok());
+    EXPECT_FALSE(RecordStore::writeNewRecord(QStringLiteral("a:b"), QString(), QStringLiteral("6A")).ok());
+    EXPECT_TRUE(RecordStore::listRecordNames().isEmpty());
+}
+
+TEST(RecordStore, OnlyRegularFilesArePupils)
+{
+    TempDataFolder data;
+    data.addPupil(QStringLiteral("vrai"), QStringLiteral("p"));
+    ASSERT_TRUE(QDir(data.recordFolder()).mkdir(QStringLiteral("x-qib.txt")));
+    ASSERT_TRUE(QFile::link(data.recordPath(QStringLiteral("vrai")), data.recordPath(QStringLiteral("lien"))));
+    ASSERT_TRUE(QFile::link(data.recordFolder() + QStringLiteral("x-qib.txt"), data.recordPath(QStringLiteral("dossier"))));
+    QStringList names = RecordStore::listRecordNames();
+    names.sort();
+    EXPECT_EQ(names, (QStringList{QStringLiteral("lien"), QStringLiteral("vrai")}));
+}
+
+TEST(RecordStore, AFailedLoginReadLeavesNoPreviousPupilInMemory)
+{
+    TempDataFolder data;
+    data.addPupil(QStringLiteral("ana"), QStringLiteral("p"));
+    student().name = QStringLiteral("ben");
+    student().hash = passwordHash(QStringLiteral("b"));
+    student().className = QStringLiteral("5B");
+    student().results[2] = CompetenceResult{3, true, QStringLiteral("01/12/2026"), QStringLiteral("M. Besson")};
+    EXPECT_EQ(RecordStore::loadPupilRecord(QStringLiteral("absent")).message(), QStringLiteral("Fichier introuvable"));
+    EXPECT_TRUE(student().name.isEmpty());
+    EXPECT_TRUE(student().hash.isEmpty());
+    EXPECT_TRUE(student().className.isEmpty());
+    for (int n = 1; n <= CompetenceCount; ++n) {
+        EXPECT_FALSE(student().results[n - 1].acquired) << n;
+        EXPECT_EQ(student().results[n - 1].number, n);
+        EXPECT_TRUE(student().results[n - 1].validator.isEmpty()) << n;
+    }
+}
+
 TEST(RecordStore, PasswordChangeReplacesLineThreeAndKeeps120Lines)
 {
     TempDataFolder data;

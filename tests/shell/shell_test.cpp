@@ -1,5 +1,6 @@
 #include "records/passwordhash.h"
 #include "records/recordstore.h"
+#include "records/textfile.h"
 #include "shell/exercise/exercisesession.h"
 #include "shell/tform1.h"
 #include "shell/tidentification.h"
@@ -199,7 +200,7 @@ TEST(Shell, RegistrationChecksInOrderThenCreatesA148LineRecord)
 
     // The name field refuses what a file name cannot hold.
     registration->Edit1->clear();
-    robot.type(QStringLiteral("em/ma\\"), registration->Edit1);
+    robot.type(QStringLiteral("em/ma\\:*?\"<>|"), registration->Edit1);
     EXPECT_EQ(registration->Edit1->text(), QStringLiteral("emma"));
     registration->ComboBox1->setCurrentIndex(1);
     emit registration->ComboBox1->activated(1);
@@ -328,4 +329,168 @@ TEST(Shell, TheAdministratorButtonOpensItsLogin)
     QWidget *login = PupilRobot::topWindow(QStringLiteral("Tadminiden"));
     ASSERT_TRUE(login);
     login->close();
+}
+
+// ---- what a pupil meets with a real mouse and keyboard -----------------------------------
+
+TEST(Shell, AfterAWrongPasswordClickingTheSameEntriesAgainLetsThePupilIn)
+{
+    Shell shell;
+    shell.data.addPupil(QStringLiteral("lucas"), QStringLiteral("secret"));
+    shell.boxes.expect(Kind::Plain, QStringLiteral("Mauvais mot de passe !"));
+    shell.logIn(QStringLiteral("lucas"), QStringLiteral("Secret"));
+    ASSERT_EQ(shell.form.screen(), Tform1::Screen::Selection);
+    // His name and the teacher again, both already selected; the keys go where the focus is.
+    shell.select(QStringLiteral("lucas"), QStringLiteral("M. Besson"));
+    EXPECT_EQ(QApplication::focusWidget(), shell.form.edit1);
+    shell.robot.type(QStringLiteral("secret"));
+    shell.robot.key(Qt::Key_Return);
+    EXPECT_EQ(shell.form.screen(), Tform1::Screen::Board);
+
+    // Arrow keys still move the choice and bring the focus to the password field.
+    shell.data.addPupil(QStringLiteral("zoe"), QStringLiteral("b"));
+    shell.robot.click(shell.form.quitter);
+    shell.robot.click(shell.form.button2);
+    shell.form.ListBox1->setFocus();
+    shell.robot.key(Qt::Key_Down, Qt::NoModifier, shell.form.ListBox1);
+    shell.form.combobox2->setFocus();
+    shell.robot.key(Qt::Key_Down, Qt::NoModifier, shell.form.combobox2);
+    EXPECT_TRUE(shell.form.Button3->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), shell.form.edit1);
+}
+
+TEST(Shell, AfterTheRegistrationIsAbandonedAClickOnTheSelectedEntriesBringsEntrezBack)
+{
+    Shell shell;
+    shell.data.addPupil(QStringLiteral("lucas"), QStringLiteral("secret"));
+    ASSERT_TRUE(RecordStore::allowRegistration(true).ok());
+    shell.robot.click(shell.form.button2);
+    shell.select(QStringLiteral("lucas"), QStringLiteral("Mme Okafor"));
+    ASSERT_TRUE(shell.form.Button3->isVisible());
+    shell.robot.click(shell.form.Button1);
+    auto *registration = qobject_cast<Tidentification *>(PupilRobot::topWindow(QStringLiteral("Tidentification")));
+    ASSERT_TRUE(registration);
+    PupilRobot(registration).click(registration->BitBtn1);
+    flushDeletes();
+    shell.form.activateWindow();   // as the window manager does when the window above closes
+    QApplication::processEvents();
+    EXPECT_FALSE(shell.form.Button3->isVisible());
+    shell.robot.click(rowCentre(shell.form.ListBox1, QStringLiteral("Mme Okafor"), &shell.form));
+    EXPECT_TRUE(shell.form.Button3->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), shell.form.edit1);
+    shell.robot.type(QStringLiteral("secret"));
+    shell.robot.key(Qt::Key_Return);
+    EXPECT_EQ(shell.form.screen(), Tform1::Screen::Board);
+}
+
+TEST(Shell, APasswordChangedWhileLoggedInSurvivesTheNextSave)
+{
+    Shell shell;
+    shell.data.addPupil(QStringLiteral("lucas"), QStringLiteral("old"));
+    // The change window is opened, left open, and the pupil logs in meanwhile.
+    shell.robot.click(shell.form.button2);
+    shell.select(QStringLiteral("lucas"), QStringLiteral("Mme Laurent"));
+    shell.robot.type(QStringLiteral("old"), shell.form.edit1);
+    shell.form.CheckBox1->setChecked(true);
+    shell.robot.click(shell.form.Button3);
+    auto *change = qobject_cast<Tu_motpasseeleve *>(PupilRobot::topWindow(QStringLiteral("Tu_motpasseeleve")));
+    ASSERT_TRUE(change);
+    shell.select(QStringLiteral("lucas"), QStringLiteral("Mme Laurent"));
+    shell.robot.type(QStringLiteral("old"), shell.form.edit1);
+    shell.robot.key(Qt::Key_Return, Qt::NoModifier, shell.form.edit1);
+    ASSERT_EQ(shell.form.screen(), Tform1::Screen::Board);
+    change->Edit1->setText(QStringLiteral("neuf"));
+    change->Edit2->setText(QStringLiteral("neuf"));
+    PupilRobot(change).click(change->Button1);
+    flushDeletes();
+
+    shell.robot.click(shell.form.quitter);   // saves the record in memory
+    EXPECT_TRUE(shell.record(QStringLiteral("lucas")).contains(passwordHash(QStringLiteral("neuf")).toLatin1()));
+    shell.logIn(QStringLiteral("lucas"), QStringLiteral("neuf"));
+    EXPECT_EQ(shell.form.screen(), Tform1::Screen::Board);
+}
+
+TEST(Shell, AFailedSaveKeepsThePupilOnHisBoardWhetherHeLeavesOrCloses)
+{
+    Shell shell;
+    shell.data.addPupil(QStringLiteral("lucas"), QStringLiteral("a"));
+    shell.logIn(QStringLiteral("lucas"), QStringLiteral("a"));
+    student().results[8] = CompetenceResult{9, true, QStringLiteral("09/12/2026"), QStringLiteral("M. Besson")};
+
+    TextFile::failNextWriteAfter(0);
+    shell.boxes.expect(Kind::Error, QStringLiteral("Disque plein"));
+    shell.robot.click(shell.form.quitter);
+    EXPECT_EQ(shell.form.screen(), Tform1::Screen::Board);
+    EXPECT_TRUE(shell.form.ex[0]->isVisible());
+    EXPECT_TRUE(shell.form.quitter->isVisible());
+    EXPECT_FALSE(shell.form.button2->isVisible());
+
+    TextFile::failNextWriteAfter(0);
+    shell.boxes.expect(Kind::Error, QStringLiteral("Disque plein"));
+    PupilRobot(&shell.form).closeWindow();
+    EXPECT_TRUE(shell.form.isVisible()) << "the program does not quit with the successes in memory only";
+    EXPECT_EQ(shell.form.screen(), Tform1::Screen::Board);
+    EXPECT_FALSE(shell.record(QStringLiteral("lucas")).contains("\r\ncompetence 9\r\noui\r\n"));
+
+    // Once the disk accepts the save, closing works and the success is kept.
+    PupilRobot(&shell.form).closeWindow();
+    EXPECT_FALSE(shell.form.isVisible());
+    EXPECT_TRUE(shell.record(QStringLiteral("lucas")).contains("\r\ncompetence 9\r\noui\r\n09/12/2026\r\nM. Besson\r\n"));
+}
+
+TEST(Shell, ALoginWhoseRecordCannotBeWrittenBackNeverShowsTheBoard)
+{
+    Shell shell;
+    shell.data.addPupil(QStringLiteral("lucas"), QStringLiteral("a"));
+    shell.data.addPupil(QStringLiteral("zoe"), QStringLiteral("b"));
+    shell.logIn(QStringLiteral("lucas"), QStringLiteral("a"));
+    student().results[3] = CompetenceResult{4, true, QStringLiteral("09/12/2026"), QStringLiteral("M. Besson")};
+    shell.robot.click(shell.form.quitter);
+    // Zoé's record has 29 groups: the login writes it back, and that write fails.
+    RecordContent zoe;
+    ASSERT_TRUE(RecordStore::readRecord(QStringLiteral("zoe"), &zoe).ok());
+    ASSERT_TRUE(RecordStore::writeRecord(QStringLiteral("zoe"), zoe.header, zoe.results, GroupLabel::CompetenceAccent).ok());
+    const QByteArray before = shell.record(QStringLiteral("zoe"));
+    TextFile::failNextWriteAfter(0);
+    shell.boxes.expect(Kind::Error, QStringLiteral("Disque plein"));
+    shell.logIn(QStringLiteral("zoe"), QStringLiteral("b"));
+    EXPECT_EQ(shell.form.screen(), Tform1::Screen::Selection);
+    EXPECT_FALSE(shell.form.ex[3]->isVisible());
+    EXPECT_FALSE(shell.form.m[3]->isVisible());
+    EXPECT_EQ(shell.record(QStringLiteral("zoe")), before);
+    EXPECT_FALSE(student().results[3].acquired) << "nothing of Lucas stays in memory";
+    // Nothing saves over a record afterwards: closing writes no file.
+    const QByteArray lucas = shell.record(QStringLiteral("lucas"));
+    EXPECT_EQ(RecordStore::savePupilRecord().ok(), true);
+    EXPECT_EQ(shell.record(QStringLiteral("lucas")), lucas);
+    EXPECT_EQ(shell.record(QStringLiteral("zoe")), before);
+}
+
+TEST(Shell, PasswordFieldsShowStarsAndTheCodeLabelOf32EndsWithOneFullStop)
+{
+    Shell shell;
+    shell.form.edit1->setText(QStringLiteral("abc"));
+    EXPECT_EQ(shell.form.edit1->displayText(), QStringLiteral("***"));
+    Tu_motpasseeleve change(QStringLiteral("lucas"));
+    for (QLineEdit *field : {change.Edit1, change.Edit2}) {
+        field->setText(QStringLiteral("mot"));
+        EXPECT_EQ(field->displayText(), QStringLiteral("***"));
+    }
+    ASSERT_TRUE(RecordStore::allowRegistration(true).ok());
+    shell.robot.click(shell.form.button2);
+    shell.robot.click(shell.form.Button1);
+    auto *registration = qobject_cast<Tidentification *>(PupilRobot::topWindow(QStringLiteral("Tidentification")));
+    ASSERT_TRUE(registration);
+    registration->Edit2->setText(QStringLiteral("é1"));
+    EXPECT_EQ(registration->Edit2->displayText(), QStringLiteral("**"));
+    registration->close();
+    flushDeletes();
+
+    EXPECT_EQ(shell.form.l[14]->toolTip(),
+              QStringLiteral("Je sais utiliser l'outil de recherche et de remplacement dans un document."));
+    EXPECT_EQ(shell.form.ex[14]->toolTip(),
+              QStringLiteral("Je sais utiliser l'outil de recherche et de remplacement dans un document.."));
+    // The other hints are the statements as they are.
+    EXPECT_EQ(shell.form.l[4]->toolTip(), shell.form.ex[4]->toolTip());
+    EXPECT_EQ(shell.form.l[10]->toolTip(), shell.form.ex[10]->toolTip());
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "records/recordstore.h"
 #include "shell/exercise/exerciseregistry.h"
+#include "support/standinboard.h"
 #include "support/pupilrobot.h"
 #include "support/scriptedmessages.h"
 #include "support/tempdatafolder.h"
@@ -30,6 +31,7 @@ protected:
         form1->setObjectName(QStringLiteral("form1"));
         auto *button = new QPushButton(QStringLiteral("ex%1").arg(m_competence), form1.get());
         button->setObjectName(QStringLiteral("ex%1").arg(m_competence));
+        followExercises(form1.get());
         form1->show();
     }
 

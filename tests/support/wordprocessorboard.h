@@ -2,6 +2,7 @@
 #include "records/clock.h"
 #include "records/recordstore.h"
 #include "shell/exercise/exerciseregistry.h"
+#include "support/standinboard.h"
 #include "support/pupilrobot.h"
 #include "support/tempdatafolder.h"
 
@@ -25,6 +26,7 @@ struct Board
         login().validatorName = QStringLiteral("M. Martin");
         login().todayText = Clock::todayText();
         login().acquiredCount = 3;
+        followExercises(&form1);
         form1.show();
     }
     ~Board() { Clock::setFixedDate(QDate()); }

@@ -2,6 +2,7 @@
 #include "widgets/choicecombo.h"
 #include "widgets/hotspot.h"
 #include "widgets/instructionbubble.h"
+#include "widgets/passwordfield.h"
 #include "widgets/picturedrag.h"
 #include "widgets/richoffsets.h"
 #include "widgets/spinedit.h"
@@ -164,4 +165,26 @@ TEST(PictureDrag, TheGhostFollowsThePointerAndTheDropIsWhereTheButtonIsReleased)
     robot.release(QPoint(320, 230), Qt::RightButton);
     EXPECT_EQ(wrong.count(), 1);
     EXPECT_EQ(dropped.count(), 1);
+}
+
+TEST(PasswordField, ShowsAStarPerCharacterWhateverTheStyleSheets)
+{
+    QWidget window;
+    window.setObjectName(QStringLiteral("W"));
+    window.setStyleSheet(QStringLiteral("QWidget#W { background: rgb(58, 110, 165); }"));
+    QLineEdit plain(&window), styled(&window);
+    styled.setStyleSheet(QStringLiteral("background: yellow;"));
+    makePasswordField(&plain);
+    makePasswordField(&styled);
+    window.show();
+    for (QLineEdit *field : {&plain, &styled}) {
+        QTest::keyClicks(field, QStringLiteral("a b"));
+        field->insert(QStringLiteral("é"));
+        EXPECT_EQ(field->text(), QStringLiteral("a bé"));
+        EXPECT_EQ(field->displayText(), QStringLiteral("****"));
+    }
+    EXPECT_EQ(styled.grab().toImage().pixelColor(4, 4), QColor(Qt::yellow)) << "the field keeps its own look";
+    // A style sheet set afterwards keeps the stars.
+    plain.setStyleSheet(QStringLiteral("color: navy;"));
+    EXPECT_EQ(plain.displayText(), QStringLiteral("****"));
 }

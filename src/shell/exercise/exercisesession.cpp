@@ -29,9 +29,16 @@ ExerciseSession::~ExerciseSession()
 
 ExerciseSession *ExerciseSession::current() { return g_current; }
 
+ExerciseAnnouncer &ExerciseSession::announcer()
+{
+    static ExerciseAnnouncer instance;
+    return instance;
+}
+
 void ExerciseSession::start(QWidget *first)
 {
     m_errorCount = 0;
+    emit announcer().started(this);
     adopt(first);
     if (first)
         first->show();
@@ -91,16 +98,17 @@ void ExerciseSession::wrong(const QString &text, MessageBox::Kind kind, bool cou
 
 QLabel *ExerciseSession::defaultLabel() const
 {
-    QWidget *active = QApplication::activeWindow();
-    for (QWidget *w : windows()) {
-        auto *screen = qobject_cast<ExerciseScreen *>(w);
-        if (screen && screen->isVisible() && (!active || w == active))
-            return screen->instruction();
-    }
+    // The instruction label of the one exercise window on screen. Where several are
+    // visible the exercise names its label: nothing is guessed from the focus.
+    QLabel *label = nullptr;
+    int visible = 0;
     for (QWidget *w : windows())
-        if (auto *screen = qobject_cast<ExerciseScreen *>(w); screen && screen->isVisible())
-            return screen->instruction();
-    return nullptr;
+        if (auto *screen = qobject_cast<ExerciseScreen *>(w); screen && screen->isVisible()) {
+            label = screen->instruction();
+            ++visible;
+        }
+    Q_ASSERT_X(visible <= 1, "ExerciseSession", "several windows are visible: pass the verdict's label");
+    return visible == 1 ? label : nullptr;
 }
 
 void ExerciseSession::recordSuccess()
@@ -108,9 +116,6 @@ void ExerciseSession::recordSuccess()
     const int index = m_competence - 1;
     if (index < 0 || index >= CompetenceCount)
         return;
-    if (m_mainWindow)
-        if (QWidget *button = m_mainWindow->findChild<QWidget *>(QStringLiteral("ex%1").arg(m_competence)))
-            button->hide();
     CompetenceResult &result = student().results[index];
     result.number = m_competence;
     result.acquired = true;
@@ -118,6 +123,7 @@ void ExerciseSession::recordSuccess()
     result.validator = login().validatorName;
     ++login().acquiredCount;
     m_recorded = true;
+    emit competenceRecorded(m_competence);
 }
 
 void ExerciseSession::succeed(QLabel *label, const SuccessTexts &texts)

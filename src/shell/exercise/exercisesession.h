@@ -11,6 +11,16 @@
 class QLabel;
 class QWidget;
 class ExerciseScreen;
+class ExerciseSession;
+
+// Every session announces itself here when it starts, so that the board (or a
+// test's stand-in) can follow it without the session knowing the board.
+class ExerciseAnnouncer : public QObject
+{
+    Q_OBJECT
+signals:
+    void started(ExerciseSession *session);
+};
 
 // The texts of a success; each exercise keeps the variants it uses.
 struct SuccessTexts
@@ -40,6 +50,7 @@ public:
 
     // The running exercise, or nullptr.
     static ExerciseSession *current();
+    static ExerciseAnnouncer &announcer();
 
     // A launcher for the registry: creates the session and every listed window at
     // launch (chains whose windows rewrite each other need them all at once), then
@@ -88,6 +99,8 @@ public:
     // A wrong action: the box (error by default) and, when counted, one error more.
     void wrong(const QString &text, MessageBox::Kind kind = MessageBox::Kind::Error, bool counted = true);
 
+    // Verdicts write their text into 'label', by default the instruction label of
+    // the one visible exercise window (with several visible, pass the label).
     // Success: label text, information box, then competence recorded and the end.
     void succeed(QLabel *label = nullptr, const SuccessTexts &texts = SuccessTexts());
     void succeed(const QString &boxText, QLabel *label = nullptr);
@@ -98,7 +111,7 @@ public:
                  QLabel *label = nullptr, const FailureTexts &failure = FailureTexts(),
                  const QString &successLabel = CommonTexts::SuccessLabel);
 
-    // Records the competence in the pupil's memory record and hides its board button
+    // Records the competence in the pupil's memory record and tells the board
     // (for exercises that record and stay open until their own button).
     void recordSuccess();
     bool recorded() const { return m_recorded; }
@@ -110,6 +123,8 @@ public:
 
 signals:
     void ended();
+    // The competence was recorded: the board hides its button.
+    void competenceRecorded(int competence);
 
 private:
     QLabel *defaultLabel() const;

@@ -63,6 +63,7 @@ TEST(LoginExercise, PerfectRunRecordsTheCompetence)
     EXPECT_EQ(run.robot.widgetAt(LoginLayout::Edit2.center()), run.window->Edit2);
     run.fill(QStringLiteral("durandmar"), QStringLiteral("Tr3s-secret"));
     EXPECT_EQ(run.window->Edit2->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(run.window->Edit2->displayText(), QStringLiteral("***********")) << "the site shows a star per character";
     run.send();
 
     ASSERT_EQ(run.window->screen(), Texercice1v3::Screen::LoggedIn);

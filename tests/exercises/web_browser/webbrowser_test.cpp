@@ -360,9 +360,12 @@ TEST_F(WebBrowserExercise, PopupOkShowsOnlyWhileTheBoxIsTicked)
     robot.click(OptionsUseCurrentPage.center());
     robot.click(OptionsOk.center());
     choose(Item::Options);
-    // At step 8 the general panel shows the new home page and no way to skip the step.
+    // At step 8 the general panel shows the new home page, its button and no way to skip the step.
     EXPECT_TRUE(control(QStringLiteral("Edit1"))->isVisible());
-    EXPECT_FALSE(control(QStringLiteral("zs7"))->isVisible());
+    EXPECT_TRUE(control(QStringLiteral("zs7"))->isVisible());
+    EXPECT_FALSE(control(QStringLiteral("zs9"))->isVisible());
+    robot.click(OptionsUseCurrentPage.center());   // again: harmless, and still no OK
+    EXPECT_EQ(boxes.count(), 0);
     EXPECT_FALSE(control(QStringLiteral("zs9"))->isVisible());
     robot.click(OptionsCategory[2].center());
     auto *box = control<QCheckBox>(QStringLiteral("CheckBox1"));
@@ -390,6 +393,33 @@ TEST_F(WebBrowserExercise, PopupOkShowsOnlyWhileTheBoxIsTicked)
     choose(Item::Options);
     robot.key(Qt::Key_H, Qt::ControlModifier, current());
     EXPECT_EQ(current()->windowNumber(), 4);
+}
+
+TEST_F(WebBrowserExercise, SettingTheHomePageAgainAtStepEightStillSucceeds)
+{
+    launch();
+    playWindow1();
+    playWindow2();
+    aim(3);
+    choose(Item::Options);
+    robot.click(OptionsUseCurrentPage.center());
+    robot.click(OptionsUseCurrentPage.center());
+    robot.click(OptionsOk.center());
+    choose(Item::Options);
+    robot.click(OptionsUseCurrentPage.center());   // the pupil makes sure of it
+    robot.click(OptionsCategory[2].center());
+    robot.click(OptionsBlockPopups.center());
+    robot.click(OptionsCategory[0].center());
+    robot.click(OptionsUseCurrentPage.center());   // once the box is ticked, OK is there
+    EXPECT_TRUE(control(QStringLiteral("zs9"))->isVisible());
+    robot.click(OptionsOk.center());
+    robot.click(SidePanelClose.center());
+    playWindow4UpToPrint();
+    setCopies(QStringLiteral("2"));
+    boxes.expect(Kind::Information, QStringLiteral("Bravo, Exercice réussi!"));
+    robot.click(PrintOk.center());
+    expectBoardBack();
+    expectRecorded();
 }
 
 TEST_F(WebBrowserExercise, FullScreenIsAWrongRouteInTheLastWindows)

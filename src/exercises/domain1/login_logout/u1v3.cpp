@@ -4,6 +4,7 @@
 #include "shell/exercise/exercisesession.h"
 #include "widgets/instructionbubble.h"
 #include "widgets/picturebox.h"
+#include "widgets/passwordfield.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -59,7 +60,7 @@ Texercice1v3::Texercice1v3(ExerciseSession *session)
     placeAbandon(QStringLiteral("BitBtn1"), LoginLayout::BitBtn1);
     Edit1 = siteField(QStringLiteral("Edit1"), LoginLayout::Edit1, this);
     Edit2 = siteField(QStringLiteral("Edit2"), LoginLayout::Edit2, this);
-    Edit2->setEchoMode(QLineEdit::Password);
+    makePasswordField(Edit2);
 
     connect(zs, &HotSpot::clicked, this, &Texercice1v3::zsClick);
     connect(zs2, &HotSpot::clicked, this, &Texercice1v3::zs2Click);

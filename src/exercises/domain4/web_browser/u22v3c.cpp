@@ -55,9 +55,7 @@ void Texercice22v3c::openOptions()
     for (HotSpot *spot : m_categories)
         spot->show();
     zs10->show();
-    // The general panel, as its own icon shows it at this step. At step 8 the
-    // "current page" button stays out of reach: its OK would end the step without
-    // the pop-up box being ticked.
+    // The general panel, as its own icon shows it at this step.
     categoryClick(General);
 }
 
@@ -72,9 +70,9 @@ void Texercice22v3c::categoryClick(int index)
 {
     showCategory(index);
     if (index == General) {
-        // The general panel keeps the home-page field and OK as they were.
-        if (step() == 7)
-            zs7->show();
+        // The general panel keeps the home-page field and OK as they were. Its
+        // "current page" button stays in place at step 8, where it was used already.
+        zs7->show();
         if (step() == 8)
             Edit1->show();
         return;
@@ -91,7 +89,10 @@ void Texercice22v3c::categoryClick(int index)
 void Texercice22v3c::zs7Click()
 {
     Edit1->show();
-    zs9->show();
+    // Taking the current page again at step 8 is harmless, but its OK must not end
+    // the step before the pop-up box is ticked.
+    if (step() == 7 || CheckBox1->isChecked())
+        zs9->show();
 }
 
 void Texercice22v3c::CheckBox1Click()
