@@ -22,9 +22,6 @@ QToolButton *controlButton(QWidget *parent, const QString &name, const QString &
 MediaControlBar::MediaControlBar(QWidget *parent)
     : QWidget(parent)
 {
-    // The film plays in a native surface; a native bar can stay above it where the
-    // window lays the bar over the film.
-    setAttribute(Qt::WA_NativeWindow);
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(225, 228, 232));
@@ -63,5 +60,4 @@ void MediaControlBar::refresh()
     m_play->setEnabled(usable && s != VideoPlayer::State::Playing);
     m_pause->setEnabled(s == VideoPlayer::State::Playing);
     m_restart->setEnabled(usable);
-    raise();
 }

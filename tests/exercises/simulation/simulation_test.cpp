@@ -3,6 +3,7 @@
 #include "support/exercisefixture.h"
 #include "support/fakevideoplayer.h"
 
+#include "exercises/domain3/simulation/films.h"
 #include "exercises/domain3/simulation/layout.h"
 #include "exercises/domain3/simulation/u19v3.h"
 #include "exercises/domain3/simulation/u19v3b.h"
@@ -182,6 +183,23 @@ TEST_F(SimulationExercise, TheListsLieOverTheirGapsAndShowTwoRows)
         EXPECT_TRUE(list->geometry().adjusted(-2, -4, 2, 4).contains(blank)) << "list " << i + 1;
         EXPECT_EQ(line.text().mid(QString::fromUtf8(Gaps[i].before).size(), 10), QString(10, QLatin1Char(' ')));
     }
+}
+
+TEST(SimulationFilmSurface, TheFilmNeverLiesUnderItsControlBar)
+{
+    // The film plays in a native surface that would hide the bar: where the bar lies
+    // over an area, the film stops above it; elsewhere it fills its area.
+    for (const Film &film : Films) {
+        const QRect surface = SimulationFilms::filmSurface(film.area, ControlBar).translated(film.area.topLeft());
+        EXPECT_FALSE(surface.intersects(ControlBar)) << film.file;
+        EXPECT_TRUE(film.area.contains(surface)) << film.file;
+        if (!film.area.intersects(ControlBar))
+            EXPECT_EQ(surface, film.area) << film.file;
+    }
+    const QRect cloze = SimulationFilms::filmSurface(ClozeArea, ClozeControlBar).translated(ClozeArea.topLeft());
+    EXPECT_FALSE(cloze.intersects(ClozeControlBar));
+    EXPECT_EQ(cloze.width(), ClozeArea.width());
+    EXPECT_GT(cloze.height(), 400);
 }
 
 TEST_F(SimulationExercise, AMissingFilmLeavesAnEmptyAreaAndThePupilGoesOn)

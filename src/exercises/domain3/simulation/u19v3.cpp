@@ -21,6 +21,8 @@ Texercice19v3::Texercice19v3(ExerciseSession *session)
 {
     SimulationFilms::paintWindowBlue(this);
     Panel1 = SimulationFilms::displayArea(this, Films[0].area);
+    film = new QWidget(Panel1);
+    film->setObjectName(QStringLiteral("film"));
     MediaPlayer1 = place(new MediaControlBar(this), "MediaPlayer1", ControlBar);
     for (int i = 0; i < 6; ++i) {
         m_buttons[i] = place(new QPushButton(ButtonCaptions[i], this), QStringLiteral("Button%1").arg(i + 1), Buttons[i]);
@@ -37,7 +39,7 @@ void Texercice19v3::FormShow()
     m_step = 1;
     // The player starts once the window is on screen, so that it shows at once.
     QTimer::singleShot(0, this, [this] {
-        m_player = VideoPlayer::create(Panel1);
+        m_player = VideoPlayer::create(film);
         MediaPlayer1->setPlayer(m_player);
         playCurrentFilm();
     });
@@ -45,11 +47,12 @@ void Texercice19v3::FormShow()
 
 void Texercice19v3::playCurrentFilm()
 {
-    const Film &film = Films[m_step - 1];
-    Panel1->setGeometry(film.area);
+    const Film &current = Films[m_step - 1];
+    Panel1->setGeometry(current.area);
+    film->setGeometry(SimulationFilms::filmSurface(current.area, ControlBar));
     if (!m_player)
         return;
-    if (m_player->open(SimulationFilms::path(film.file)))
+    if (m_player->open(SimulationFilms::path(current.file)))
         m_player->play();
 }
 

@@ -19,6 +19,7 @@ public:
     // The film being shown, 1 .. 6.
     int step() const { return m_step; }
     QWidget *Panel1 = nullptr;
+    QWidget *film = nullptr;   // inside Panel1, where the film is drawn
     MediaControlBar *MediaPlayer1 = nullptr;
 
 protected:

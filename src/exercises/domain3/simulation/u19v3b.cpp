@@ -33,6 +33,9 @@ Texercice19v3b::Texercice19v3b(ExerciseSession *session)
 {
     SimulationFilms::paintWindowBlue(this);
     Panel1 = SimulationFilms::displayArea(this, ClozeArea);
+    film = new QWidget(Panel1);
+    film->setObjectName(QStringLiteral("film"));
+    film->setGeometry(SimulationFilms::filmSurface(ClozeArea, ClozeControlBar));
     MediaPlayer1 = place(new MediaControlBar(this), "MediaPlayer1", ClozeControlBar);
 
     Memo2 = place(new QTextEdit(this), "Memo2", SimulationLayout::Memo2);
@@ -84,7 +87,7 @@ void Texercice19v3b::placeLists()
 void Texercice19v3b::FormShow()
 {
     QTimer::singleShot(0, this, [this] {
-        m_player = VideoPlayer::create(Panel1);
+        m_player = VideoPlayer::create(film);
         MediaPlayer1->setPlayer(m_player);
         if (m_player->open(SimulationFilms::path(Films[5].file)))
             m_player->play();

@@ -18,6 +18,7 @@ public:
     explicit Texercice19v3b(ExerciseSession *session);
 
     QWidget *Panel1 = nullptr;
+    QWidget *film = nullptr;   // inside Panel1, above the control bar
     MediaControlBar *MediaPlayer1 = nullptr;
     QTextEdit *Memo2 = nullptr;
     QPushButton *Button1 = nullptr;
