@@ -154,9 +154,9 @@ void jet(QPainter &p, const QSizeF &s, double phase)
 {
     const double w = s.width(), h = s.height();
     sky(p, QRectF(0, 0, w, h), QColor(40, 100, 190), QColor(160, 200, 240));
-    // Clouds stream past below, one screen width per film.
+    // Clouds stream past below, one lap of their track per film.
     for (int i = 0; i < 5; ++i) {
-        const double x = std::fmod(w * (1.2 - phase) + i * w * 0.3, w * 1.5) - w * 0.25;
+        const double x = std::fmod(w * 1.5 * (1 - phase) + i * w * 0.3, w * 1.5) - w * 0.25;
         cloud(p, QPointF(x, h * (0.62 + 0.07 * (i % 3))), 1.0 + 0.3 * (i % 2), 200);
     }
     p.save();
@@ -276,7 +276,7 @@ QPainterPath gearPath(int teeth, double radius, double depth)
     return path;
 }
 
-void gear(QPainter &p, const QPointF &c, int teeth, double radius, double angle, const QColor &colour)
+void gear(QPainter &p, const QPointF &c, int teeth, double radius, double angle, const QColor &colour, int spokes = 4)
 {
     p.save();
     p.translate(c);
@@ -284,18 +284,22 @@ void gear(QPainter &p, const QPointF &c, int teeth, double radius, double angle,
     QRadialGradient metal(QPointF(-radius / 3, -radius / 3), radius * 1.6);
     metal.setColorAt(0, colour.lighter(140));
     metal.setColorAt(1, colour.darker(150));
+    // The light stays where it is while the gear turns.
+    QBrush lit(metal);
+    lit.setTransform(QTransform().rotate(-angle));
     p.setPen(QPen(colour.darker(200), 1));
-    p.setBrush(metal);
+    p.setBrush(lit);
     p.drawPath(gearPath(teeth, radius, radius * 0.12));
-    for (int k = 0; k < 4; ++k) {
-        p.rotate(90);
+    for (int k = 0; k < spokes; ++k) {
+        p.rotate(360.0 / spokes);
         p.setBrush(colour.darker(130));
         p.drawRect(QRectF(radius * 0.3, -radius * 0.06, radius * 0.45, radius * 0.12));
     }
     p.restore();
 }
 
-// Three meshing gears; each turns by whole teeth over the film, so it loops.
+// Three meshing gears; each turns by whole teeth and whole spoke spacings over the
+// film, so it loops.
 void gears(QPainter &p, const QSizeF &s, double phase)
 {
     const double w = s.width(), h = s.height();
@@ -311,7 +315,8 @@ void gears(QPainter &p, const QSizeF &s, double phase)
     const double turnA = phase * 90;   // 6 teeth of 24
     gear(p, a, 24, rA, turnA, QColor(190, 150, 60));
     gear(p, b, 12, rB, -turnA * 2 + 15, QColor(160, 170, 180));
-    gear(p, c, 18, rC, -turnA * 24.0 / 18.0 + 10, QColor(170, 110, 70));
+    // 120 degrees a film: whole teeth, and its three spokes come back to their places.
+    gear(p, c, 18, rC, -turnA * 24.0 / 18.0 + 10, QColor(170, 110, 70), 3);
 }
 
 // A milling cutter passing back and forth along a groove in a metal block, throwing chips.
