@@ -129,11 +129,12 @@ void tidalWave(QPainter &p, const QSizeF &s, double phase)
     water.lineTo(0, sea);
     for (int i = 0; i <= 60; ++i) {
         const double xi = w * i / 60.0;
-        const double d = (xi - x) / (w * 0.12);
+        // A long gentle back and a steep front.
+        const double d = (xi - x) / (w * (xi < x ? 0.22 : 0.07));
         double y = sea + 2 * qSin(xi * 0.08 + phase * Tau * 3);
-        y -= height * qExp(-d * d) * (d < 0 ? 1.0 : 1.4);
-        if (xi > w * 0.68)
-            y = qMax(y, sea - 10 + (xi - w * 0.68) * 0.0);
+        y -= height * qExp(-d * d);
+        if (xi > w * 0.68)   // the wave spends itself on the beach
+            y = qMax(y, sea - 10);
         water.lineTo(xi, y);
     }
     water.lineTo(w, h);

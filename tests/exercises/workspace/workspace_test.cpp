@@ -208,6 +208,13 @@ TEST_F(WorkspaceExercise, WanderingThroughTheMenusCostsNothing)
     robot.press(QPoint(700, 100));
     EXPECT_EQ(window()->phase(), Phase::Closed);
     EXPECT_FALSE(shows("Image2") || shows("Image3"));
+    // Any button presses: the right one opens the start menu too.
+    robot.press(Shape1.center(), Qt::RightButton);
+    robot.release(Shape1.center(), Qt::RightButton);
+    EXPECT_TRUE(shows("Image2"));
+    robot.press(Shape1.center(), Qt::RightButton);
+    robot.release(Shape1.center(), Qt::RightButton);
+    EXPECT_FALSE(shows("Image2"));
     openSpreadsheet();
     EXPECT_EQ(boxes.count(), 0);
     EXPECT_EQ(window()->session()->errorCount(), 0);
