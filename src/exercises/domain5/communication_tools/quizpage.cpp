@@ -10,7 +10,7 @@
 
 #include <QFrame>
 #include <QPushButton>
-#include <QTextEdit>
+#include <QLabel>
 
 using namespace CommunicationToolsLayout;
 
@@ -53,16 +53,14 @@ void QuizPage::buildRow(int index, int &comboNumber, int &pairNumber)
 {
     const CommunicationQuiz::Question &q = m_questions[index];
     Row row;
-    row.memo = place(new QTextEdit(this), QStringLiteral("Memo%1").arg(index + 1), memoRect(index));
-    row.memo->setReadOnly(true);
+    // A read-only memo: a white framed box, its text centred and wrapped.
+    row.memo = place(new QLabel(q.text, this), QStringLiteral("Memo%1").arg(index + 1), memoRect(index));
     row.memo->setFont(pixelFont(QStringLiteral("Comic Sans MS"), 11));
-    row.memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    row.memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    row.memo->setPlainText(q.text);
-    row.memo->selectAll();
-    row.memo->setAlignment(Qt::AlignCenter);
-    row.memo->moveCursor(QTextCursor::Start);
-    row.memo->setFocusPolicy(Qt::NoFocus);
+    row.memo->setWordWrap(true);
+    row.memo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    row.memo->setMargin(3);
+    row.memo->setFrameShape(QFrame::Box);
+    row.memo->setStyleSheet(QStringLiteral("QLabel { background: white; border: 1px solid rgb(160, 160, 160); }"));
     if (q.isChoice()) {
         row.combo = place(new ChoiceCombo(this, false), QStringLiteral("ComboBoxEx%1").arg(++comboNumber),
                           comboRect(index));

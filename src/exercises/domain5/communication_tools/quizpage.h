@@ -8,7 +8,6 @@ class ChoiceCombo;
 class PictureBox;
 class QFrame;
 class QPushButton;
-class QTextEdit;
 
 // One page of the communication tools quiz: two light-blue bands of four questions,
 // each band headed by a word-art picture. Questions show one at a time; every answer
@@ -33,7 +32,7 @@ protected:
 private:
     struct Row
     {
-        QTextEdit *memo = nullptr;
+        QLabel *memo = nullptr;
         ChoiceCombo *combo = nullptr;
         QPushButton *trueButton = nullptr;
         QPushButton *falseButton = nullptr;
