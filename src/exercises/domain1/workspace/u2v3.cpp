@@ -9,17 +9,33 @@
 #include "widgets/picturebox.h"
 #include "widgets/placement.h"
 
-#include <QFrame>
+#include <QPainter>
 #include <QLabel>
 
 using namespace WorkspaceLayout;
 
 namespace {
-void paintCircle(QFrame *circle, const QColor &colour)
+// A progress circle: its colour fill and a black outline.
+class Circle : public QWidget
 {
-    circle->setStyleSheet(QStringLiteral("QFrame { background: %1; border: 1px solid black; border-radius: 12px; }")
-                              .arg(colour.name()));
+public:
+    explicit Circle(QWidget *parent) : QWidget(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(property("colour").value<QColor>());
+        p.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+};
+
+void paintCircle(QWidget *circle, const QColor &colour)
+{
     circle->setProperty("colour", colour);
+    circle->update();
 }
 }
 
@@ -67,7 +83,7 @@ Texercice2v3::Texercice2v3(ExerciseSession *session)
     Label2->setStyleSheet(QStringLiteral("color: black; background: transparent; font-family: \"Comic Sans MS\"; "
                                          "font-size: 16px; font-weight: normal;"));
     for (int k = 0; k < 7; ++k) {
-        m_circles[k] = place(new QFrame(this), QStringLiteral("c%1").arg(k + 1),
+        m_circles[k] = place(new Circle(this), QStringLiteral("c%1").arg(k + 1),
                              QRect(QPoint(CircleLefts[k], CircleTop), CircleSize));
         paintCircle(m_circles[k], Qt::white);
     }

@@ -5,7 +5,6 @@
 
 class HotSpot;
 class PictureBox;
-class QFrame;
 class QLabel;
 
 // The workspace exercise (competence 1.2): on a desktop the pupil starts the
@@ -60,7 +59,7 @@ private:
     HotSpot *Shape7;
     HotSpot *Shape8;
     std::array<HotSpot *, 21> m_icons{};    // Icone1, icone2 .. icone21
-    std::array<QFrame *, 7> m_circles{};    // c1 .. c7
+    std::array<QWidget *, 7> m_circles{};   // c1 .. c7
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
 
