@@ -40,6 +40,22 @@ QTextEdit *memo(QWidget *parent, const char *name, const QRect &rect, const QFon
     return m;
 }
 
+// A read-only, centred definition: a white framed box of lines.
+QLabel *definition(QWidget *parent, const char *name, const QRect &rect, const QString &text, const QFont &font)
+{
+    auto *label = place(new QLabel(text, parent), name, rect);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setMargin(2);
+    label->setFrameShape(QFrame::Box);
+    label->setAutoFillBackground(true);
+    QPalette p = label->palette();
+    p.setColor(QPalette::Window, Qt::white);
+    p.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(p);
+    return label;
+}
+
 void setLines(QTextEdit *m, const QStringList &lines, Qt::Alignment alignment, int lineHeight = 0)
 {
     m->setPlainText(lines.join(QLatin1Char('\n')));
@@ -98,15 +114,18 @@ void Texercice13v3::buildSentence()
 void Texercice13v3::buildDefinitions()
 {
     Shape2 = place(new QFrame(this), "Shape2", CollectiveLayout::Shape2);
-    Shape2->setStyleSheet(QStringLiteral("QFrame { background: rgb(190, 225, 255); border: 1px solid rgb(90, 130, 190); }"));
+    Shape2->setFrameShape(QFrame::Box);
+    Shape2->setAutoFillBackground(true);
+    QPalette band = Shape2->palette();
+    band.setColor(QPalette::Window, QColor(190, 225, 255));
+    band.setColor(QPalette::WindowText, QColor(90, 130, 190));
+    Shape2->setPalette(band);
     BandTitle = place(new QLabel(BandTitleText, this), "Label3", CollectiveLayout::BandTitle);
     BandTitle->setFont(pixelFont(QStringLiteral("Tahoma"), 19, FontSpec{true, true}));
     BandTitle->setAlignment(Qt::AlignCenter);
     const QFont definitionFont = pixelFont(QStringLiteral("Comic Sans MS"), 11);
-    Memo1 = memo(this, "Memo1", CollectiveLayout::Memo1, definitionFont);
-    setLines(Memo1, WikiLines, Qt::AlignHCenter);
-    Memo3 = memo(this, "Memo3", CollectiveLayout::Memo3, definitionFont);
-    setLines(Memo3, BlogLines, Qt::AlignHCenter);
+    Memo1 = definition(this, "Memo1", CollectiveLayout::Memo1, WikiLines.join(QLatin1Char('\n')), definitionFont);
+    Memo3 = definition(this, "Memo3", CollectiveLayout::Memo3, BlogLines.join(QLatin1Char('\n')), definitionFont);
     ComboBoxEx1 = place(new ChoiceCombo(this, false), "ComboBoxEx1", CollectiveLayout::ComboBoxEx1);
     ComboBoxEx2 = place(new ChoiceCombo(this, false), "ComboBoxEx2", CollectiveLayout::ComboBoxEx2);
     for (ChoiceCombo *list : {ComboBoxEx1, ComboBoxEx2}) {

@@ -39,7 +39,7 @@ private:
     std::array<ChoiceCombo *, 4> m_lists{};
     QFrame *Shape2 = nullptr;
     QLabel *BandTitle = nullptr;
-    QTextEdit *Memo1 = nullptr;
-    QTextEdit *Memo3 = nullptr;
+    QLabel *Memo1 = nullptr;
+    QLabel *Memo3 = nullptr;
     QList<QWidget *> m_secondPart;   // the band and its definitions, shown once the sentence is right
 };
