@@ -7,6 +7,7 @@
 #include "shell/exercise/exercisesession.h"
 #include "widgets/choicecombo.h"
 #include "widgets/instructionbubble.h"
+#include "widgets/memolabel.h"
 #include "widgets/picturebox.h"
 #include "widgets/placement.h"
 
@@ -38,22 +39,6 @@ QTextEdit *memo(QWidget *parent, const char *name, const QRect &rect, const QFon
     m->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m->setFocusPolicy(Qt::NoFocus);
     return m;
-}
-
-// A read-only, centred definition: a white framed box of lines.
-QLabel *definition(QWidget *parent, const char *name, const QRect &rect, const QString &text, const QFont &font)
-{
-    auto *label = place(new QLabel(text, parent), name, rect);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setMargin(2);
-    label->setFrameShape(QFrame::Box);
-    label->setAutoFillBackground(true);
-    QPalette p = label->palette();
-    p.setColor(QPalette::Window, Qt::white);
-    p.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(p);
-    return label;
 }
 
 void setLines(QTextEdit *m, const QStringList &lines, Qt::Alignment alignment, int lineHeight = 0)
@@ -124,8 +109,10 @@ void Texercice13v3::buildDefinitions()
     BandTitle->setFont(pixelFont(QStringLiteral("Tahoma"), 19, FontSpec{true, true}));
     BandTitle->setAlignment(Qt::AlignCenter);
     const QFont definitionFont = pixelFont(QStringLiteral("Comic Sans MS"), 11);
-    Memo1 = definition(this, "Memo1", CollectiveLayout::Memo1, WikiLines.join(QLatin1Char('\n')), definitionFont);
-    Memo3 = definition(this, "Memo3", CollectiveLayout::Memo3, BlogLines.join(QLatin1Char('\n')), definitionFont);
+    Memo1 = new MemoLabel(QStringLiteral("Memo1"), CollectiveLayout::Memo1, definitionFont, this);
+    Memo1->setText(WikiLines.join(QLatin1Char('\n')));
+    Memo3 = new MemoLabel(QStringLiteral("Memo3"), CollectiveLayout::Memo3, definitionFont, this);
+    Memo3->setText(BlogLines.join(QLatin1Char('\n')));
     ComboBoxEx1 = place(new ChoiceCombo(this, false), "ComboBoxEx1", CollectiveLayout::ComboBoxEx1);
     ComboBoxEx2 = place(new ChoiceCombo(this, false), "ComboBoxEx2", CollectiveLayout::ComboBoxEx2);
     for (ChoiceCombo *list : {ComboBoxEx1, ComboBoxEx2}) {

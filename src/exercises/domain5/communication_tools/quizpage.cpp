@@ -5,6 +5,7 @@
 #include "shell/exercise/exercisesession.h"
 #include "widgets/choicecombo.h"
 #include "widgets/instructionbubble.h"
+#include "widgets/memolabel.h"
 #include "widgets/picturebox.h"
 #include "widgets/placement.h"
 
@@ -53,14 +54,9 @@ void QuizPage::buildRow(int index, int &comboNumber, int &pairNumber)
 {
     const CommunicationQuiz::Question &q = m_questions[index];
     Row row;
-    // A read-only memo: a white framed box, its text centred and wrapped.
-    row.memo = place(new QLabel(q.text, this), QStringLiteral("Memo%1").arg(index + 1), memoRect(index));
-    row.memo->setFont(pixelFont(QStringLiteral("Comic Sans MS"), 11));
-    row.memo->setWordWrap(true);
-    row.memo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    row.memo->setMargin(3);
-    row.memo->setFrameShape(QFrame::Box);
-    row.memo->setStyleSheet(QStringLiteral("QLabel { background: white; border: 1px solid rgb(160, 160, 160); }"));
+    row.memo = new MemoLabel(QStringLiteral("Memo%1").arg(index + 1), memoRect(index),
+                             pixelFont(QStringLiteral("Comic Sans MS"), 11), this);
+    row.memo->setText(q.text);
     if (q.isChoice()) {
         row.combo = place(new ChoiceCombo(this, false), QStringLiteral("ComboBoxEx%1").arg(++comboNumber),
                           comboRect(index));
