@@ -109,6 +109,14 @@ TEST(ChoiceCombo, KnowsWhetherItsTextWasChosenFromTheList)
     EXPECT_TRUE(combo.chosenFromList());
     QTest::keyClicks(combo.lineEdit(), QStringLiteral("x"));
     EXPECT_FALSE(combo.chosenFromList());
+    // An entry's text typed, then Return: the list selects that entry, yet it was typed.
+    combo.lineEdit()->clear();
+    QTest::keyClicks(combo.lineEdit(), QStringLiteral("6B"));
+    QTest::keyClick(combo.lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(combo.currentText(), QStringLiteral("6B"));
+    EXPECT_FALSE(combo.chosenFromList()) << "typed text is not a choice, even when it names an entry";
+    emit combo.activated(0);
+    EXPECT_TRUE(combo.chosenFromList());
 }
 
 TEST(InstructionBubble, LabelsAreBoldComicSixteenCentredWithLineBreaks)
