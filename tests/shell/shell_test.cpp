@@ -47,7 +47,15 @@ struct Shell
     PupilRobot robot{&form};
 
     Shell() { form.show(); }
-    ~Shell() { flushDeletes(); }
+    ~Shell()
+    {
+        // Windows a test left open (registration, password change ...) go with it, so
+        // that the next test's look-up by class never finds an earlier test's window.
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w != &form && w->isVisible() && w->isWindow())
+                w->close();
+        flushDeletes();
+    }
 
     void select(const QString &pupil, const QString &teacher)
     {
