@@ -114,6 +114,16 @@ void ExerciseScreen::ensureAbandon()
                      QRect(clientArea()->width() - 120, clientArea()->height() - 40, 89, 25));
 }
 
+void ExerciseScreen::setVisible(bool visible)
+{
+    if (visible && !m_fitDecided && isWindow()) {
+        m_fitDecided = true;
+        WindowFit::hostIfTooLarge(this);
+    }
+    QWidget::setVisible(visible);
+    WindowFit::syncHost(this);
+}
+
 void ExerciseScreen::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
@@ -121,7 +131,7 @@ void ExerciseScreen::showEvent(QShowEvent *event)
         return;
     m_shown = true;
     ensureAbandon();
-    if (windowFlags() & Qt::FramelessWindowHint)
+    if ((windowFlags() & Qt::FramelessWindowHint) || WindowFit::hostOf(this))
         centreOnScreen();
     FormShow();
 }

@@ -1,0 +1,236 @@
+// On a 1366 x 768 X server, exercise windows are shown scaled to fit, and a pupil
+// who clicks with the real pointer where he sees each element plays them through.
+// The outer test starts the server and runs the inner ones in a process of their
+// own, on that server; without Xvfb or xdotool it is skipped.
+#include "screens/realmouse.h"
+#include "support/exercisefixture.h"
+
+#include "exercises/domain4/web_browser/browsermenu.h"
+#include "exercises/domain4/web_browser/browserscreen.h"
+#include "exercises/domain4/web_browser/layout.h"
+#include "shell/exercise/exercisesession.h"
+#include "widgets/spinedit.h"
+#include "widgets/windowplacement.h"
+
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QScreen>
+#include <QStandardPaths>
+
+namespace {
+
+constexpr const char *InnerMarker = "TAVELO_TEST_ON_SMALL_SCREEN";
+const QString Display = QStringLiteral(":23");
+
+bool inner() { return qEnvironmentVariableIsSet(InnerMarker); }
+
+TEST(SmallScreen, ExerciseWindowsFitAndPlayWithTheRealMouse)
+{
+    if (inner())
+        GTEST_SKIP() << "this is the inner process";
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    if (xvfb.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        GTEST_SKIP() << "Xvfb or xdotool is not installed";
+
+    QProcess server;
+    server.start(xvfb, {Display, QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1366x768x24"),
+                        QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    ASSERT_TRUE(server.waitForStarted());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), Display);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QString::fromLatin1(InnerMarker), QStringLiteral("1"));
+    // The server is ready when a client can ask it its size.
+    bool ready = false;
+    for (int attempt = 0; attempt < 100 && !ready; ++attempt) {
+        QProcess probe;
+        probe.setProcessEnvironment(env);
+        probe.start(QStringLiteral("xdotool"), {QStringLiteral("getdisplaygeometry")});
+        ready = probe.waitForFinished(1000) && probe.exitCode() == 0;
+        if (!ready)
+            server.waitForFinished(50);   // gives the server time without a bare sleep
+    }
+    ASSERT_TRUE(ready) << "the X server did not start";
+
+    QProcess tests;
+    tests.setProcessEnvironment(env);
+    tests.setProcessChannelMode(QProcess::MergedChannels);
+    tests.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=OnSmallScreen*")});
+    const bool finished = tests.waitForFinished(240000);
+    const QByteArray output = tests.readAll();
+    server.terminate();
+    server.waitForFinished(3000);
+    ASSERT_TRUE(finished) << output.constData();
+    EXPECT_EQ(tests.exitCode(), 0) << output.constData();
+    EXPECT_TRUE(output.contains("[  PASSED  ]")) << output.constData();
+    EXPECT_FALSE(output.contains("SKIPPED")) << output.constData();
+}
+
+// Every window of the session lies inside the screen, as the pupil sees it.
+void expectInsideScreen(QWidget *window)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QWidget *shown = WindowFit::hostOf(window) ? WindowFit::hostOf(window) : window;
+    const QRect frame = shown->frameGeometry();
+    EXPECT_TRUE(screen.contains(frame)) << window->objectName().toStdString() << " at "
+                                        << frame.x() << "," << frame.y() << " " << frame.width() << "x"
+                                        << frame.height();
+}
+
+class OnSmallScreen : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!inner())
+            GTEST_SKIP() << "runs on the small screen only";
+        WindowFit::setEnabled(true);
+    }
+    void TearDown() override { WindowFit::setEnabled(false); }
+};
+
+TEST_F(OnSmallScreen, EveryFirstWindowLiesInsideTheScreen)
+{
+    ASSERT_EQ(QGuiApplication::primaryScreen()->geometry().size(), QSize(1366, 768));
+    TempDataFolder data;
+    ScriptedMessages boxes;
+    boxes.allowUnexpected();
+    StandInBoard board;
+    int launched = 0;
+    for (int n = 1; n <= 29; ++n) {
+        if (!ExerciseRegistry::launch(n, &board))
+            continue;
+        ++launched;
+        QApplication::processEvents();
+        ExerciseSession *session = ExerciseSession::current();
+        ASSERT_TRUE(session);
+        for (QWidget *w : session->windows()) {
+            if (w->isVisible()) {
+                expectInsideScreen(w);
+                if (w->height() > 740)
+                    EXPECT_LT(WindowFit::scaleOf(w), 1.0) << w->objectName().toStdString() << " is too tall to show as it is";
+                EXPECT_GE(WindowFit::scaleOf(w), WindowFit::MinimumScale);
+            }
+        }
+        session->abandon();
+        flushDeletes();
+        EXPECT_TRUE(board.isVisible());
+        EXPECT_EQ(PupilRobot::topWindow(), nullptr);
+    }
+    EXPECT_GT(launched, 0);
+}
+
+using namespace WebBrowserLayout;
+using BrowserMenu::Item;
+
+// The browser: the tallest window so far, with a real menu bar.
+class OnSmallScreenBrowser : public ExerciseFixture
+{
+protected:
+    OnSmallScreenBrowser() : ExerciseFixture(Competence) {}
+    void SetUp() override
+    {
+        if (!inner())
+            GTEST_SKIP() << "runs on the small screen only";
+        WindowFit::setEnabled(true);
+        ExerciseFixture::SetUp();
+    }
+    void TearDown() override
+    {
+        if (inner())
+            ExerciseFixture::TearDown();
+        WindowFit::setEnabled(false);
+    }
+
+    BrowserScreen *current() const
+    {
+        for (QWidget *w : ExerciseSession::current() ? ExerciseSession::current()->windows() : QList<QWidget *>())
+            if (w->isVisible())
+                if (auto *b = qobject_cast<BrowserScreen *>(w))
+                    return b;
+        return nullptr;
+    }
+    // Waits for the browser window of that number to be the one showing.
+    BrowserScreen *at(int window)
+    {
+        RealMouse::waitFor([&] { return current() && current()->windowNumber() == window; });
+        BrowserScreen *w = current();
+        EXPECT_TRUE(w && w->windowNumber() == window) << "window " << window << " is not showing";
+        if (w)
+            expectInsideScreen(w);
+        return w && w->windowNumber() == window ? w : nullptr;
+    }
+    void click(const QRect &inPage) { ASSERT_TRUE(mouse.click(current()->page(), inPage.center())); }
+    void choose(Item item)
+    {
+        BrowserScreen *w = current();
+        ASSERT_TRUE(w);
+        ASSERT_TRUE(mouse.choose(w->menuBar(), BrowserMenu::action(w->menuBar(), item))) << int(item);
+    }
+    void typeInto(QWidget *field, const QString &text)
+    {
+        ASSERT_TRUE(field);
+        ASSERT_TRUE(mouse.click(field));
+        ASSERT_TRUE(RealMouse::waitFor([field] { return field->hasFocus(); })) << "the field got no focus";
+        ASSERT_TRUE(mouse.key(QStringLiteral("ctrl+a")));
+        ASSERT_TRUE(mouse.type(text));
+    }
+    QString step() const { return labelText(current(), QStringLiteral("consigne3")); }
+
+    RealMouse mouse;
+};
+
+// Not run yet: the process ends abruptly at the hand-over from the first scaled
+// browser window to the second; the scaled host is off in the program until then.
+TEST_F(OnSmallScreenBrowser, DISABLED_PerfectRunWithTheRealMouseRecordsTheCompetence)
+{
+    launch();
+    BrowserScreen *w = at(1);
+    ASSERT_TRUE(w);
+    EXPECT_LT(WindowFit::scaleOf(w), 1.0);
+    typeInto(w->findChild<QLineEdit *>(QStringLiteral("Edit1")), LibraryAddress);
+    ASSERT_TRUE(mouse.key(QStringLiteral("Return")));
+    EXPECT_TRUE(step().startsWith(QStringLiteral("2:"))) << step().toStdString();
+    choose(Item::BookmarkPage);
+    choose(Item::NewTab);
+    choose(Item::GoHistory);
+
+    ASSERT_TRUE(at(2));
+    click(HistoryYesterday.adjusted(5, 0, 0, 0));
+    click(HistoryTownEntry);
+    click(HistoryLibraryTab);
+    typeInto(current()->findChild<QLineEdit *>(QStringLiteral("Edit1")), QStringLiteral("F11"));
+    ASSERT_TRUE(mouse.click(current()->findChild<QWidget *>(QStringLiteral("Button1"))));
+
+    ASSERT_TRUE(at(3));
+    choose(Item::Options);
+    click(OptionsUseCurrentPage);
+    click(OptionsOk);
+    choose(Item::Options);
+    click(OptionsCategory[2]);
+    click(OptionsBlockPopups);
+    click(OptionsOk);
+    click(SidePanelClose);
+
+    ASSERT_TRUE(at(4));
+    choose(Item::TextLarger);
+    for (const QRect &button : {BackButton, HomeButton, ReloadButton, StopButton})
+        click(button);
+    choose(Item::PageSource);
+    click(SourceClose);
+    choose(Item::Print);
+    EXPECT_TRUE(step().startsWith(QStringLiteral("17:"))) << step().toStdString();
+    auto *copies = current()->findChild<SpinEdit *>(QStringLiteral("Edit1"));
+    ASSERT_TRUE(copies);
+    typeInto(copies->edit(), QStringLiteral("2"));
+    boxes.expect(MessageBox::Kind::Information, QStringLiteral("Bravo, Exercice réussi!"));
+    click(PrintOk);
+    RealMouse::waitFor([this] { return form1->isVisible(); });
+    expectBoardBack();
+    expectRecorded();
+    EXPECT_EQ(boxes.count(), 1) << "a perfect run shows no other box";
+}
+
+}
