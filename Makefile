@@ -4,7 +4,8 @@
 PACKAGES := cmake ninja-build g++ ccache pkg-config \
 	qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins \
 	libqt6svg6 libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
-	breeze-icon-theme fonts-comic-neue fonts-liberation2 fonts-wine fonts-dejavu-core
+	breeze-icon-theme fonts-comic-neue fonts-liberation2 fonts-wine fonts-dejavu-core \
+	xvfb xdotool
 
 BUILD := build
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)

@@ -100,9 +100,11 @@ bool RealMouse::choose(QMenuBar *bar, QAction *item)
     for (int i = 1; i < path.size(); ++i) {
         if (!waitFor([menu] { return menu->isVisible(); }))
             return false;
+        // Read the next menu first: the last item may close (and free) this window.
+        QMenu *next = path[i]->menu();
         if (!click(menu, menu->actionGeometry(path[i]).center()))
             return false;
-        menu = path[i]->menu();
+        menu = next;
     }
     return true;
 }

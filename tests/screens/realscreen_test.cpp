@@ -182,9 +182,7 @@ protected:
     RealMouse mouse;
 };
 
-// Not run yet: the process ends abruptly at the hand-over from the first scaled
-// browser window to the second; the scaled host is off in the program until then.
-TEST_F(OnSmallScreenBrowser, DISABLED_PerfectRunWithTheRealMouseRecordsTheCompetence)
+TEST_F(OnSmallScreenBrowser, PerfectRunWithTheRealMouseRecordsTheCompetence)
 {
     launch();
     BrowserScreen *w = at(1);
