@@ -1,6 +1,8 @@
 #include "widgets/windowplacement.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QVariant>
 #include <QEvent>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
@@ -26,6 +28,9 @@ std::optional<QRect> &areaOverride()
     static std::optional<QRect> area;
     return area;
 }
+
+// Set on a window once its fit was decided (at most once, before its first show).
+const char *const DecidedProperty = "windowFitDecided";
 
 bool hasTitleBar(const QWidget *window) { return !(window->windowFlags() & Qt::FramelessWindowHint); }
 
@@ -110,6 +115,58 @@ private:
     QGraphicsProxyWidget *m_proxy = nullptr;
 };
 
+// Windows that are not exercise windows (the main window, the console, the import
+// and registration windows) get the same rule: the decision is taken when Qt
+// polishes the window, just before its first show, and the host follows at once.
+class FitWatcher : public QObject
+{
+public:
+    static FitWatcher &instance()
+    {
+        static FitWatcher watcher;
+        return watcher;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Polish && watched->isWidgetType())
+            consider(static_cast<QWidget *>(watched));
+        return false;
+    }
+
+private:
+    static bool insideProxy(const QWidget *w)
+    {
+        for (; w; w = w->parentWidget())
+            if (w->graphicsProxyWidget())
+                return true;
+        return false;
+    }
+
+    static void consider(QWidget *w)
+    {
+        if (!w->isWindow() || w->property(DecidedProperty).toBool())
+            return;
+        w->setProperty(DecidedProperty, true);
+        const Qt::WindowType type = w->windowType();
+        if (type != Qt::Window && type != Qt::Dialog)
+            return;   // popups, tool tips, splash: small and short-lived
+        // The background covers the whole screen on purpose; a window over a scaled
+        // window is scaled with it already.
+        if ((w->windowFlags() & Qt::WindowStaysOnBottomHint) || insideProxy(w->parentWidget())
+            || qobject_cast<QGraphicsView *>(w))
+            return;
+        if (hostIfTooLarge(w)) {
+            QPointer<QWidget> window = w;
+            QMetaObject::invokeMethod(w, [window] {
+                if (window)
+                    syncHost(window);
+            }, Qt::QueuedConnection);
+        }
+    }
+};
+
 QGraphicsProxyWidget *outermostProxy(const QWidget *window)
 {
     QGraphicsProxyWidget *proxy = window ? window->graphicsProxyWidget() : nullptr;
@@ -141,7 +198,18 @@ QPoint centredIn(QSize frame, const QRect &available)
     return r.topLeft();
 }
 
-void setEnabled(bool enabled) { enabledFlag() = enabled; }
+void setEnabled(bool enabled)
+{
+    enabledFlag() = enabled;
+    if (!qApp)
+        return;
+    if (enabled)
+        qApp->installEventFilter(&FitWatcher::instance());
+    else
+        qApp->removeEventFilter(&FitWatcher::instance());
+}
+
+void markDecided(QWidget *window) { window->setProperty(DecidedProperty, true); }
 bool isEnabled() { return enabledFlag(); }
 
 QRect availableArea()

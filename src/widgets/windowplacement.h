@@ -38,8 +38,12 @@ Fit fitIn(QSize frame, const QRect &available);
 QPoint centredIn(QSize frame, const QRect &available);
 
 // Set once at start-up by the program; tests leave it off, so their windows keep
-// their sizes whatever the headless screen is.
+// their sizes whatever the headless screen is. Exercise windows decide at their
+// first show; every other top-level window (main window, console, dialogs) when
+// Qt polishes it before its first show.
 void setEnabled(bool enabled);
+// Tells the generic rule that this window decides for itself.
+void markDecided(QWidget *window);
 bool isEnabled();
 // The area windows must fit in: the primary screen's available geometry, unless a
 // test gives another.

@@ -200,3 +200,49 @@ TEST_F(WindowFitHost, OnASchoolScreenNoExerciseWindowIsScaled)
 }
 
 }
+
+namespace {
+
+TEST_F(WindowFitHost, OtherWindowsFollowTheSameRule)
+{
+    WindowFit::setAvailableAreaForTests(QRect(0, 0, 1366, 700));
+    // A console-like window with a title bar, too tall for this screen.
+    QPointer<QWidget> console = new QWidget;
+    console->setAttribute(Qt::WA_DeleteOnClose);
+    console->setWindowTitle(QStringLiteral("Administration"));
+    console->setFixedSize(793, 689);
+    console->show();
+    QApplication::processEvents();
+    QWidget *host = WindowFit::hostOf(console);
+    ASSERT_TRUE(host) << "the console is shown scaled";
+    EXPECT_TRUE(host->isVisible());
+    EXPECT_EQ(host->windowTitle(), QStringLiteral("Administration"));
+    EXPECT_FALSE(host->windowFlags() & Qt::FramelessWindowHint) << "it keeps its title bar";
+    EXPECT_LT(WindowFit::scaleOf(console), 1.0);
+
+    // A dialog over a scaled window is scaled with it, not hosted apart.
+    auto *dialog = new QWidget(console, Qt::Dialog);
+    dialog->resize(400, 300);
+    dialog->show();
+    QApplication::processEvents();
+    EXPECT_TRUE(dialog->graphicsProxyWidget()) << "the dialog is drawn inside the scaled window";
+    EXPECT_EQ(WindowFit::hostOf(dialog), host);
+    console->close();
+
+    // The background covers the screen on purpose; small windows are left alone.
+    auto *background = new QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint);
+    background->setAttribute(Qt::WA_DeleteOnClose);
+    background->setGeometry(0, 0, 1366, 768);
+    background->show();
+    auto *small = new QWidget;
+    small->setAttribute(Qt::WA_DeleteOnClose);
+    small->setFixedSize(406, 233);
+    small->show();
+    QApplication::processEvents();
+    EXPECT_EQ(WindowFit::hostOf(background), nullptr);
+    EXPECT_EQ(WindowFit::hostOf(small), nullptr);
+    background->close();
+    small->close();
+}
+
+}

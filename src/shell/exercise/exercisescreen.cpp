@@ -29,6 +29,7 @@ ExerciseScreen::ExerciseScreen(ExerciseSession *session, const QString &name, QS
     setAutoFillBackground(true);
     if (m_session)
         m_session->adopt(this);
+    WindowFit::markDecided(this);   // decided at the first show, once the flags are final
 }
 
 ExerciseScreen::~ExerciseScreen() = default;
