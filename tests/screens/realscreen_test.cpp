@@ -53,6 +53,8 @@ TEST(SmallScreen, ExerciseWindowsFitAndPlayWithTheRealMouse)
             server.waitForFinished(50);   // gives the server time without a bare sleep
     }
     ASSERT_TRUE(ready) << "the X server did not start";
+    ASSERT_EQ(server.state(), QProcess::Running)
+        << "display " << Display.toStdString() << " is taken by another X server";
 
     QProcess tests;
     tests.setProcessEnvironment(env);
