@@ -1,6 +1,7 @@
 #include "widgets/windowplacement.h"
 
 #include <QApplication>
+#include <QChildEvent>
 #include <QCloseEvent>
 #include <QVariant>
 #include <QEvent>
@@ -132,6 +133,8 @@ protected:
     {
         if (event->type() == QEvent::Polish && watched->isWidgetType())
             consider(static_cast<QWidget *>(watched));
+        else if (event->type() == QEvent::ChildAdded && watched->isWidgetType())
+            keepDialogsApart(static_cast<QChildEvent *>(event)->child(), static_cast<QWidget *>(watched));
         return false;
     }
 
@@ -144,6 +147,19 @@ private:
         return false;
     }
 
+    // A dialog over a scaled window is a window of its own over the host, with its
+    // caption and its true size; menus and lists stay in the scene. Qt decides to
+    // draw a child window in the scene when it is created, so the flag goes on then.
+    static void keepDialogsApart(QObject *child, QWidget *parent)
+    {
+        if (!child->isWidgetType() || !insideProxy(parent))
+            return;
+        auto *w = static_cast<QWidget *>(child);
+        const Qt::WindowType type = w->windowType();
+        if (type == Qt::Dialog || type == Qt::Window)
+            w->overrideWindowFlags(w->windowFlags() | Qt::BypassGraphicsProxyWidget);
+    }
+
     static void consider(QWidget *w)
     {
         if (!w->isWindow() || w->property(DecidedProperty).toBool())
@@ -152,10 +168,10 @@ private:
         const Qt::WindowType type = w->windowType();
         if (type != Qt::Window && type != Qt::Dialog)
             return;   // popups, tool tips, splash: small and short-lived
-        // The background covers the whole screen on purpose; a window over a scaled
-        // window is scaled with it already.
-        if ((w->windowFlags() & Qt::WindowStaysOnBottomHint) || insideProxy(w->parentWidget())
-            || qobject_cast<QGraphicsView *>(w))
+        if (insideProxy(w->parentWidget()))
+            return;
+        // The background covers the whole screen on purpose.
+        if ((w->windowFlags() & Qt::WindowStaysOnBottomHint) || qobject_cast<QGraphicsView *>(w))
             return;
         if (hostIfTooLarge(w)) {
             QPointer<QWidget> window = w;

@@ -8,16 +8,20 @@
 #include "exercises/domain4/web_browser/browsermenu.h"
 #include "exercises/domain4/web_browser/browserscreen.h"
 #include "exercises/domain4/web_browser/layout.h"
+#include "shell/exercise/exercisescreen.h"
 #include "shell/exercise/exercisesession.h"
+#include "widgets/messagebox.h"
 #include "widgets/spinedit.h"
 #include "widgets/windowplacement.h"
 
+#include <QDialog>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace {
 
@@ -114,6 +118,12 @@ TEST_F(OnSmallScreen, EveryFirstWindowLiesInsideTheScreen)
                 if (w->height() > 740)
                     EXPECT_LT(WindowFit::scaleOf(w), 1.0) << w->objectName().toStdString() << " is too tall to show as it is";
                 EXPECT_GE(WindowFit::scaleOf(w), WindowFit::MinimumScale);
+            } else {
+                // A later window of the chain, created at launch: it will fit too.
+                const QSize frame = w->size() + QSize(0, (w->windowFlags() & Qt::FramelessWindowHint) ? 0 : WindowFit::TitleBarAllowance);
+                const WindowFit::Fit fit = WindowFit::fitIn(frame, WindowFit::availableArea());
+                EXPECT_TRUE(fit.fits) << w->objectName().toStdString();
+                EXPECT_LE((QSizeF(frame) * fit.scale).height(), 768.0) << w->objectName().toStdString();
             }
         }
         session->abandon();
@@ -122,6 +132,50 @@ TEST_F(OnSmallScreen, EveryFirstWindowLiesInsideTheScreen)
         EXPECT_EQ(PupilRobot::topWindow(), nullptr);
     }
     EXPECT_GT(launched, 0);
+}
+
+// Clicks, with the real pointer, the first push button of the modal window that
+// opens while `open` runs; closes it if the click fails, so nothing waits forever.
+bool answerWithTheMouse(RealMouse &mouse, const std::function<void()> &open)
+{
+    bool clicked = false;
+    QTimer::singleShot(0, [&] {
+        QWidget *box = nullptr;
+        RealMouse::waitFor([&] { return (box = QApplication::activeModalWidget()) && box->isVisible(); });
+        auto *ok = box ? box->findChild<QPushButton *>() : nullptr;
+        clicked = ok && mouse.click(ok) && !box->isVisible();
+        if (box && box->isVisible())
+            box->close();
+    });
+    open();
+    return clicked;
+}
+
+// Verdict boxes and simulated dialogs open over a scaled exercise window: the box
+// stands over the host at its own size, the dialog is drawn in the scaled scene;
+// both take the pupil's click.
+TEST_F(OnSmallScreen, BoxesAndDialogsOverAScaledWindowTakeTheRealClick)
+{
+    QPointer<ExerciseScreen> window = new ExerciseScreen(nullptr, QStringLiteral("Tall"), QSize(939, 815));
+    window->show();
+    ASSERT_TRUE(RealMouse::waitFor([&] { return WindowFit::hostOf(window) && WindowFit::hostOf(window)->isVisible(); }));
+    RealMouse mouse;
+    EXPECT_TRUE(answerWithTheMouse(mouse, [&] {
+        MessageBox::show(MessageBox::Kind::Information, QStringLiteral("Bravo exercice réussi !"), window);
+    })) << "the OK button of the box did not take the click";
+
+    QDialog *dialog = new QDialog(window);
+    dialog->setWindowTitle(QStringLiteral("Rechercher"));
+    dialog->resize(400, 200);
+    auto *ok = new QPushButton(QStringLiteral("OK"), dialog);
+    ok->setGeometry(300, 160, 80, 25);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    int result = -1;
+    EXPECT_TRUE(answerWithTheMouse(mouse, [&] { result = dialog->exec(); })) << "the dialog's button did not take the click";
+    EXPECT_EQ(result, int(QDialog::Accepted));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    window->close();
+    flushDeletes();
 }
 
 using namespace WebBrowserLayout;

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QGraphicsView>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -220,13 +221,23 @@ TEST_F(WindowFitHost, OtherWindowsFollowTheSameRule)
     EXPECT_FALSE(host->windowFlags() & Qt::FramelessWindowHint) << "it keeps its title bar";
     EXPECT_LT(WindowFit::scaleOf(console), 1.0);
 
-    // A dialog over a scaled window is scaled with it, not hosted apart.
+    // A dialog over a scaled window is a window of its own, at its size, with its
+    // caption; a menu of the scaled window is drawn in its scene.
     auto *dialog = new QWidget(console, Qt::Dialog);
+    dialog->setWindowTitle(QStringLiteral("Rechercher"));
     dialog->resize(400, 300);
     dialog->show();
+    auto *menu = new QMenu(console);
+    menu->addAction(QStringLiteral("Couper"));
+    menu->popup(console->mapToGlobal(QPoint(20, 20)));
     QApplication::processEvents();
-    EXPECT_TRUE(dialog->graphicsProxyWidget()) << "the dialog is drawn inside the scaled window";
-    EXPECT_EQ(WindowFit::hostOf(dialog), host);
+    EXPECT_FALSE(dialog->graphicsProxyWidget()) << "the dialog is not drawn inside the scaled window";
+    EXPECT_EQ(WindowFit::hostOf(dialog), nullptr);
+    EXPECT_EQ(dialog->size(), QSize(400, 300));
+    EXPECT_TRUE(menu->graphicsProxyWidget()) << "the menu opens inside the scaled window";
+    EXPECT_EQ(WindowFit::hostOf(menu), host);
+    menu->close();
+    dialog->close();
     console->close();
 
     // The background covers the screen on purpose; small windows are left alone.
