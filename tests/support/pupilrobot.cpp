@@ -133,7 +133,13 @@ void PupilRobot::type(const QString &text, QWidget *target)
 {
     QWidget *w = target ? target : QApplication::focusWidget();
     ASSERT_TRUE(w) << "no widget has the keyboard focus";
-    QTest::keyClicks(w, text);
+    // QTest types ASCII only; other characters (é, à ...) come as keys carrying their text.
+    for (const QChar ch : text) {
+        if (ch.unicode() < 128)
+            QTest::keyClick(w, ch.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
     QApplication::processEvents();
 }
 

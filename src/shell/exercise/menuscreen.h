@@ -92,7 +92,6 @@ protected:
 
     void setStep(int step) { m_step = step; }
     void setMenuRoles(const MenuRoles &roles) { m_roles = roles; }
-    const MenuRoles &menuRoles() const { return m_roles; }
 
     // Carries out a step item whose guard held.
     virtual void menuStep(int id) = 0;

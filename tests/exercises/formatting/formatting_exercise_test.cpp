@@ -114,7 +114,7 @@ struct FormattingRun : Board
         window->insertionchampnumeropage->trigger();
         robot.type(QStringLiteral(" sur "), window->piedpage1);
         window->insertionchampnombredepages->trigger();
-        robot.click(FormattingLayout::zs1.center() + QPoint(0, FormattingLayout::MenuHeight));
+        robot.click(FormattingLayout::zs1.center() + window->client()->pos());   // client pixels under the menu bar
     }
 
     QPointer<Texercice14v3> first;

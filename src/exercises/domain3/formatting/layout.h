@@ -8,7 +8,6 @@
 namespace FormattingLayout {
 constexpr int Competence = 14;                     // 3.1
 constexpr QSize WindowSize(896, 720);
-constexpr int MenuHeight = 22;                      // the menu bar above the client area
 constexpr QRect ToolBar(0, 0, 529, 41);             // live buttons, then Image2
 constexpr QRect LeftPage(8, 80, 385, 433);
 constexpr QRect RightPage(464, 80, 385, 433);
@@ -20,7 +19,7 @@ constexpr QRect LeftFooter(8, 528, 385, 33);        // piedpage1
 constexpr QRect RightFooter(464, 528, 385, 33);     // piedpage2
 constexpr QRect zs1(309, 6, 20, 20);                // over the centre icon of Image2
 constexpr QRect OkButton(760, 584, 100, 40);
-// The instruction bubble and Abandon belong to the window itself: window pixels.
+// The instruction bubble and Abandon, in client pixels like the rest.
 constexpr QRect Mascot(24, 606, 84, 100);
 constexpr QRect BubbleShape(116, 598, 600, 112);
 constexpr QRect AbandonButton(760, 676, 100, 30);

@@ -7,7 +7,7 @@
 namespace {
 using namespace FormattingLayout;
 
-constexpr QSize ClientSize(WindowSize.width(), WindowSize.height() - MenuHeight);
+constexpr QSize ClientSize = WindowSize;   // the client area under the menu bar
 
 // The desk behind the two pages: rulers over them, each page a sheet.
 void paintDesk(QPainter &painter, const QSize &size, bool withFooters)

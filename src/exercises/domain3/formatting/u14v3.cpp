@@ -9,6 +9,7 @@
 #include "widgets/picturebox.h"
 
 #include <QAction>
+#include <climits>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -32,6 +33,57 @@ const QString FormatInstruction =
     QStringLiteral("Maintenant, mets le texte en forme dans la\npage2(caractères : times new roman 12)");
 const QString ReadAgain = QStringLiteral("Relis bien la consigne !");
 
+// The word processor's menus. Only the four editing commands and the font item
+// act; everything else is disabled or does nothing here.
+enum MenuId {
+    FileItem, EditUndo, EditCut, EditCopy, EditPaste, EditInsertPicture, FormatFont,
+    InsertItem, InsertField, FieldItem, InsertFooter
+};
+
+MenuEntry disabled(int id, const QString &caption)
+{
+    MenuEntry entry = MenuEntry::item(id, caption);
+    entry.enabled = false;
+    return entry;
+}
+
+MenuTable windowMenus()
+{
+    QList<MenuEntry> file, insert, fields;
+    for (const char *text : {"&Nouveau", "&Ouvrir", "&Sauver", "Sauver &Comme", "&Imprimer", "&Quitter"})
+        file << disabled(FileItem, QString::fromUtf8(text));
+    for (const char *text : {"Image", "Cadre", "Tableau", "En-tête", "Fichier"})
+        insert << disabled(InsertItem, QString::fromUtf8(text));
+    for (const char *text : {"Date", "Heure", "Numéro page", "Nombre de pages"})
+        fields << disabled(FieldItem, QString::fromUtf8(text));
+    MenuEntry field = MenuEntry::sub(InsertField, QStringLiteral("Champ"), fields);
+    field.enabled = false;
+    insert << field << MenuEntry::item(InsertFooter, QStringLiteral("Piedpage"));   // enabled, does nothing here
+    MenuEntry font = disabled(FormatFont, QStringLiteral("&Police"));
+    font.name = QStringLiteral("miEditFont");
+    return {
+        {QStringLiteral("&Fichier"), file, {}},
+        {QStringLiteral("&Edition"),
+         {MenuEntry::item(EditUndo, QStringLiteral("&Défaire"), {}, QStringLiteral("EditUndoCmd")), MenuEntry::separator(),
+          MenuEntry::item(EditCut, QStringLiteral("&Couper"), {}, QStringLiteral("EditCutCmd")),
+          MenuEntry::item(EditCopy, QStringLiteral("&Copier"), {}, QStringLiteral("EditCopyCmd")),
+          MenuEntry::item(EditPaste, QStringLiteral("&Coller"), {}, QStringLiteral("EditPasteCmd")), MenuEntry::separator(),
+          disabled(EditInsertPicture, QStringLiteral("insérer image"))},
+         {}},
+        {QStringLiteral("Format"), {font}, {}},
+        {QStringLiteral("Insertion"), insert, {}},
+    };
+}
+
+MenuRoles windowMenuRoles()
+{
+    MenuRoles roles;
+    for (int id : {EditUndo, EditCut, EditCopy, EditPaste, FormatFont})
+        roles.steps << MenuStep{id, INT_MIN, INT_MAX};
+    roles.otherwise = MenuRole::Inert;
+    return roles;
+}
+
 QAction *inertItem(QMenu *menu, const QString &text)
 {
     QAction *item = menu->addAction(text);
@@ -48,14 +100,12 @@ bool isActionKey(QKeyEvent *key)
 }
 
 Texercice14v3::Texercice14v3(ExerciseSession *session)
-    : ExerciseScreen(session, QStringLiteral("Texercice14v3"), WindowSize)
+    : MenuScreen(session, QStringLiteral("Texercice14v3"), WindowSize, windowMenus(), windowMenuRoles())
 {
     // The menu bar takes the top of the window; every control lies in the client
     // area under it, placed in client pixels.
-    m_client = new QWidget(this);
-    m_client->setObjectName(QStringLiteral("client"));
-    m_client->setGeometry(0, MenuHeight, WindowSize.width(), WindowSize.height() - MenuHeight);
-    createMenus();
+    m_client = client();
+    bindMenus();
     auto *desk = new PictureBox(QStringLiteral("Texercice14v3/Image1"), m_client);
     desk->setGeometry(QRect(QPoint(0, 0), m_client->size()));
     createToolBar();
@@ -87,64 +137,27 @@ Texercice14v3::Texercice14v3(ExerciseSession *session)
     updateActions();
 }
 
-void Texercice14v3::createMenus()
+void Texercice14v3::bindMenus()
 {
-    MainMenu = new QMenuBar(this);
+    MainMenu = menuBar();
     MainMenu->setObjectName(QStringLiteral("MainMenu"));
-    MainMenu->setGeometry(0, 0, WindowSize.width(), MenuHeight);
-
-    EditCutCmd = new QAction(QStringLiteral("&Couper"), this);
-    EditCutCmd->setObjectName(QStringLiteral("EditCutCmd"));
-    EditCutCmd->setShortcut(QKeySequence::Cut);
+    EditCutCmd = menuAction(EditCut);
+    EditCutCmd->setShortcuts(QKeySequence::Cut);
     EditCutCmd->setToolTip(QStringLiteral("couper"));
-    EditCopyCmd = new QAction(QStringLiteral("&Copier"), this);
-    EditCopyCmd->setObjectName(QStringLiteral("EditCopyCmd"));
-    EditCopyCmd->setShortcut(QKeySequence::Copy);
+    EditCopyCmd = menuAction(EditCopy);
+    EditCopyCmd->setShortcuts(QKeySequence::Copy);
     EditCopyCmd->setToolTip(QStringLiteral("copier"));
-    EditPasteCmd = new QAction(QStringLiteral("&Coller"), this);
-    EditPasteCmd->setObjectName(QStringLiteral("EditPasteCmd"));
-    EditPasteCmd->setShortcut(QKeySequence::Paste);
+    EditPasteCmd = menuAction(EditPaste);
+    EditPasteCmd->setShortcuts(QKeySequence::Paste);
     EditPasteCmd->setToolTip(QStringLiteral("coller"));
-    EditUndoCmd = new QAction(QStringLiteral("&Défaire"), this);
-    EditUndoCmd->setObjectName(QStringLiteral("EditUndoCmd"));
-    EditUndoCmd->setShortcut(QKeySequence::Undo);
+    EditUndoCmd = menuAction(EditUndo);
+    EditUndoCmd->setShortcuts(QKeySequence::Undo);
     EditUndoCmd->setToolTip(QStringLiteral("Défaire"));
     for (QAction *action : {EditCutCmd, EditCopyCmd, EditPasteCmd, EditUndoCmd}) {
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
     }
-    connect(EditCutCmd, &QAction::triggered, this, &Texercice14v3::EditCutCmdExecute);
-    connect(EditCopyCmd, &QAction::triggered, this, &Texercice14v3::EditCopyCmdExecute);
-    connect(EditPasteCmd, &QAction::triggered, this, &Texercice14v3::EditPasteCmdExecute);
-    connect(EditUndoCmd, &QAction::triggered, this, &Texercice14v3::EditUndoCmdExecute);
-
-    QMenu *file = MainMenu->addMenu(QStringLiteral("&Fichier"));
-    for (const char *text : {"&Nouveau", "&Ouvrir", "&Sauver", "Sauver &Comme", "&Imprimer", "&Quitter"})
-        inertItem(file, QString::fromUtf8(text));
-
-    QMenu *edit = MainMenu->addMenu(QStringLiteral("&Edition"));
-    edit->addAction(EditUndoCmd);
-    edit->addSeparator();
-    edit->addAction(EditCutCmd);
-    edit->addAction(EditCopyCmd);
-    edit->addAction(EditPasteCmd);
-    edit->addSeparator();
-    inertItem(edit, QStringLiteral("insérer image"));
-
-    QMenu *format = MainMenu->addMenu(QStringLiteral("Format"));
-    miEditFont = format->addAction(QStringLiteral("&Police"));
-    miEditFont->setObjectName(QStringLiteral("miEditFont"));
-    miEditFont->setEnabled(false);
-    connect(miEditFont, &QAction::triggered, this, &Texercice14v3::miEditFontClick);
-
-    QMenu *insert = MainMenu->addMenu(QStringLiteral("Insertion"));
-    for (const char *text : {"Image", "Cadre", "Tableau", "En-tête", "Fichier"})
-        inertItem(insert, QString::fromUtf8(text));
-    QMenu *field = insert->addMenu(QStringLiteral("Champ"));
-    field->setEnabled(false);
-    for (const char *text : {"Date", "Heure", "Numéro page", "Nombre de pages"})
-        inertItem(field, QString::fromUtf8(text));
-    insert->addAction(QStringLiteral("Piedpage"));   // enabled, does nothing here
+    miEditFont = menuAction(FormatFont);
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -261,7 +274,7 @@ void Texercice14v3::createEditors()
 
 void Texercice14v3::FormShow()
 {
-    ExerciseScreen::FormShow();
+    MenuScreen::FormShow();
     // Page 1 is filled when the window first shows; a failed copy reloads it.
     FormattingDocument::fillSource(Editor);
     Editor->setFocus();
@@ -278,18 +291,18 @@ bool Texercice14v3::eventFilter(QObject *watched, QEvent *event)
         event->ignore();
         return true;
     }
-    return ExerciseScreen::eventFilter(watched, event);
+    return MenuScreen::eventFilter(watched, event);
 }
 
 void Texercice14v3::paintEvent(QPaintEvent *event)
 {
     reapplyMargins();
-    ExerciseScreen::paintEvent(event);
+    MenuScreen::paintEvent(event);
 }
 
 void Texercice14v3::resizeEvent(QResizeEvent *event)
 {
-    ExerciseScreen::resizeEvent(event);
+    MenuScreen::resizeEvent(event);
     reapplyMargins();
     SelectionChange();
 }
@@ -403,6 +416,18 @@ void Texercice14v3::BulletsButtonClick(bool down)
         QTextBlockFormat plain = cursor.blockFormat();
         plain.setIndent(0);
         cursor.setBlockFormat(plain);
+    }
+}
+
+void Texercice14v3::menuStep(int id)
+{
+    switch (id) {
+    case EditUndo: EditUndoCmdExecute(); break;
+    case EditCut: EditCutCmdExecute(); break;
+    case EditCopy: EditCopyCmdExecute(); break;
+    case EditPaste: EditPasteCmdExecute(); break;
+    case FormatFont: miEditFontClick(); break;
+    default: break;
     }
 }
 

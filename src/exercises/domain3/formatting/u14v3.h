@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/exercise/exercisescreen.h"
+#include "shell/exercise/menuscreen.h"
 
 #include "exercises/domain3/formatting/fontdialog.h"
 
@@ -18,7 +18,7 @@ class QToolButton;
 // The first window of competence 3.1: a working word processor showing two pages.
 // Step 1, the pupil copies page 1 into page 2; step 2, he formats page 2 like the
 // model that then shows on the left.
-class Texercice14v3 : public ExerciseScreen
+class Texercice14v3 : public MenuScreen
 {
     Q_OBJECT
 public:
@@ -27,7 +27,7 @@ public:
     enum class Step { Copy, Format };
     Step step() const { return m_step; }
 
-    QMenuBar *MainMenu = nullptr;
+    QMenuBar *MainMenu = nullptr;       // the menu bar of the menu-screen base
     QTextEdit *Editor = nullptr;
     QTextEdit *editor2 = nullptr;
     QLabel *Label1 = nullptr;
@@ -85,9 +85,12 @@ private slots:
     void SelectionChange();
     void updateActions();
 
+protected:
+    void menuStep(int id) override;
+
 private:
     QWidget *m_client = nullptr;
-    void createMenus();
+    void bindMenus();
     void createToolBar();
     void createEditors();
     QToolButton *toolButton(const QString &name, int tool, const QString &hint, bool toggle);

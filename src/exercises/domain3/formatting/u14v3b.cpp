@@ -7,6 +7,7 @@
 #include "widgets/picturebox.h"
 
 #include <QAction>
+#include <climits>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,20 +22,62 @@ namespace {
 const QString FooterInstruction =
     QStringLiteral("Affiche automatiquement en pied de page1 le texte centré suivant : page 1 sur 2");
 const QString UseFields = QStringLiteral("Il faut utiliser l'insertion de champs  !");
-const QString &WrongWay = CommonTexts::WrongWay;
 const QString ReadAgain = QStringLiteral("Relis bien la consigne !");
+
+// The menus: the footer items act, the editing commands are disabled and every
+// other item is a wrong way.
+enum MenuId { WrongItem, EditItem, FieldMenu, FieldDate, FieldTime, FieldPageNumber, FieldPageCount, InsertFooter };
+
+MenuEntry named(int id, const QString &caption, const QString &name, bool enabled = true)
+{
+    MenuEntry entry = MenuEntry::item(id, caption, {}, name);
+    entry.enabled = enabled;
+    return entry;
+}
+
+MenuTable windowMenus()
+{
+    QList<MenuEntry> file, edit, insert;
+    for (const char *text : {"&Nouveau", "&Ouvrir", "&Sauver", "Sauver &Comme", "&Imprimer", "&Quitter"})
+        file << MenuEntry::item(WrongItem, QString::fromUtf8(text));
+    for (const char *text : {"&Défaire", "&Couper", "&Copier", "&Coller"})
+        edit << named(EditItem, QString::fromUtf8(text), {}, false);
+    edit << MenuEntry::separator() << MenuEntry::item(WrongItem, QStringLiteral("insérer image"));
+    for (const char *text : {"Image", "Cadre", "Tableau", "En-tête", "Fichier"})
+        insert << named(WrongItem, QString::fromUtf8(text), QString::fromUtf8(text));
+    MenuEntry field = MenuEntry::sub(FieldMenu, QStringLiteral("Champ"),
+                                     {named(FieldDate, QStringLiteral("Date"), QStringLiteral("insertionchampdate"), false),
+                                      named(FieldTime, QStringLiteral("Heure"), QStringLiteral("insertionchampheure"), false),
+                                      named(FieldPageNumber, QStringLiteral("Numéro page"),
+                                            QStringLiteral("insertionchampnumeropage"), false),
+                                      named(FieldPageCount, QStringLiteral("Nombre de pages"),
+                                            QStringLiteral("insertionchampnombredepages"), false)},
+                                     QStringLiteral("insertionchamp"));
+    field.enabled = false;
+    insert << field << named(InsertFooter, QStringLiteral("Piedpage"), QStringLiteral("insertionpiedpage"));
+    return {{QStringLiteral("&Fichier"), file, {}},
+            {QStringLiteral("&Edition"), edit, {}},
+            {QStringLiteral("Format"), {MenuEntry::item(WrongItem, QStringLiteral("&Police"))}, {}},
+            {QStringLiteral("Insertion"), insert, QStringLiteral("Insertion")}};
+}
+
+MenuRoles windowMenuRoles()
+{
+    MenuRoles roles;
+    for (int id : {FieldPageNumber, FieldPageCount, InsertFooter})
+        roles.steps << MenuStep{id, INT_MIN, INT_MAX};
+    return roles;   // the rest: wrong ways
+}
 const QString ExpectedFooter = QStringLiteral("page 1 sur 2");
 }
 
 Texercice14v3b::Texercice14v3b(ExerciseSession *session)
-    : ExerciseScreen(session, QStringLiteral("Texercice14v3b"), WindowSize)
+    : MenuScreen(session, QStringLiteral("Texercice14v3b"), WindowSize, windowMenus(), windowMenuRoles())
 {
     // The menu bar takes the top of the window; every control lies in the client
     // area under it, placed in client pixels.
-    m_client = new QWidget(this);
-    m_client->setObjectName(QStringLiteral("client"));
-    m_client->setGeometry(0, MenuHeight, WindowSize.width(), WindowSize.height() - MenuHeight);
-    createMenus();
+    m_client = client();
+    bindMenus();
     auto *desk = new PictureBox(QStringLiteral("Texercice14v3b/Image1"), m_client);
     desk->setGeometry(QRect(QPoint(0, 0), m_client->size()));
     Image2 = new PictureBox(QStringLiteral("Texercice14v3b/Image2"), m_client);
@@ -90,54 +133,26 @@ Texercice14v3b::Texercice14v3b(ExerciseSession *session)
     placeAbandon(QStringLiteral("BitBtn20"), AbandonButton);
 }
 
-QAction *Texercice14v3b::wrongItem(QMenu *menu, const QString &text)
+void Texercice14v3b::bindMenus()
 {
-    QAction *item = menu->addAction(text);
-    connect(item, &QAction::triggered, this, [this] { session()->wrong(WrongWay); });
-    return item;
+    MainMenu = menuBar();
+    MainMenu->setObjectName(QStringLiteral("MainMenu"));
+    insertionchamp = menuAction(FieldMenu)->menu();
+    insertionchampdate = menuAction(FieldDate);
+    insertionchampheure = menuAction(FieldTime);
+    insertionchampnumeropage = menuAction(FieldPageNumber);
+    insertionchampnombredepages = menuAction(FieldPageCount);
+    insertionpiedpage = menuAction(InsertFooter);
 }
 
-void Texercice14v3b::createMenus()
+void Texercice14v3b::menuStep(int id)
 {
-    MainMenu = new QMenuBar(this);
-    MainMenu->setObjectName(QStringLiteral("MainMenu"));
-    MainMenu->setGeometry(0, 0, WindowSize.width(), MenuHeight);
-
-    QMenu *file = MainMenu->addMenu(QStringLiteral("&Fichier"));
-    for (const char *text : {"&Nouveau", "&Ouvrir", "&Sauver", "Sauver &Comme", "&Imprimer", "&Quitter"})
-        wrongItem(file, QString::fromUtf8(text));
-
-    QMenu *edit = MainMenu->addMenu(QStringLiteral("&Edition"));
-    for (const char *text : {"&Défaire", "&Couper", "&Copier", "&Coller"})
-        edit->addAction(QString::fromUtf8(text))->setEnabled(false);
-    edit->addSeparator();
-    wrongItem(edit, QStringLiteral("insérer image"));
-
-    QMenu *format = MainMenu->addMenu(QStringLiteral("Format"));
-    wrongItem(format, QStringLiteral("&Police"));
-
-    QMenu *insert = MainMenu->addMenu(QStringLiteral("Insertion"));
-    insert->setObjectName(QStringLiteral("Insertion"));
-    for (const char *text : {"Image", "Cadre", "Tableau", "En-tête", "Fichier"})
-        wrongItem(insert, QString::fromUtf8(text))->setObjectName(QString::fromUtf8(text));
-    insertionchamp = insert->addMenu(QStringLiteral("Champ"));
-    insertionchamp->setObjectName(QStringLiteral("insertionchamp"));
-    insertionchamp->setEnabled(false);
-    insertionchampdate = wrongItem(insertionchamp, QStringLiteral("Date"));
-    insertionchampdate->setObjectName(QStringLiteral("insertionchampdate"));
-    insertionchampheure = wrongItem(insertionchamp, QStringLiteral("Heure"));
-    insertionchampheure->setObjectName(QStringLiteral("insertionchampheure"));
-    insertionchampnumeropage = insertionchamp->addAction(QStringLiteral("Numéro page"));
-    insertionchampnumeropage->setObjectName(QStringLiteral("insertionchampnumeropage"));
-    insertionchampnombredepages = insertionchamp->addAction(QStringLiteral("Nombre de pages"));
-    insertionchampnombredepages->setObjectName(QStringLiteral("insertionchampnombredepages"));
-    for (QAction *item : {insertionchampdate, insertionchampheure, insertionchampnumeropage, insertionchampnombredepages})
-        item->setEnabled(false);
-    connect(insertionchampnumeropage, &QAction::triggered, this, &Texercice14v3b::insertionchampnumeropageClick);
-    connect(insertionchampnombredepages, &QAction::triggered, this, &Texercice14v3b::insertionchampnombredepagesClick);
-    insertionpiedpage = insert->addAction(QStringLiteral("Piedpage"));
-    insertionpiedpage->setObjectName(QStringLiteral("insertionpiedpage"));
-    connect(insertionpiedpage, &QAction::triggered, this, &Texercice14v3b::insertionpiedpageClick);
+    switch (id) {
+    case FieldPageNumber: insertionchampnumeropageClick(); break;
+    case FieldPageCount: insertionchampnombredepagesClick(); break;
+    case InsertFooter: insertionpiedpageClick(); break;
+    default: break;
+    }
 }
 
 void Texercice14v3b::FormShow()
@@ -161,7 +176,7 @@ bool Texercice14v3b::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    return ExerciseScreen::eventFilter(watched, event);
+    return MenuScreen::eventFilter(watched, event);
 }
 
 void Texercice14v3b::insertionpiedpageClick()

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/exercise/exercisescreen.h"
+#include "shell/exercise/menuscreen.h"
 
 class HotSpot;
 class PictureBox;
@@ -14,7 +14,7 @@ class QTextEdit;
 // The second window of competence 3.1: the formatted document with a footer zone
 // under each page. The pupil inserts a footer that shows "page 1 sur 2" from
 // page-number fields and centres it with the tool bar's picture.
-class Texercice14v3b : public ExerciseScreen
+class Texercice14v3b : public MenuScreen
 {
     Q_OBJECT
 public:
@@ -53,8 +53,8 @@ private slots:
 
 private:
     QWidget *m_client = nullptr;
-    void createMenus();
-    QAction *wrongItem(QMenu *menu, const QString &text);
+    void bindMenus();
+    void menuStep(int id) override;
     void insertField(const QString &value);
 
     Step m_step = Step::FooterAbsent;

@@ -1,4 +1,6 @@
 #pragma once
+#include "pictures/browseroptions.h"
+
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -69,16 +71,19 @@ constexpr QRect AnswerField{344, 504, 73, 37};        // Edit1
 constexpr QRect AnswerButton{433, 506, 49, 33};       // "Ok"
 
 // Window 3: the Options dialog and its controls.
-constexpr QRect OptionsDialog{336, 48, 553, 425};
-constexpr QRect OptionsCategory[6] = {{352, 67, 45, 50}, {408, 67, 57, 50}, {472, 67, 57, 50},
-                                      {528, 67, 57, 50}, {592, 67, 89, 50}, {688, 67, 57, 50}};
-constexpr QRect OptionsUseCurrentPage{584, 179, 97, 30};   // zs7
-constexpr QRect OptionsHomePageField{432, 157, 425, 21};   // Edit1
-constexpr QRect OptionsBlockPopups{363, 141, 14, 17};      // CheckBox1
-constexpr QRect OptionsOk{632, 427, 76, 27};               // zs9
-constexpr QRect OptionsCancel{716, 427, 76, 27};
-constexpr QRect OptionsHelp{800, 427, 76, 27};
-constexpr QRect OptionsBody{344, 123, 529, 278};           // zs10
+constexpr QRect OptionsDialog{QPoint(336, 48), BrowserOptions::Size};
+constexpr QRect onDialog(const QRect &r) { return r.translated(OptionsDialog.topLeft()); }
+constexpr QRect OptionsCategory[6] = {
+    onDialog(BrowserOptions::Category[0]), onDialog(BrowserOptions::Category[1]),
+    onDialog(BrowserOptions::Category[2]), onDialog(BrowserOptions::Category[3]),
+    onDialog(BrowserOptions::Category[4]), onDialog(BrowserOptions::Category[5])};
+constexpr QRect OptionsUseCurrentPage = onDialog(BrowserOptions::UseCurrentPage);   // zs7
+constexpr QRect OptionsHomePageField = onDialog(BrowserOptions::HomePageField);     // Edit1
+constexpr QRect OptionsBlockPopups = onDialog(BrowserOptions::BlockPopups);         // CheckBox1
+constexpr QRect OptionsOk = onDialog(BrowserOptions::Ok);                           // zs9
+constexpr QRect OptionsCancel = onDialog(BrowserOptions::Cancel);
+constexpr QRect OptionsHelp = onDialog(BrowserOptions::Help);
+constexpr QRect OptionsBody = onDialog(BrowserOptions::Body);                       // zs10
 inline QRect inDialog(const QRect &r) { return r.translated(-OptionsDialog.topLeft()); }
 
 // Window 4: toolbar hot spots, page source and print dialog.
