@@ -3,6 +3,7 @@
 // The outer test starts the server and runs the inner ones in a process of their
 // own, on that server; without Xvfb or xdotool it is skipped.
 #include "screens/realmouse.h"
+#include "screens/smallscreen.h"
 #include "support/exercisefixture.h"
 
 #include "exercises/domain4/web_browser/browsermenu.h"
@@ -25,10 +26,9 @@
 
 namespace {
 
-constexpr const char *InnerMarker = "TAVELO_TEST_ON_SMALL_SCREEN";
 const QString Display = QStringLiteral(":23");
 
-bool inner() { return qEnvironmentVariableIsSet(InnerMarker); }
+bool inner() { return onSmallScreen(); }
 
 TEST(SmallScreen, ExerciseWindowsFitAndPlayWithTheRealMouse)
 {
@@ -45,7 +45,7 @@ TEST(SmallScreen, ExerciseWindowsFitAndPlayWithTheRealMouse)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), Display);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.insert(QString::fromLatin1(InnerMarker), QStringLiteral("1"));
+    env.insert(QString::fromLatin1(SmallScreenMarker), QStringLiteral("1"));
     // The server is ready when a client can ask it its size.
     bool ready = false;
     for (int attempt = 0; attempt < 100 && !ready; ++attempt) {
@@ -72,17 +72,6 @@ TEST(SmallScreen, ExerciseWindowsFitAndPlayWithTheRealMouse)
     EXPECT_EQ(tests.exitCode(), 0) << output.constData();
     EXPECT_TRUE(output.contains("[  PASSED  ]")) << output.constData();
     EXPECT_FALSE(output.contains("SKIPPED")) << output.constData();
-}
-
-// Every window of the session lies inside the screen, as the pupil sees it.
-void expectInsideScreen(QWidget *window)
-{
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    QWidget *shown = WindowFit::hostOf(window) ? WindowFit::hostOf(window) : window;
-    const QRect frame = shown->frameGeometry();
-    EXPECT_TRUE(screen.contains(frame)) << window->objectName().toStdString() << " at "
-                                        << frame.x() << "," << frame.y() << " " << frame.width() << "x"
-                                        << frame.height();
 }
 
 class OnSmallScreen : public ::testing::Test
