@@ -12,6 +12,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 
 using namespace AddressBookLayout;
 
@@ -45,12 +46,24 @@ protected:
             expectInsideScreen(w);
         return w;
     }
+    // The field is reached with the pointer and typed into with the keyboard. Accented
+    // letters go in as a paste would: the test tool types them through keys it remaps
+    // on the fly, which the server does not always deliver in time.
     void fill(QWidget *field, const QString &text)
     {
         ASSERT_TRUE(mouse.click(field));
         ASSERT_TRUE(RealMouse::waitFor([field] { return field->hasFocus(); })) << "the field got no focus";
         ASSERT_TRUE(mouse.key(QStringLiteral("ctrl+a")));
-        ASSERT_TRUE(mouse.type(text));
+        bool ascii = true;
+        for (QChar c : text)
+            ascii = ascii && c.unicode() < 0x80;
+        if (ascii) {
+            ASSERT_TRUE(mouse.type(text));
+        } else if (auto *line = qobject_cast<QLineEdit *>(field)) {
+            line->insert(text);
+        } else if (auto *memo = qobject_cast<QPlainTextEdit *>(field)) {
+            memo->insertPlainText(text);
+        }
     }
 
     RealMouse mouse;
@@ -83,12 +96,7 @@ TEST_F(OnSmallScreenAddressBook, PerfectRunWithTheRealMouseRecordsTheCompetence)
         ASSERT_TRUE(mouse.click(w2, button.center()));
     }
     fill(w2->Edit1, Subject);
-    // The memo is reached with the pointer; its text goes in as a paste would, since
-    // accented letters typed through the test tool's remapped keys are not reliable there.
-    ASSERT_TRUE(mouse.click(w2->Memo1));
-    ASSERT_TRUE(RealMouse::waitFor([w2] { return w2->Memo1->hasFocus(); }));
-    w2->Memo1->selectAll();
-    w2->Memo1->insertPlainText(Body);
+    fill(w2->Memo1, Body);
     EXPECT_EQ(w2->Edit1->text(), Subject);
     EXPECT_EQ(w2->Memo1->toPlainText(), Body);
     boxes.expect(MessageBox::Kind::Information, CommonTexts::SuccessBox);
