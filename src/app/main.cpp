@@ -2,6 +2,7 @@
 #include "shell/tfond.h"
 #include "shell/tform1.h"
 #include "shell/tsplash.h"
+#include "widgets/windowplacement.h"
 
 #include <QApplication>
 
@@ -11,6 +12,8 @@ int main(int argc, char **argv)
     installAppearance();
     QApplication::setApplicationName(QStringLiteral("Quorvil"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // Windows too large for this screen are shown scaled down to fit it.
+    WindowFit::setEnabled(true);
 
     TFond background;
     background.show();

@@ -1,5 +1,7 @@
 #include "widgets/messagebox.h"
 
+#include "widgets/windowplacement.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -21,8 +23,12 @@ int exec(const Box &box, QWidget *parent, QMessageBox::Icon icon)
     if (g_responder)
         return g_responder->answer(box);
 
-    QMessageBox dialog(icon, box.caption, box.text, QMessageBox::NoButton,
-                       parent ? parent : QApplication::activeWindow());
+    QWidget *owner = parent ? parent : QApplication::activeWindow();
+    // Over a window shown scaled, the box is a window of its own over the host,
+    // at its true size, with its caption.
+    if (QWidget *host = owner ? WindowFit::hostOf(owner->window()) : nullptr)
+        owner = host;
+    QMessageBox dialog(icon, box.caption, box.text, QMessageBox::NoButton, owner);
     QList<QAbstractButton *> buttons;
     for (int i = 0; i < box.buttons.size(); ++i) {
         const auto role = (box.kind == Kind::Confirmation && i == 1) ? QMessageBox::NoRole

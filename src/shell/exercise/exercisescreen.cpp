@@ -29,6 +29,7 @@ ExerciseScreen::ExerciseScreen(ExerciseSession *session, const QString &name, QS
     setAutoFillBackground(true);
     if (m_session)
         m_session->adopt(this);
+    WindowFit::markDecided(this);   // decided at the first show, once the flags are final
 }
 
 ExerciseScreen::~ExerciseScreen() = default;
@@ -114,6 +115,16 @@ void ExerciseScreen::ensureAbandon()
                      QRect(clientArea()->width() - 120, clientArea()->height() - 40, 89, 25));
 }
 
+void ExerciseScreen::setVisible(bool visible)
+{
+    if (visible && !m_fitDecided && isWindow()) {
+        m_fitDecided = true;
+        WindowFit::hostIfTooLarge(this);
+    }
+    QWidget::setVisible(visible);
+    WindowFit::syncHost(this);
+}
+
 void ExerciseScreen::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
@@ -121,7 +132,7 @@ void ExerciseScreen::showEvent(QShowEvent *event)
         return;
     m_shown = true;
     ensureAbandon();
-    if (windowFlags() & Qt::FramelessWindowHint)
+    if ((windowFlags() & Qt::FramelessWindowHint) || WindowFit::hostOf(this))
         centreOnScreen();
     FormShow();
 }

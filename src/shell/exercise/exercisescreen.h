@@ -36,6 +36,10 @@ public:
     // under a menu bar. The bubble and the Abandon button are placed there.
     virtual QWidget *clientArea() const { return const_cast<ExerciseScreen *>(this); }
 
+    // The first show decides once whether the window fits the screen; one that does
+    // not is shown scaled down as a whole (WindowFit).
+    void setVisible(bool visible) override;
+
 protected:
     // Runs when the window is shown for the first time.
     virtual void FormShow() {}
@@ -60,4 +64,5 @@ private:
     QPushButton *m_abandon = nullptr;
     InstructionBubble *m_bubble = nullptr;
     bool m_shown = false;
+    bool m_fitDecided = false;
 };
