@@ -1,5 +1,8 @@
 #pragma once
 #include <QColor>
+#include <QList>
+#include <QPoint>
+#include <QString>
 #include <QFont>
 #include <QRect>
 #include <QSize>
@@ -20,4 +23,43 @@ void paintPageOutlines(QPainter &painter, const QRect &rect);
 // and the lines at its top, centred, in 'colour'.
 void paintPrintedPage(QPainter &painter, const QSize &size, const QStringList &lines, const QColor &colour,
                       const QFont &font);
+
+// A photo printer seen from above and the front, a photo coming out, in 'rect'.
+void paintPhotoPrinter(QPainter &painter, const QRectF &rect);
+// A sheet with a small landscape drawn on it, upright or lying, centred in 'rect'.
+void paintOrientationPage(QPainter &painter, const QRect &rect, bool landscape);
+// The tick that marks the default printer: a white check on a dark disc.
+void paintDefaultTick(QPainter &painter, const QRectF &rect);
+
+// A system folder window listing printers: its frame, a task pane on the left and
+// one tile per printer (icon and name) in a row. Tiles are 'TileWidth' wide,
+// 'TilePitch' apart, the first at 'FirstTile' in the window's coordinates.
+namespace PrintersFolder {
+constexpr QPoint FirstTile(232, 112);
+constexpr int TilePitch = 88;
+constexpr QSize TileSize(89, 81);
+constexpr QRect tile(int index)
+{
+    return QRect(FirstTile.x() + index * TilePitch, FirstTile.y(), TileSize.width(), TileSize.height());
+}
+// The printer icon inside a tile, 48 pixels, centred at its top.
+constexpr QRect icon(int index)
+{
+    return QRect(tile(index).left() + (TileSize.width() - 48) / 2, tile(index).top() + 4, 48, 48);
+}
+// A printer's kind decides its icon.
+enum class Kind { Printer, NetworkPrinter, Fax, VirtualPrinter };
+struct Printer
+{
+    QString name;
+    Kind kind = Kind::Printer;
+};
+void paint(QPainter &painter, const QSize &size, const QString &caption, const QList<Printer> &printers);
+}
+
+// A context menu as the desktop draws it: items 'rowHeight' high, an empty text a
+// separator 'separatorHeight' high, the first item bold (the default action).
+// Returns one rectangle per entry, in the picture's coordinates.
+QList<QRect> paintContextMenu(QPainter &painter, const QSize &size, const QStringList &items, int rowHeight,
+                              int separatorHeight, int topPadding = 1);
 }

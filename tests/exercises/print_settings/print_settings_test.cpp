@@ -276,3 +276,25 @@ TEST_F(PrintSettingsExercise, TheToolBarPictureDrawsThePreviewButtonUnderItsHotS
     start();
     EXPECT_EQ(robot.widgetAt(at(L::zs2)), window->zs2);
 }
+
+TEST_F(PrintSettingsExercise, ClickingTheWindowClosesThePrintDialogWithoutCounting)
+{
+    start();
+    QPointer<Timpressionv3> dialog = openByToolBar();
+    ASSERT_TRUE(dialog);
+    // The press on the tool bars brings the pupil back: the dialog goes, uncounted.
+    const QPoint toolBar = at(L::zs1) + QPoint(300, 0);
+    robot.press(toolBar);
+    ASSERT_TRUE(focusOn(window));
+    QApplication::processEvents();
+    robot.release(toolBar);
+    QApplication::processEvents();
+    EXPECT_TRUE(!dialog || !dialog->isVisible());
+    EXPECT_EQ(boxes.count(), 0);
+    EXPECT_EQ(ExerciseSession::current()->errorCount(), 0);
+    // Reopened, it starts from its first settings.
+    dialog = openByToolBar();
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(dialog->RadioButton1->isChecked());
+    EXPECT_EQ(dialog->Edit2->text(), QStringLiteral("1"));
+}

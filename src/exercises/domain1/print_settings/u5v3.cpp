@@ -16,6 +16,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <utility>
 
 using namespace PrintSettingsLayout;
 
@@ -78,7 +79,9 @@ Texercice5v3::Texercice5v3(ExerciseSession *session)
     placeAbandon(QStringLiteral("BitBtn20"), PrintSettingsLayout::BitBtn20);
     centreOnScreen();
 
-    connect(zs1, &HotSpot::clicked, this, &Texercice5v3::Nouveau1Click);
+    connect(zs1, &HotSpot::clicked, this, &Texercice5v3::zs1Click);
+    // Clicking the tool bars while the print dialog shows only closes the dialog.
+    connect(zs1, &HotSpot::pressed, this, [this] { m_dismissing = m_print && m_print->isVisible(); });
     connect(zs2, &HotSpot::clicked, this, &Texercice5v3::Aperu1Click);
 }
 
@@ -138,6 +141,12 @@ void Texercice5v3::Aperu1Click()
 void Texercice5v3::Nouveau1Click()
 {
     session()->wrong(CommonTexts::WrongWayReadCarefully);
+}
+
+void Texercice5v3::zs1Click()
+{
+    if (!std::exchange(m_dismissing, false))
+        Nouveau1Click();
 }
 
 // Every key that gives a character (letters, digits, space, Enter, Backspace, the

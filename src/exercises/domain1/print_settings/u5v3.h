@@ -41,10 +41,12 @@ protected:
 private slots:
     void Aperu1Click();
     void Nouveau1Click();
+    void zs1Click();
 
 private:
     void fillText();
     bool RichEdit1KeyPress(const QString &typed);
 
     QPointer<Timpressionv3> m_print;
+    bool m_dismissing = false;   // the press that brings the pupil back closes the dialog
 };
