@@ -85,7 +85,9 @@ void Texercice6v3::showStep(Step step)
 
 void Texercice6v3::zs9Click()
 {
-    session()->handOver(this, new Texercice6v3b(session()));
+    // The second window was created at launch, hidden until now.
+    auto *next = session()->window<Texercice6v3b>();
+    session()->handOver(this, next ? next : new Texercice6v3b(session()));
 }
 
 void Texercice6v3::wrongClick()
@@ -94,5 +96,6 @@ void Texercice6v3::wrongClick()
 }
 
 namespace {
-const ExerciseRegistry::Registrar registrar(Competence, ExerciseSession::launcher<Texercice6v3>(Competence));
+const ExerciseRegistry::Registrar registrar(Competence,
+                                            ExerciseSession::launcher<Texercice6v3, Texercice6v3b>(Competence));
 }
