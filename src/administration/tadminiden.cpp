@@ -4,6 +4,7 @@
 #include "records/passwordhash.h"
 #include "records/recordstore.h"
 #include "widgets/messagebox.h"
+#include "widgets/placement.h"
 #include "widgets/passwordfield.h"
 
 #include <QGuiApplication>
@@ -18,13 +19,6 @@ namespace {
 const QString DefaultPassword = QStringLiteral("vorne");
 const QString Contact = QStringLiteral("l'administrateur du réseau");
 
-template <typename W>
-W *place(W *widget, const char *name, int left, int top, int width, int height)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
 }
 
 Tadminiden::Tadminiden(QWidget *mainWindow)
@@ -38,19 +32,19 @@ Tadminiden::Tadminiden(QWidget *mainWindow)
     f.setPixelSize(11);
     setFont(f);
 
-    Label1 = place(new QLabel(this), "Label1", 24, 16, 358, 64);
+    Label1 = place(new QLabel(this), "Label1", QRect(24, 16, 358, 64));
     Label1->setText(QStringLiteral("Bonjour, administrateur. Veuillez saisir votre mot de passe : (Par défaut : \"")
                     + DefaultPassword + QStringLiteral("\" - Pensez à le changer !!!)"));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setWordWrap(true);
 
-    MaskEdit1 = place(new QLineEdit(this), "MaskEdit1", 123, 96, 160, 24);
+    MaskEdit1 = place(new QLineEdit(this), "MaskEdit1", QRect(123, 96, 160, 24));
     makePasswordField(MaskEdit1);
 
-    Button1 = place(new QPushButton(QStringLiteral("OK"), this), "Button1", 165, 136, 75, 25);
+    Button1 = place(new QPushButton(QStringLiteral("OK"), this), "Button1", QRect(165, 136, 75, 25));
     Button1->setDefault(true);
 
-    Label2 = place(new QLabel(QStringLiteral("TAVELO"), this), "Label2", 24, 184, 358, 32);
+    Label2 = place(new QLabel(QStringLiteral("TAVELO"), this), "Label2", QRect(24, 184, 358, 32));
     QFont title = f;
     title.setPixelSize(22);
     title.setBold(true);

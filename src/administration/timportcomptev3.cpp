@@ -4,6 +4,7 @@
 #include "administration/filechooser.h"
 #include "records/textfile.h"
 #include "widgets/messagebox.h"
+#include "widgets/placement.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -20,14 +21,6 @@ namespace {
 constexpr int GridColumns = 4;
 constexpr int GridRows = 1000;   // a header row and 999 lines; it grows for longer files
 
-template <typename W>
-W *place(W *widget, const char *name, int left, int top, int width, int height)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
-
 const QString NoFileChosen = QStringLiteral("Vous n'avez sélectionné aucun fichier");
 }
 
@@ -41,12 +34,12 @@ Timportcomptev3::Timportcomptev3(QWidget *console)
     tahoma.setPixelSize(11);
     setFont(tahoma);
 
-    Label3 = place(new QLabel(QStringLiteral("Importation de comptes via un fichier CSV"), this), "Label3", 216, 16, 420, 28);
+    Label3 = place(new QLabel(QStringLiteral("Importation de comptes via un fichier CSV"), this), "Label3", QRect(216, 16, 420, 28));
     QFont title = tahoma;
     title.setPixelSize(19);
     Label3->setFont(title);
 
-    Memo1 = place(new QPlainTextEdit(this), "Memo1", 192, 80, 385, 105);
+    Memo1 = place(new QPlainTextEdit(this), "Memo1", QRect(192, 80, 385, 105));
     Memo1->setReadOnly(true);
     Memo1->setPlainText(QStringList{QStringLiteral("Vous pouvez importer à partir d'un fichier csv un ensemble de comptes."),
                                     QStringLiteral("Ce fichier  devra avoir comme format :"), QString(),
@@ -55,13 +48,13 @@ Timportcomptev3::Timportcomptev3(QWidget *console)
                                     QStringLiteral("Séparateur de texte : aucun"), QString(), QString()}
                             .join(QLatin1Char('\n')));
 
-    Button2 = place(new QPushButton(QStringLiteral("Sélectionner un fichier ....."), this), "Button2", 312, 192, 153, 41);
-    Edit1 = place(new QLineEdit(QStringLiteral("Vous n'avez sélectionné aucun fichier !"), this), "Edit1", 72, 248, 673, 21);
+    Button2 = place(new QPushButton(QStringLiteral("Sélectionner un fichier ....."), this), "Button2", QRect(312, 192, 153, 41));
+    Edit1 = place(new QLineEdit(QStringLiteral("Vous n'avez sélectionné aucun fichier !"), this), "Edit1", QRect(72, 248, 673, 21));
     Edit1->setReadOnly(true);
-    Button6 = place(new QPushButton(QStringLiteral("Importer les comptes"), this), "Button6", 312, 296, 153, 41);
+    Button6 = place(new QPushButton(QStringLiteral("Importer les comptes"), this), "Button6", QRect(312, 296, 153, 41));
     Button6->hide();
 
-    StringGrid1 = place(new QTableWidget(GridRows, GridColumns, this), "StringGrid1", 144, 360, 561, 289);
+    StringGrid1 = place(new QTableWidget(GridRows, GridColumns, this), "StringGrid1", QRect(144, 360, 561, 289));
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -72,7 +65,7 @@ Timportcomptev3::Timportcomptev3(QWidget *console)
     for (int row = 0; row < GridRows; ++row)
         setGridRow(row, {QString()});
 
-    Button1 = place(new QPushButton(QStringLiteral("Quitter"), this), "Button1", 744, 608, 75, 25);
+    Button1 = place(new QPushButton(QStringLiteral("Quitter"), this), "Button1", QRect(744, 608, 75, 25));
 
     connect(Button2, &QPushButton::clicked, this, &Timportcomptev3::Button2Click);
     connect(Button6, &QPushButton::clicked, this, &Timportcomptev3::Button6Click);

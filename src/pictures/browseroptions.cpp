@@ -18,47 +18,40 @@
 
 namespace BrowserOptions {
 namespace {
-template <typename W>
-W *place(QWidget *root, const QRect &r, W *w)
-{
-    w->setParent(root);
-    w->setGeometry(r);
-    return w;
-}
 }
 
 QGroupBox *group(QWidget *root, const QRect &r, const QString &title)
 {
-    return place(root, r, new QGroupBox(title));
+    return ClassicBrowser::placeIn(root, r, new QGroupBox(title));
 }
 QCheckBox *check(QWidget *root, int x, int y, const QString &text, bool checked, int width)
 {
-    auto *c = place(root, QRect(x, y, width, 21), new QCheckBox(text));
+    auto *c = ClassicBrowser::placeIn(root, QRect(x, y, width, 21), new QCheckBox(text));
     c->setChecked(checked);
     return c;
 }
 QRadioButton *radio(QWidget *root, int x, int y, const QString &text, bool checked, int width)
 {
-    auto *r = place(root, QRect(x, y, width, 21), new QRadioButton(text));
+    auto *r = ClassicBrowser::placeIn(root, QRect(x, y, width, 21), new QRadioButton(text));
     r->setChecked(checked);
     r->setAutoExclusive(false);
     return r;
 }
 QPushButton *button(QWidget *root, const QRect &r, const QString &text)
 {
-    return place(root, r, new QPushButton(text));
+    return ClassicBrowser::placeIn(root, r, new QPushButton(text));
 }
 QLabel *label(QWidget *root, const QRect &r, const QString &text)
 {
-    return place(root, r, new QLabel(text));
+    return ClassicBrowser::placeIn(root, r, new QLabel(text));
 }
 QLineEdit *field(QWidget *root, const QRect &r, const QString &text)
 {
-    return place(root, r, new QLineEdit(text));
+    return ClassicBrowser::placeIn(root, r, new QLineEdit(text));
 }
 QComboBox *combo(QWidget *root, const QRect &r, const QString &text)
 {
-    auto *c = place(root, r, new QComboBox);
+    auto *c = ClassicBrowser::placeIn(root, r, new QComboBox);
     c->addItem(text);
     return c;
 }
@@ -90,7 +83,7 @@ void buildPanel(QWidget *root, Panel panel, const QString &homePage)
     case Panel::Privacy:
         group(root, QRect(8, 78, 529, 96), QStringLiteral("Historique"));
         label(root, QRect(22, 98, 260, 21), QStringLiteral("Se souvenir des pages visitées pendant les"));
-        place(root, QRect(284, 98, 50, 21), new QSpinBox)->setValue(9);
+        ClassicBrowser::placeIn(root, QRect(284, 98, 50, 21), new QSpinBox)->setValue(9);
         label(root, QRect(340, 98, 120, 21), QStringLiteral("derniers jours"));
         check(root, 22, 122, QStringLiteral("Conserver l'historique des formulaires et de la recherche"), true, 480);
         check(root, 22, 146, QStringLiteral("Conserver l'historique des téléchargements"), true);
@@ -146,7 +139,7 @@ void buildPanel(QWidget *root, Panel panel, const QString &homePage)
         button(root, QRect(430, 236, 97, 25), QStringLiteral("Gérer..."));
         break;
     case Panel::Advanced: {
-        auto *tabs = place(root, QRect(8, 78, 529, 272), new QTabWidget);
+        auto *tabs = ClassicBrowser::placeIn(root, QRect(8, 78, 529, 272), new QTabWidget);
         for (const char *t : {"Général", "Réseau", "Mises à jour", "Chiffrement"})
             tabs->addTab(new QWidget, QString::fromUtf8(t));
         QWidget *page = tabs->widget(0);

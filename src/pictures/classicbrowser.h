@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <functional>
 
 class QPainter;
@@ -113,4 +114,12 @@ QRect historyEntryRect(int row);
 // Renders a hidden, absolutely laid out widget tree into the painter (dialog pictures
 // built from real controls look native for little code). The builder fills 'root'.
 void paintWidgets(QPainter &p, const QRect &target, const std::function<void(QWidget *root)> &builder);
+// A control of such a tree, at its rectangle in the root's pixels.
+template <typename W>
+W *placeIn(QWidget *root, const QRect &r, W *w)
+{
+    w->setParent(root);
+    w->setGeometry(r);
+    return w;
+}
 }

@@ -2,6 +2,7 @@
 
 #include "records/cp1252.h"
 #include "records/datafolder.h"
+#include "records/systemcalls.h"
 #include "records/textfile.h"
 
 #include <QDir>
@@ -24,6 +25,28 @@ constexpr int MaxFileNameBytes = 255;   // the longest file name the file system
 QString lineAt(const QStringList &lines, int index)
 {
     return index < lines.size() ? lines.at(index) : QString();
+}
+
+// A record as the program writes it with 29 groups: "nom", a digest of 32
+// lowercase hexadecimal digits, "oui" or "non" on every status line, 120 lines and
+// a final line end. A file cut short or scribbled on is none of these.
+bool endsWholeAfterGroup29(const QByteArray &bytes, const QStringList &lines)
+{
+    if (lines.size() != SavedLineCount || !(bytes.endsWith('\n') || bytes.endsWith('\r'))
+        || lines.at(0) != QLatin1String("nom"))
+        return false;
+    const QString &hash = lines.at(2);
+    if (hash.size() != 32)
+        return false;
+    for (QChar c : hash)
+        if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))))
+            return false;
+    for (int n = 1; n <= CompetenceCount; ++n) {
+        const QString &status = lines.at(HeaderLines + LinesPerGroup * (n - 1) + 1);
+        if (status != QLatin1String("oui") && status != QLatin1String("non"))
+            return false;
+    }
+    return true;
 }
 
 // Fills results from the groups of a record's lines, by position alone.
@@ -82,48 +105,58 @@ bool isRegularFile(DIR *dir, const dirent *entry)
 }
 
 // The bytes of the first `count` lines, line ends included: only they need decoding.
-QByteArray firstLinesOf(const QByteArray &bytes, int count)
+// Reads the file once and no further than those lines. A header line longer than
+// MaxHeaderLine bytes only comes from a damaged file: the bytes stop before it, so
+// it and the lines after it read as empty, as lines past the end of a file do.
+IoStatus readFirstLines(int fd, int count, QByteArray *bytes)
 {
+    constexpr qsizetype MaxHeaderLine = 4096;
+    char buffer[4096];
+    qsizetype lineStart = 0;
     int ends = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const bool end = bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'));
-        if (end && ++ends == count)
-            return bytes.left(i + 1);
-    }
-    return bytes;
-}
-
-// The first `count` lines of a file, reading no more of it than needed.
-IoStatus readHead(const QString &path, int count, QStringList *lines)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return IoStatus::failure(errno);
-    QByteArray bytes;
-    char buffer[512];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    bool afterCr = false;
+    while (ends < count) {
+        const ssize_t n = SystemCalls::current().read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0) {
-            const int code = errno;
-            ::close(fd);
-            return IoStatus::failure(code);
-        }
+        if (n < 0)
+            return IoStatus::failure(errno ? errno : EIO);
         if (n == 0)
             break;
-        bytes.append(buffer, n);
-        // Enough once `count` line ends (and the byte after a CR) are in.
-        int ends = 0;
-        for (qsizetype i = 0; i + 1 < bytes.size() && ends < count; ++i)
-            if (bytes[i] == '\n' || (bytes[i] == '\r' && bytes[i + 1] != '\n'))
+        for (ssize_t i = 0; i < n && ends < count; ++i) {
+            const char c = buffer[i];
+            const bool lfOfCrLf = c == '\n' && afterCr;
+            afterCr = c == '\r';
+            bytes->append(c);
+            if (lfOfCrLf) {
+                lineStart = bytes->size();
+            } else if (c == '\r' || c == '\n') {
                 ++ends;
-        if (ends >= count)
-            break;
+                lineStart = bytes->size();
+            } else if (bytes->size() - lineStart > MaxHeaderLine) {
+                bytes->truncate(lineStart);   // damaged: stop before this line
+                return IoStatus::success();
+            }
+        }
     }
-    ::close(fd);
-    *lines = TextFile::splitLines(firstLinesOf(bytes, count)).mid(0, count);
     return IoStatus::success();
+}
+
+// The first `count` lines of a file.
+IoStatus readHead(const QString &path, int count, QStringList *lines)
+{
+    lines->clear();
+    SystemCalls::Table &sys = SystemCalls::current();
+    const int fd = sys.open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC, 0);
+    if (fd < 0)
+        return IoStatus::failure(errno ? errno : EIO);
+    QByteArray bytes;
+    IoStatus status = readFirstLines(fd, count, &bytes);
+    if (sys.close(fd) != 0 && status.ok())
+        status = IoStatus::failure(errno ? errno : EIO);
+    if (status.ok())
+        *lines = TextFile::splitLines(bytes).mid(0, count);
+    return status;
 }
 }
 
@@ -227,18 +260,21 @@ IoStatus loadPupilRecord(const QString &name, bool *rewritten)
     student() = StudentRecord{};
     student().clearResults();
     QStringList lines;
-    const IoStatus status = TextFile::readLines(recordPath(name), &lines);
+    QByteArray bytes;
+    const IoStatus status = TextFile::readBytes(recordPath(name), &bytes);
     if (!status.ok())
         return status;
+    lines = TextFile::splitLines(bytes);
     StudentRecord &s = student();
     s.clearResults();
     s.name = lineAt(lines, 1);
     s.hash = lineAt(lines, 2);
     s.className = lineAt(lines, 3);
     readGroups(lines, &s.results);
-    // A file that ends with the 29th group is written back at once in the saved
-    // form; a longer one (a fresh 36-group record) is left as it is.
-    if (lines.size() <= SavedLineCount) {
+    // A whole record that ends with the 29th group is written back at once in the
+    // saved form; a longer one (a fresh 36-group record) is left as it is, and so
+    // is a damaged one, read as far as it goes.
+    if (endsWholeAfterGroup29(bytes, lines)) {
         if (rewritten)
             *rewritten = true;
         return writeStudent(name);
@@ -323,7 +359,18 @@ IoStatus writeNewRecord(const QString &name, const QString &hash, const QString 
         return IoStatus::failure(EEXIST);
     std::array<CompetenceResult, CompetenceCount> none;
     const QStringList lines = recordLines({name, hash, className}, none, GroupLabel::CompetenceAccent, FreshRecordGroups);
-    return TextFile::createExclusively(recordPath(name), TextFile::joinLines(lines), true);
+    const IoStatus created = TextFile::createExclusively(recordPath(name), TextFile::joinLines(lines), true);
+    if (!created)
+        return created;
+    // Another workstation may have created a case twin ("zoe" beside "ZOE") since
+    // the look above: then neither may stay as a second record of one pupil.
+    for (const QString &existing : listRecordNames()) {
+        if (existing != name && existing.compare(name, Qt::CaseInsensitive) == 0) {
+            deleteRecordFile(name);
+            return IoStatus::failure(EEXIST);
+        }
+    }
+    return created;
 }
 
 IoStatus writeRecord(const QString &name, const RecordHeader &header,
@@ -371,7 +418,7 @@ IoStatus deleteRecordFile(const QString &name)
 {
     const QString path = recordPath(name);
     QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
-    if (::unlink(QFile::encodeName(path).constData()) != 0)
+    if (SystemCalls::current().unlink(QFile::encodeName(path).constData()) != 0)
         return IoStatus::failure(errno);
     return IoStatus::success();
 }
@@ -394,7 +441,7 @@ IoStatus allowRegistration(bool allowed)
     const QString marker = DataFolder::registrationMarkerPath();
     if (allowed)
         return TextFile::writeAtomically(marker, TextFile::joinLines({QStringLiteral("autorise")}), false);
-    if (::unlink(QFile::encodeName(marker).constData()) != 0 && errno != ENOENT)
+    if (SystemCalls::current().unlink(QFile::encodeName(marker).constData()) != 0 && errno != ENOENT)
         return IoStatus::failure(errno);
     return IoStatus::success();
 }

@@ -73,8 +73,10 @@ QString existingNameIgnoringCase(const QString &name);
 QStringList listRecordNames();
 void ensureRecordFolder();
 
-// Fills student() from the pupil's file; results are cleared first. When the file
-// ends right after the 29th group it is saved back at once. *rewritten tells whether it was.
+// Fills student() from the pupil's file; results are cleared first, so those the
+// file lacks are not acquired. A whole record that ends right after the 29th group
+// is saved back at once; a damaged one is left on disk as it is. *rewritten tells
+// whether it was saved.
 IoStatus loadPupilRecord(const QString &name, bool *rewritten = nullptr);
 IoStatus readRecordHeader(const QString &name, RecordHeader *header);
 IoStatus readRecord(const QString &name, RecordContent *content);
@@ -84,7 +86,8 @@ IoStatus readRecordStatuses(const QString &name, std::array<bool, CompetenceCoun
 
 // Writes student() with "competence " labels and 29 groups; nothing while login().pupilName is empty.
 IoStatus savePupilRecord();
-// Creates a fresh record with 36 "compétence " groups, never replacing an existing file.
+// Creates a fresh record with 36 "compétence " groups, never replacing an existing
+// file nor standing beside a case twin (EEXIST for both).
 IoStatus writeNewRecord(const QString &name, const QString &hash, const QString &className);
 // Rewrites a whole record (console): 29 groups with the given label word.
 IoStatus writeRecord(const QString &name, const RecordHeader &header,

@@ -1,12 +1,18 @@
 #include "records/textfile.h"
 
 #include "records/cp1252.h"
+#include "records/systemcalls.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
+#include <QSet>
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,14 +21,18 @@ namespace TextFile {
 namespace {
 qint64 g_failAfter = -1;
 
+SystemCalls::Table &sys() { return SystemCalls::current(); }
+
 QByteArray nativePath(const QString &path) { return QFile::encodeName(path); }
 
+int lastError() { return errno ? errno : EIO; }
+
 // Writes everything, retrying short writes; honours the test hook.
-bool writeAll(int fd, const QByteArray &content, bool useHook)
+bool writeAll(int fd, const QByteArray &content)
 {
     qint64 limit = content.size();
     bool simulateFailure = false;
-    if (useHook && g_failAfter >= 0) {
+    if (g_failAfter >= 0) {
         limit = qMin<qint64>(limit, g_failAfter);
         simulateFailure = true;
         g_failAfter = -1;
@@ -30,10 +40,13 @@ bool writeAll(int fd, const QByteArray &content, bool useHook)
     const char *data = content.constData();
     qint64 done = 0;
     while (done < limit) {
-        const ssize_t n = ::write(fd, data + done, size_t(limit - done));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
+        errno = 0;
+        const ssize_t n = sys().write(fd, data + done, size_t(limit - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;   // a disk that takes nothing more is full
             return false;
         }
         done += n;
@@ -45,13 +58,20 @@ bool writeAll(int fd, const QByteArray &content, bool useHook)
     return true;
 }
 
-void syncFolder(const QString &path)
+// The folder a rename or a creation happened in is synced so that the new name
+// survives a power cut. Some file systems cannot sync a folder: nothing to wait for.
+IoStatus syncFolder(const QString &path)
 {
-    const int dir = ::open(nativePath(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    const int dir = sys().open(nativePath(QFileInfo(path).absolutePath()).constData(),
+                               O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    if (dir < 0)
+        return IoStatus::failure(lastError());
+    int code = 0;
+    if (sys().fsync(dir) != 0 && errno != EINVAL && errno != EOPNOTSUPP && errno != ENOSYS)
+        code = lastError();
+    if (sys().close(dir) != 0 && code == 0)
+        code = lastError();
+    return code ? IoStatus::failure(code) : IoStatus::success();
 }
 
 mode_t finalMode(mode_t base, bool readOnly)
@@ -60,20 +80,114 @@ mode_t finalMode(mode_t base, bool readOnly)
     return readOnly ? (base & ~mode_t(0222)) : (base | S_IWUSR);
 }
 
-// A temporary file beside the target whose name never ends in "-qib.txt".
-int createTemporary(const QString &target, QByteArray *tempPath)
+const char TemporaryPrefix[] = ".tavelo-";
+
+// A writer stopped dead (a power cut, a killed program) leaves its temporary
+// behind, and a Windows file server shows it. Once per run and folder the
+// temporaries older than an hour are removed: no write takes that long, so
+// another workstation's write in progress is never touched.
+void removeStaleTemporaries(const QByteArray &folder)
 {
-    *tempPath = nativePath(QFileInfo(target).absolutePath() + QStringLiteral("/.tavelo-XXXXXX"));
-    return ::mkstemp(tempPath->data());
+    static QSet<QByteArray> swept;
+    if (swept.contains(folder))
+        return;
+    swept.insert(folder);
+    DIR *dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    const time_t now = ::time(nullptr);
+    while (const dirent *entry = ::readdir(dir)) {
+        struct stat info;
+        if (::strncmp(entry->d_name, TemporaryPrefix, sizeof TemporaryPrefix - 1) == 0
+            && ::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode)
+            && now - info.st_mtime > 3600)
+            sys().unlink((folder + '/' + entry->d_name).constData());   // failures change nothing: tried again next run
+    }
+    ::closedir(dir);
 }
 
-IoStatus failAndRemove(int fd, const QByteArray &tempPath)
+// A new temporary file beside the target whose name never ends in "-qib.txt".
+int createTemporary(const QString &target, QByteArray *tempPath)
 {
-    const int code = errno ? errno : EIO;
-    if (fd >= 0)
-        ::close(fd);
-    ::unlink(tempPath.constData());
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    const QByteArray folder = nativePath(QFileInfo(target).absolutePath());
+    removeStaleTemporaries(folder);
+    const QByteArray prefix = folder + '/' + TemporaryPrefix;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QByteArray name = prefix;
+        for (int i = 0; i < 8; ++i)
+            name += letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
+        const int fd = sys().open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0 || errno != EEXIST) {
+            *tempPath = name;
+            return fd;
+        }
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// Removes the temporary and reports the failure that stopped the write.
+IoStatus discard(const QByteArray &tempPath, int code)
+{
+    sys().unlink(tempPath.constData());
     return IoStatus::failure(code);
+}
+
+// Writes the whole content into a new temporary beside the target, syncs it,
+// gives it its final mode and closes it. Nothing is left on failure.
+IoStatus prepareTemporary(const QString &target, const QByteArray &content, mode_t mode, QByteArray *tempPath)
+{
+    errno = 0;
+    const int fd = createTemporary(target, tempPath);
+    if (fd < 0)
+        return IoStatus::failure(lastError());
+    if (!writeAll(fd, content) || sys().fsync(fd) != 0 || sys().fchmod(fd, mode) != 0) {
+        const int code = lastError();
+        sys().close(fd);
+        return discard(*tempPath, code);
+    }
+    if (sys().close(fd) != 0)
+        return discard(*tempPath, lastError());
+    return IoStatus::success();
+}
+
+// Errors by which a file system says it has no such call, as opposed to a failure.
+bool unsupported(int code) { return code == EINVAL || code == ENOSYS || code == EOPNOTSUPP || code == EPERM; }
+
+// Puts the complete temporary under the target name unless that name exists:
+// a rename that never replaces where the kernel has one, else a hard link, else
+// (a network share without either) an empty placeholder claimed exclusively and
+// replaced at once by the complete file.
+IoStatus moveIntoNewName(const QByteArray &tempPath, const QByteArray &target)
+{
+    if (sys().renameNoReplace(tempPath.constData(), target.constData()) == 0)
+        return IoStatus::success();
+    int code = lastError();
+    if (!unsupported(code))
+        return discard(tempPath, code);
+
+    if (sys().link(tempPath.constData(), target.constData()) == 0) {
+        if (sys().unlink(tempPath.constData()) == 0)
+            return IoStatus::success();
+        // Never leave a second name of the record: undo the link and report.
+        code = lastError();
+        sys().unlink(target.constData());
+        return discard(tempPath, code);
+    }
+    code = lastError();
+    if (!unsupported(code))
+        return discard(tempPath, code);
+
+    const int claim = sys().open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (claim < 0)
+        return discard(tempPath, lastError());
+    if (sys().close(claim) != 0 || sys().rename(tempPath.constData(), target.constData()) != 0) {
+        code = lastError();
+        sys().unlink(target.constData());
+        return discard(tempPath, code);
+    }
+    return IoStatus::success();
 }
 }
 
@@ -112,24 +226,28 @@ QByteArray joinLines(const QStringList &lines)
 IoStatus readBytes(const QString &path, QByteArray *bytes)
 {
     bytes->clear();
-    const int fd = ::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = sys().open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC, 0);
     if (fd < 0)
-        return IoStatus::failure(errno);
+        return IoStatus::failure(lastError());
     char buffer[16384];
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        const ssize_t n = sys().read(fd, buffer, sizeof buffer);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            const int code = errno;
-            ::close(fd);
+            const int code = lastError();
+            sys().close(fd);
+            bytes->clear();
             return IoStatus::failure(code);
         }
         if (n == 0)
             break;
         bytes->append(buffer, n);
     }
-    ::close(fd);
+    if (sys().close(fd) != 0) {
+        bytes->clear();
+        return IoStatus::failure(lastError());
+    }
     return IoStatus::success();
 }
 
@@ -143,58 +261,30 @@ IoStatus readLines(const QString &path, QStringList *lines)
 
 IoStatus writeAtomically(const QString &path, const QByteArray &content, bool readOnlyAfter)
 {
+    const QByteArray target = nativePath(path);
     struct stat old;
-    const mode_t base = ::stat(nativePath(path).constData(), &old) == 0 ? old.st_mode : mode_t(0644);
+    mode_t base = 0644;
+    if (::stat(target.constData(), &old) == 0)
+        base = old.st_mode;
+    else if (errno != ENOENT)
+        return IoStatus::failure(lastError());
 
     QByteArray tempPath;
-    errno = 0;
-    const int fd = createTemporary(path, &tempPath);
-    if (fd < 0)
-        return IoStatus::failure(errno);
-    if (!writeAll(fd, content, true) || ::fsync(fd) != 0 || ::fchmod(fd, finalMode(base, readOnlyAfter)) != 0)
-        return failAndRemove(fd, tempPath);
-    if (::close(fd) != 0)
-        return failAndRemove(-1, tempPath);
-    if (::rename(tempPath.constData(), nativePath(path).constData()) != 0)
-        return failAndRemove(-1, tempPath);
-    syncFolder(path);
-    return IoStatus::success();
+    const IoStatus prepared = prepareTemporary(path, content, finalMode(base, readOnlyAfter), &tempPath);
+    if (!prepared)
+        return prepared;
+    if (sys().rename(tempPath.constData(), target.constData()) != 0)
+        return discard(tempPath, lastError());
+    return syncFolder(path);
 }
 
 IoStatus createExclusively(const QString &path, const QByteArray &content, bool readOnlyAfter)
 {
-    const QByteArray target = nativePath(path);
     QByteArray tempPath;
-    errno = 0;
-    const int fd = createTemporary(path, &tempPath);
-    if (fd < 0)
-        return IoStatus::failure(errno);
-    if (!writeAll(fd, content, true) || ::fsync(fd) != 0 || ::fchmod(fd, finalMode(0644, readOnlyAfter)) != 0)
-        return failAndRemove(fd, tempPath);
-    if (::close(fd) != 0)
-        return failAndRemove(-1, tempPath);
-    // link() puts the whole file in place at once and never replaces an existing one.
-    if (::link(tempPath.constData(), target.constData()) == 0) {
-        ::unlink(tempPath.constData());
-        syncFolder(path);
-        return IoStatus::success();
-    }
-    if (errno == EEXIST)
-        return failAndRemove(-1, tempPath);
-    // File systems without hard links: exclusive creation, then the content.
-    ::unlink(tempPath.constData());
-    const int out = ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, finalMode(0644, false));
-    if (out < 0)
-        return IoStatus::failure(errno);
-    if (!writeAll(out, content, false) || ::fsync(out) != 0) {
-        const int code = errno ? errno : EIO;
-        ::close(out);
-        ::unlink(target.constData());
-        return IoStatus::failure(code);
-    }
-    ::fchmod(out, finalMode(0644, readOnlyAfter));
-    ::close(out);
-    syncFolder(path);
-    return IoStatus::success();
+    const IoStatus prepared = prepareTemporary(path, content, finalMode(0644, readOnlyAfter), &tempPath);
+    if (!prepared)
+        return prepared;
+    const IoStatus moved = moveIntoNewName(tempPath, nativePath(path));
+    return moved ? syncFolder(path) : moved;
 }
 }

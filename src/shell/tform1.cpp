@@ -10,6 +10,7 @@
 #include "shell/exercise/exerciseregistry.h"
 #include "shell/exercise/exercisesession.h"
 #include "widgets/messagebox.h"
+#include "widgets/placement.h"
 #include "widgets/passwordfield.h"
 #include "shell/tidentification.h"
 #include "shell/tu_motpasseeleve.h"
@@ -57,14 +58,6 @@ QString codeHint(QString statement)
     if (statement.endsWith(QLatin1String("..")) && !statement.endsWith(QLatin1String("...")))
         statement.chop(1);
     return statement;
-}
-
-template <class W>
-W *place(W *widget, const QString &name, const QRect &rect)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(rect);
-    return widget;
 }
 
 QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &rect, const QFont &f)

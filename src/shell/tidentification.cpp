@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+#include <cerrno>
+
 QValidator::State RecordNameValidator::validate(QString &input, int &) const
 {
     for (QChar c : input)
@@ -26,6 +28,8 @@ QValidator::State RecordNameValidator::validate(QString &input, int &) const
 }
 
 namespace {
+QString nameTakenText() { return QStringLiteral("Ce nom existe déjà. Choisissez autre chose..."); }
+
 QFont comic(int pixels, bool bold = false)
 {
     QFont f(QStringLiteral("Comic Sans MS"));
@@ -119,7 +123,7 @@ QString Tidentification::refusal() const
     const bool listed = m_listed.contains(name);
     // A name that differs only by letter case would name the same pupil.
     if (listed || (!name.isEmpty() && !RecordStore::existingNameIgnoringCase(name).isEmpty()))
-        return QStringLiteral("Ce nom existe déjà. Choisissez autre chose...");
+        return nameTakenText();
     if (name.isEmpty())
         return QStringLiteral("Veuillez entrer un nom");
     if (Edit2->text().isEmpty())
@@ -139,6 +143,10 @@ void Tidentification::Button1Click()
     if (!MessageBox::confirm(QStringLiteral("Avez-vous retenu votre mot de passe ?"), this))
         return;
     const IoStatus status = RecordStore::writeNewRecord(Edit1->text(), passwordHash(Edit2->text()), ComboBox1->currentText());
+    if (status.errorCode() == EEXIST) {   // another workstation took the name, or a case twin of it, meanwhile
+        MessageBox::plain(nameTakenText(), this);
+        return;
+    }
     if (!status.ok()) {
         MessageBox::error(status.message(), this);
         return;

@@ -16,9 +16,15 @@ public:
     void setColour(const QColor &colour);
     void clearChoice();
 
+    void showPopup() override;
+
 signals:
     void chosen(int index, const QString &text);
 
 private:
     bool m_chosen = false;
+    // What the pupil typed since the list last opened: when the field's editing ends
+    // the list selects the entry equal to it, which stays typed, not chosen.
+    QString m_typed;
+    bool m_hasTyped = false;
 };

@@ -28,6 +28,7 @@ void HotSpot::setHint(const QString &text)
 void HotSpot::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
+    m_pressed |= event->button();
     emit pressedAt(event->button(), event->position().toPoint());
     emit pressed();
 }
@@ -39,9 +40,11 @@ void HotSpot::mouseReleaseEvent(QMouseEvent *event)
     const QPoint pos = event->position().toPoint();
     const bool secondOfDouble = m_afterDoubleClick;
     m_afterDoubleClick = false;
+    const bool pressedHere = m_pressed.testFlag(button);
+    m_pressed &= ~Qt::MouseButtons(button);
     QPointer<HotSpot> alive(this);
     emit released(button, pos);
-    if (!alive || secondOfDouble || !rect().contains(pos))
+    if (!alive || secondOfDouble || !pressedHere || !rect().contains(pos))
         return;
     if (button == Qt::LeftButton)
         emit clicked();
@@ -52,6 +55,7 @@ void HotSpot::mouseReleaseEvent(QMouseEvent *event)
 void HotSpot::mouseDoubleClickEvent(QMouseEvent *event)
 {
     event->accept();
+    m_pressed |= event->button();
     if (event->button() != Qt::LeftButton)
         return;
     m_afterDoubleClick = true;
@@ -79,4 +83,12 @@ void HotSpot::leaveEvent(QEvent *event)
 void HotSpot::paintEvent(QPaintEvent *)
 {
     // Transparent: the picture under it shows through.
+}
+
+void HotSpot::hideEvent(QHideEvent *event)
+{
+    // A press whose release it will never see is forgotten.
+    m_pressed = {};
+    m_afterDoubleClick = false;
+    QWidget::hideEvent(event);
 }

@@ -5,7 +5,7 @@
 // the pupil's mouse gestures inside its rectangle into signals. Hidden or disabled
 // means inert. A precise hot spot created after a broad one lies on top of it.
 //
-// Gestures: clicked (left button released, once per double click too),
+// Gestures: clicked (left button pressed and released here, once per double click too),
 // doubleClicked (the second press of a double click only), rightClicked,
 // pressed (any button down; pressedAt gives the button and point), entered/left
 // (mouse over), and a hint whose "\r" is a line break.
@@ -38,7 +38,11 @@ protected:
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     bool m_afterDoubleClick = false;
+    // The buttons pressed on this hot spot: a release whose press went elsewhere
+    // (the end of a double click that opened this window) is no click.
+    Qt::MouseButtons m_pressed;
 };

@@ -48,6 +48,7 @@ void PictureDrag::move(HotSpot *source, const QPoint &local)
     if (source != m_source)
         return;
     m_ghost->move(source->mapTo(m_window, local) - m_grabOffset);
+    emit dragMoved(source, source->mapTo(m_window, local));
 }
 
 void PictureDrag::finish(HotSpot *source, Qt::MouseButton button, const QPoint &local)

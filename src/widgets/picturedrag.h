@@ -24,6 +24,9 @@ public:
     bool isDragging() const { return m_source != nullptr; }
 
 signals:
+    // The pointer moved with the left button held (for drag-over feedback), in window
+    // coordinates.
+    void dragMoved(HotSpot *source, const QPoint &windowPoint);
     // The left button was released: where, in window coordinates.
     void dropped(HotSpot *source, const QPoint &windowPoint);
     // A drag begun with another button than the left one.

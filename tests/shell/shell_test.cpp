@@ -11,6 +11,8 @@
 #include "support/standinboard.h"
 #include "support/tempdatafolder.h"
 #include "widgets/choicecombo.h"
+#include "records/datafolder.h"
+#include "records/systemcalls.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -251,6 +253,40 @@ TEST(Shell, PasswordChangeDoesNotLogInAndRewritesLineThree)
     shell.robot.click(shell.form.Button5);
     shell.logIn(QStringLiteral("lucas"), QStringLiteral("neuf"));
     EXPECT_EQ(shell.form.screen(), Tform1::Screen::Board);
+}
+
+namespace {
+// Another workstation registers "EMMA" just before this one's "emma" gets its name.
+int renameAfterTwinRegistered(const char *from, const char *to)
+{
+    QFile twin(DataFolder::recordFolder() + QStringLiteral("EMMA-qib.txt"));
+    twin.open(QIODevice::WriteOnly);
+    twin.write("nom\r\nEMMA\r\n");
+    twin.close();
+    return SystemCalls::system().renameNoReplace(from, to);
+}
+}
+
+TEST(Shell, ANameTakenByAnotherWorkstationMeanwhileIsAnsweredAsAnExistingName)
+{
+    Shell shell;
+    ASSERT_TRUE(RecordStore::allowRegistration(true).ok());
+    shell.robot.click(shell.form.button2);
+    shell.robot.click(shell.form.Button1);
+    auto *registration = qobject_cast<Tidentification *>(PupilRobot::topWindow(QStringLiteral("Tidentification")));
+    ASSERT_TRUE(registration);
+    PupilRobot robot(registration);
+    registration->Edit1->setText(QStringLiteral("emma"));
+    registration->Edit2->setText(QStringLiteral("mdp"));
+    registration->ComboBox1->setCurrentIndex(1);
+    emit registration->ComboBox1->activated(1);
+    shell.boxes.expect(Kind::Confirmation, QStringLiteral("Avez-vous retenu votre mot de passe ?"), 0);
+    shell.boxes.expect(Kind::Plain, QStringLiteral("Ce nom existe déjà. Choisissez autre chose..."));
+    SystemCalls::current().renameNoReplace = renameAfterTwinRegistered;
+    robot.click(registration->Button1);
+    SystemCalls::current() = SystemCalls::system();
+    EXPECT_FALSE(QFile::exists(shell.data.recordPath(QStringLiteral("emma"))));
+    EXPECT_TRUE(registration->isVisible()) << "the pupil chooses another name";
 }
 
 TEST(Shell, TwoLoginsShowOnlyTheSecondNameInTheCaption)

@@ -109,6 +109,14 @@ TEST(ChoiceCombo, KnowsWhetherItsTextWasChosenFromTheList)
     EXPECT_TRUE(combo.chosenFromList());
     QTest::keyClicks(combo.lineEdit(), QStringLiteral("x"));
     EXPECT_FALSE(combo.chosenFromList());
+    // An entry's text typed, then Return: the list selects that entry, yet it was typed.
+    combo.lineEdit()->clear();
+    QTest::keyClicks(combo.lineEdit(), QStringLiteral("6B"));
+    QTest::keyClick(combo.lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(combo.currentText(), QStringLiteral("6B"));
+    EXPECT_FALSE(combo.chosenFromList()) << "typed text is not a choice, even when it names an entry";
+    emit combo.activated(0);
+    EXPECT_TRUE(combo.chosenFromList());
 }
 
 TEST(InstructionBubble, LabelsAreBoldComicSixteenCentredWithLineBreaks)
@@ -138,11 +146,14 @@ TEST(PictureDrag, TheGhostFollowsThePointerAndTheDropIsWhereTheButtonIsReleased)
     ghost.fill(Qt::red);
     drag.addSource(&source, ghost);
     window.show();
-    QSignalSpy dropped(&drag, &PictureDrag::dropped), wrong(&drag, &PictureDrag::wrongButton);
+    QSignalSpy dropped(&drag, &PictureDrag::dropped), wrong(&drag, &PictureDrag::wrongButton),
+        moved(&drag, &PictureDrag::dragMoved);
     PupilRobot robot(&window);
     robot.press(QPoint(20, 20));
     EXPECT_TRUE(drag.isDragging());
     robot.moveTo(QPoint(200, 150));
+    ASSERT_GE(moved.count(), 1);
+    EXPECT_EQ(moved.last().at(1).toPoint(), QPoint(200, 150)) << "drag-over feedback in window coordinates";
     auto *shown = window.findChild<QLabel *>(QStringLiteral("dragGhost"));
     ASSERT_TRUE(shown);
     EXPECT_TRUE(shown->isVisible());

@@ -114,13 +114,6 @@ using BrowserOptions::group;
 using BrowserOptions::label;
 using BrowserOptions::radio;
 
-template <typename W>
-W *place(QWidget *root, const QRect &r, W *w)
-{
-    w->setParent(root);
-    w->setGeometry(r);
-    return w;
-}
 
 void paintOptions(QPainter &p, const QSize &size, Panel panel)
 {
@@ -268,7 +261,7 @@ void buildPrintDialog(QWidget *root)
     radio(root, 24, 232, QStringLiteral("Sélection"), false, 200);
     group(root, QRect(270, 152, 257, 150), QStringLiteral("Copies"));
     label(root, QRect(282, inPrint(CopiesField).top(), 110, 21), QStringLiteral("Nombre de copies :"));
-    auto *copies = place(root, QRect(inPrint(CopiesField).topLeft(), QSize(CopiesField.width() + CopiesArrows.width(), 21)),
+    auto *copies = ClassicBrowser::placeIn(root, QRect(inPrint(CopiesField).topLeft(), QSize(CopiesField.width() + CopiesArrows.width(), 21)),
                          new QSpinBox);
     copies->setValue(1);
     check(root, 282, 262, QStringLiteral("Copies assemblées"), true, 140);
