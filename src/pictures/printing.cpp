@@ -306,35 +306,4 @@ void paint(QPainter &painter, const QSize &size, const QString &caption, const Q
 }
 }
 
-QList<QRect> paintContextMenu(QPainter &painter, const QSize &size, const QStringList &items, int rowHeight,
-                              int separatorHeight, int topPadding)
-{
-    painter.save();
-    const QRect outer(QPoint(0, 0), size);
-    painter.fillRect(outer, QColor(250, 250, 250));
-    painter.setPen(QColor(140, 140, 140));
-    painter.drawRect(outer.adjusted(0, 0, -1, -1));
-    QList<QRect> rects;
-    int y = topPadding;
-    bool first = true;
-    for (const QString &item : items) {
-        if (item.isEmpty()) {
-            const QRect line(2, y, size.width() - 4, separatorHeight);
-            painter.setPen(QColor(190, 190, 190));
-            painter.drawLine(line.left() + 24, line.center().y(), line.right() - 2, line.center().y());
-            rects << line;
-            y += separatorHeight;
-            continue;
-        }
-        const QRect row(2, y, size.width() - 4, rowHeight);
-        painter.setPen(QColor(20, 20, 20));
-        painter.setFont(pixelFont(QStringLiteral("Tahoma"), 11, first));
-        painter.drawText(row.adjusted(26, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft, item);
-        rects << row;
-        first = false;
-        y += rowHeight;
-    }
-    painter.restore();
-    return rects;
-}
 }

@@ -57,9 +57,4 @@ struct Printer
 void paint(QPainter &painter, const QSize &size, const QString &caption, const QList<Printer> &printers);
 }
 
-// A context menu as the desktop draws it: items 'rowHeight' high, an empty text a
-// separator 'separatorHeight' high, the first item bold (the default action).
-// Returns one rectangle per entry, in the picture's coordinates.
-QList<QRect> paintContextMenu(QPainter &painter, const QSize &size, const QStringList &items, int rowHeight,
-                              int separatorHeight, int topPadding = 1);
 }

@@ -39,7 +39,7 @@ constexpr QRect zs5(192, 584, 185, 33);      // "Imprimantes et télécopieurs" 
 constexpr QRect zs6(104, 256, 673, 313);
 constexpr QRect zs7(328, 344, 89, 81);       // the Canon iP4200 icon
 constexpr QRect zs8(328, 424, 217, 185);
-constexpr QRect zs9(328, 448, 217, 25);      // "Définir comme imprimante par défaut"
+constexpr QRect zs9(328, 448, 217, 25);      // "Définir par défaut"
 constexpr QRect Image0(465, 33, 84, 100);
 constexpr QRect Shape5(545, 25, 337, 104);
 constexpr QRect Label1(577, 41, 273, 72);
@@ -70,7 +70,7 @@ constexpr QRect BitBtn20(785, 706, 110, 34);
 // The entries of the two context menus; an empty text is a separator.
 inline const QStringList &printerMenu()
 {
-    static const QStringList items{QStringLiteral("Ouvrir"), QStringLiteral("Définir comme imprimante par défaut"),
+    static const QStringList items{QStringLiteral("Ouvrir"), QStringLiteral("Définir par défaut"),
                                    QStringLiteral("Options d'impression..."), QStringLiteral("Suspendre l'impression"),
                                    QStringLiteral("Partager..."), QStringLiteral("Créer un raccourci"),
                                    QStringLiteral("Supprimer"), QStringLiteral("Propriétés")};
@@ -88,7 +88,7 @@ inline const QStringList &defaultPrinterMenu()
 }
 constexpr int DefaultMenuRow = 20;
 constexpr int DefaultMenuSeparator = 5;
-constexpr int DefaultMenuTop = 2;
+constexpr int DefaultPropertiesTop = 182;   // "Propriétés" in the menu picture, inside zs4
 
 // Where the start menu draws "Imprimantes et télécopieurs", in its own coordinates.
 constexpr QRect printersEntryInMenu() { return Window1::zs5.translated(-Window1::Image2.topLeft()); }

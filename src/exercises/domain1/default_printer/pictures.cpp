@@ -1,4 +1,5 @@
 #include "exercises/domain1/default_printer/layout.h"
+#include "pictures/desktop.h"
 #include "pictures/fonts.h"
 #include "pictures/kit.h"
 #include "pictures/pictures.h"
@@ -13,41 +14,10 @@ namespace W1 = DefaultPrinterLayout::Window1;
 namespace W2 = DefaultPrinterLayout::Window2;
 using Printing::PrintersFolder::Kind;
 
-// The desktop icons, tile by tile, in client coordinates of the first window.
-struct DesktopIcon
+// The school desktop of the work-environment exercises, its icons on their grid.
+void paintDesktop(QPainter &painter, const QSize &size)
 {
-    QPoint topLeft;
-    const char *icon;
-    const char *caption;
-};
-const DesktopIcon DesktopIcons[] = {
-    {{4, 266}, "computer", "Poste de travail"},
-    {{4, 350}, "folder-documents", "Mes documents"},
-    {{4, 440}, "user-trash", "Corbeille"},
-    {{4, 530}, "internet-web-browser", "Internet"},
-    {{4, 620}, "mail-client", "Courrier"},
-    {{96, 350}, "x-office-document", "Traitement de texte"},
-    {{96, 440}, "x-office-spreadsheet", "Tableur"},
-    {{96, 530}, "applications-graphics", "Dessin"},
-    {{188, 350}, "folder-pictures", "Mes images"},
-    {{188, 440}, "accessories-calculator", "Calculatrice"},
-};
-
-// The same desktop in both windows; 'origin' is where the first window's client
-// point (0, 0) falls in the picture.
-void paintDesktop(QPainter &painter, const QSize &size, QPoint origin)
-{
-    using namespace PictureKit;
-    const QRect all(QPoint(0, 0), size);
-    paintWallpaper(painter, all);
-    for (const DesktopIcon &icon : DesktopIcons)
-        paintDesktopIcon(painter, icon.topLeft + origin, QLatin1String(icon.icon), QString::fromUtf8(icon.caption));
-    const QRect bar(0, size.height() - TaskBarHeight, size.width(), TaskBarHeight);
-    const TaskBarGeometry taskBar = paintTaskBar(painter, bar, {});
-    painter.setPen(Qt::white);
-    painter.setFont(pixelFont(QStringLiteral("Tahoma"), 15, FontSpec{true, true}));
-    painter.drawText(QRect(taskBar.startButton.right() + 8, bar.top(), 90, bar.height()), Qt::AlignVCenter,
-                     QStringLiteral("démarrer"));
+    Desktop::paintDesktop(painter, size, Desktop::schoolIcons(false));
 }
 
 // The start menu: the pupil's name on top, programs on the left, places and
@@ -136,21 +106,44 @@ void paintTick(QPainter &painter, const QSize &size)
     Printing::paintDefaultTick(painter, QRectF(QPointF(0, 0), size));
 }
 
-void paintPrinterMenu(QPainter &painter, const QSize &size)
+// A printer's context menu: its entries (an empty text a separator), the first in
+// bold, the entry 'anchor' with its top at 'anchorTop'.
+Desktop::Popup printerPopup(const QStringList &entries, int rowHeight, int separatorHeight, int anchor, int anchorTop)
 {
-    Printing::paintContextMenu(painter, size, L::printerMenu(), L::PrinterMenuRow, 0);
+    Desktop::Popup popup;
+    for (const QString &entry : entries) {
+        PictureKit::MenuItem item;
+        item.text = entry;
+        popup.items << (entry.isEmpty() ? PictureKit::MenuItem::line() : item);
+    }
+    popup.itemHeight = rowHeight;
+    popup.separatorHeight = separatorHeight;
+    popup.anchor = anchor;
+    popup.anchorTop = anchorTop;
+    popup.bold = 0;
+    return popup;
 }
 
+// "Définir par défaut" under zs9.
+void paintPrinterMenu(QPainter &painter, const QSize &size)
+{
+    Desktop::paintPopup(painter, QRect(QPoint(0, 0), size),
+                        printerPopup(L::printerMenu(), L::PrinterMenuRow, 0, 1, W1::zs9.top() - W1::Image5.top()));
+}
+
+// "Propriétés", the last entry, under zs4.
 void paintDefaultPrinterMenu(QPainter &painter, const QSize &size)
 {
-    Printing::paintContextMenu(painter, size, L::defaultPrinterMenu(), L::DefaultMenuRow, L::DefaultMenuSeparator,
-                               L::DefaultMenuTop);
+    const int last = int(L::defaultPrinterMenu().size()) - 1;
+    Desktop::paintPopup(painter, QRect(QPoint(0, 0), size),
+                        printerPopup(L::defaultPrinterMenu(), L::DefaultMenuRow, L::DefaultMenuSeparator, last,
+                                     L::DefaultPropertiesTop));
 }
 
 QRect in(const QRect &hotSpot, const QRect &picture) { return hotSpot.translated(-picture.topLeft()); }
 
 const Pictures::Registrar w1Desktop{{QStringLiteral("Texercice6v3/Image1"), W1::Image1.size(),
-                                     [](QPainter &p, const QSize &s) { paintDesktop(p, s, -W1::Image1.topLeft()); },
+                                     &paintDesktop,
                                      {{QStringLiteral("zs1"), in(W1::zs1, W1::Image1)},
                                       {QStringLiteral("zs2"), in(W1::zs2, W1::Image1)},
                                       {QStringLiteral("zs3"), in(W1::zs3, W1::Image1)}}}};
@@ -162,11 +155,7 @@ const Pictures::Registrar w1Folder{{QStringLiteral("Texercice6v3/Image3"), W1::I
 const Pictures::Registrar w1Tick{{QStringLiteral("Texercice6v3/Image4"), W1::Image4.size(), &paintTick, {}}};
 const Pictures::Registrar w1Context{{QStringLiteral("Texercice6v3/Image5"), W1::Image5.size(), &paintPrinterMenu,
                                      {{QStringLiteral("zs9"), in(W1::zs9, W1::Image5)}}}};
-// The second window shows its printers folder 24 pixels lower: its icons follow.
-const Pictures::Registrar w2Desktop{{QStringLiteral("Texercice6v3b/Image1"), W2::Image1.size(),
-                                     [](QPainter &p, const QSize &s) {
-                                         paintDesktop(p, s, W2::Image2.topLeft() - W1::Image3.topLeft());
-                                     },
+const Pictures::Registrar w2Desktop{{QStringLiteral("Texercice6v3b/Image1"), W2::Image1.size(), &paintDesktop,
                                      {}}};
 const Pictures::Registrar w2Folder{{QStringLiteral("Texercice6v3b/Image2"), W2::Image2.size(), &paintFolder,
                                     {{QStringLiteral("zs1"), in(W2::zs1, W2::Image2)},
