@@ -184,6 +184,7 @@ MenuPicture recentFiles()
     m.width = 160;
     m.itemHeight = 20;
     m.inset = 0;
+    m.textLeft = 10;
     return m;
 }
 
@@ -342,7 +343,8 @@ void paintMenu(QPainter &p, const QPoint &topLeft, const MenuPicture &m, int hig
     p.translate(topLeft);
     const QSize size = menuSize(m);
     p.fillRect(QRect(QPoint(0, 0), size), QColor(250, 250, 248));
-    p.fillRect(QRect(0, 0, 24, size.height()), QColor(232, 230, 222));
+    if (m.textLeft >= 24)
+        p.fillRect(QRect(0, 0, 24, size.height()), QColor(232, 230, 222));
     p.setPen(Shadow);
     p.drawRect(QRect(QPoint(0, 0), size).adjusted(0, 0, -1, -1));
     const QList<QRect> rects = lineRects(m);
@@ -361,9 +363,9 @@ void paintMenu(QPainter &p, const QPoint &topLeft, const MenuPicture &m, int hig
         } else {
             p.setPen(PictureKit::Colours::Text);
         }
-        p.drawText(r.adjusted(30, 0, -10, 0), Qt::AlignLeft | Qt::AlignVCenter, line.text);
+        p.drawText(r.adjusted(m.textLeft, 0, -10, 0), Qt::AlignLeft | Qt::AlignVCenter, line.text);
         if (!line.shortcut.isEmpty())
-            p.drawText(r.adjusted(30, 0, -10, 0), Qt::AlignRight | Qt::AlignVCenter, line.shortcut);
+            p.drawText(r.adjusted(m.textLeft, 0, -10, 0), Qt::AlignRight | Qt::AlignVCenter, line.shortcut);
         if (line.submenu) {
             QPainterPath arrow;
             const QPointF a(r.right() - 10, r.center().y());

@@ -62,6 +62,7 @@ struct MenuPicture
     int itemHeight = 22;
     int separatorHeight = 9;
     int inset = 3;           // above the first line and below the last
+    int textLeft = 30;       // a narrow submenu has no icon gutter
 };
 MenuPicture menu(int menu);
 // The recent-files submenu of the File menu.

@@ -162,6 +162,8 @@ void Texercice20v3c::zs60Click()
 
 void Texercice20v3c::openImageSize()
 {
+    // Like any menu, the one the entry was chosen in closes.
+    zs13Click();
     if (m_sizeDialog) {
         m_sizeDialog->activateWindow();
         return;
@@ -191,6 +193,7 @@ bool Texercice20v3c::sizeChosen(const QString &width, const QString &height)
 
 void Texercice20v3c::zs63Click()
 {
+    zs13Click();
     if (m_saveDialog) {
         m_saveDialog->activateWindow();
         return;
