@@ -348,7 +348,7 @@ TEST_F(ImageProcessingExercise, TheSizeDialogTakesOnlyTheExactTextsAndCountsTheR
     inDialog.click(dialog->Image2);
     EXPECT_EQ(errors(), 1);
     ASSERT_TRUE(dialog) << "its own box does not close it";
-    // The arrows step the number; 800 down to 400 is a long way, typing is quicker.
+    // The arrows step the number the field holds.
     inDialog.click(dialog->Edit1->downButton());
     EXPECT_EQ(dialog->Edit1->text(), QStringLiteral("299"));
     pupil.typeSize(dialog, AcceptedWidth, AcceptedHeight);
