@@ -379,6 +379,32 @@ TEST_F(ImageProcessingExercise, TheSizeDialogClosesWithoutEffectWhenTheEditorIsA
     EXPECT_TRUE(editor->zs62->isVisible());
 }
 
+TEST_F(ImageProcessingExercise, TheSizeDialogOutlivesTheActivationItsOwnBoxesTake)
+{
+    pupil.reachEditor();
+    pupil.raiseBrightness();
+    QPointer<TUtailleimage> dialog = pupil.openSizeDialog();
+    ASSERT_TRUE(dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    // While its box is open the box is the active window, as a real box would be.
+    auto takeActivation = [](const MessageBox::Box &) {
+        QWidget box;
+        box.show();
+        box.activateWindow();
+        QTest::qWaitForWindowActive(&box);
+        QApplication::processEvents();
+    };
+    boxes.expect(Kind::Information, TUtailleimage::Rejected).onNext(takeActivation);
+    PupilRobot(dialog).click(dialog->Button3);   // 800 x 600 refused
+    boxes.expect(Kind::Error, Wrong).onNext(takeActivation);
+    PupilRobot(dialog).click(dialog->Image2);    // the resolution field
+    QApplication::processEvents();
+    flushDeletes();
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(errors(), 1);
+}
+
 TEST_F(ImageProcessingExercise, TheSaveDialogFollowsTheTypeAndCountsTypingAndAWrongType)
 {
     pupil.reachEditor();
