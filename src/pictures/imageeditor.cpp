@@ -380,7 +380,7 @@ void paintMenu(QPainter &p, const QPoint &topLeft, const MenuPicture &m, int hig
     p.restore();
 }
 
-void paintEditor(QPainter &p, const QString &caption)
+void paintEditor(QPainter &p, const QString &caption, const QSize &imageSize)
 {
     p.save();
     const QRect outer(QPoint(0, 0), Size);
@@ -474,7 +474,8 @@ void paintEditor(QPainter &p, const QString &caption)
     p.setPen(PictureKit::Colours::Text);
     p.setFont(PictureKit::uiFont(11));
     p.drawText(StatusBar.adjusted(6, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-               caption.isEmpty() ? QStringLiteral("Prêt") : QStringLiteral("800 x 600 pixels   Couleurs RVB"));
+               caption.isEmpty() ? QStringLiteral("Prêt")
+                                 : QStringLiteral("%1 x %2 pixels   Couleurs RVB").arg(imageSize.width()).arg(imageSize.height()));
     p.restore();
 }
 }

@@ -83,8 +83,9 @@ inline const QString SunsetFile = QStringLiteral("Coucher de soleil.jpg");
 
 // ---- painting ----------------------------------------------------------------------
 // The whole editor, titled "<caption> - Retouche photo" (just the program's name
-// when caption is empty), with an empty work area.
-void paintEditor(QPainter &painter, const QString &caption);
+// when caption is empty), with an empty work area; the status bar gives the open
+// image's size.
+void paintEditor(QPainter &painter, const QString &caption, const QSize &imageSize = QSize(800, 600));
 void paintMenu(QPainter &painter, const QPoint &topLeft, const MenuPicture &menu, int highlighted = -1);
 // The editor's own logo (a framed landscape with a brush), for the title bar and
 // the desktop shortcut.

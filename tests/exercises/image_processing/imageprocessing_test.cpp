@@ -357,6 +357,7 @@ TEST_F(ImageProcessingExercise, TheSizeDialogTakesOnlyTheExactTextsAndCountsTheR
     EXPECT_FALSE(dialog);
     EXPECT_TRUE(editor->Image17->isVisible());
     EXPECT_EQ(visibleLevel(), 0) << "the full-size photographs are gone";
+    EXPECT_EQ(editor->Image1->pictureName(), ResizedEditor) << "the status bar gives the new size";
     EXPECT_TRUE(editor->zs63->isVisible());
     EXPECT_FALSE(editor->zs62->isVisible());
 }

@@ -71,6 +71,8 @@ inline QRect toolZone(int row, int index)
 }
 
 inline const QString Caption = ImageEditor::SunsetFile;
+// The editor once the image is halved: its status bar gives the new size.
+inline const QString ResizedEditor = QStringLiteral("Texercice20v3c/Image1b");
 inline const QString BmpType = QStringLiteral("bmp (*.bmp)");
 inline const QString AcceptedWidth = QStringLiteral("400");
 inline const QString AcceptedHeight = QStringLiteral("300");

@@ -58,6 +58,11 @@ void paintOpenEditor(QPainter &p, const QSize &)
     ImageEditor::paintEditor(p, Caption);
 }
 
+void paintResizedEditor(QPainter &p, const QSize &)
+{
+    ImageEditor::paintEditor(p, Caption, QSize(400, 300));
+}
+
 Pictures::Painter menuPainter(const ImageEditor::MenuPicture &menu)
 {
     return [menu](QPainter &p, const QSize &) { ImageEditor::paintMenu(p, QPoint(0, 0), menu); };
@@ -98,6 +103,7 @@ struct Registrations
         QList<Pictures::HotSpotOutline> editorSpots = toolOutlines();
         editorSpots << outline("zs13", ImageProcessingLayout::zs13, Editor);
         Pictures::add({QStringLiteral("Texercice20v3c/Image1"), ImageEditor::Size, &paintOpenEditor, editorSpots});
+        Pictures::add({ResizedEditor, ImageEditor::Size, &paintResizedEditor, editorSpots});
         for (int level = 1; level <= 5; ++level)
             Pictures::add({QStringLiteral("Texercice20v3c/Image%1").arg(level + 1), Photo.size(),
                            [level](QPainter &p, const QSize &s) { paintPhoto(p, s, level); }, {}});

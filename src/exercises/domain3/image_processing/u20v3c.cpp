@@ -94,6 +94,7 @@ void Texercice20v3c::reset()
     m_brightnessDone = false;
     m_resizeDone = false;
     showLevel(m_level);
+    Image1->setPictureName(Window + QStringLiteral("Image1"));
     Image17->hide();
     for (HotSpot *zone : {zs60, zs61, zs62, zs63})
         zone->hide();
@@ -182,6 +183,7 @@ bool Texercice20v3c::sizeChosen(const QString &width, const QString &height)
     for (PictureBox *photo : levels)
         photo->hide();
     Image17->show();
+    Image1->setPictureName(ResizedEditor);
     menus[ImageEditor::Image]->hide();
     zs61->hide();
     zs62->hide();
