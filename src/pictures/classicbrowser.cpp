@@ -1,4 +1,5 @@
 #include "pictures/classicbrowser.h"
+#include "pictures/fonts.h"
 
 #include <QFontMetrics>
 #include <QIcon>
@@ -109,10 +110,7 @@ void paintIconOrFallback(QPainter &p, const QRect &r, const QString &name, const
 
 QFont uiFont(int pixelSize, bool bold)
 {
-    QFont f(QStringLiteral("Tahoma"));
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    return f;
+    return pixelFont(QStringLiteral("Tahoma"), pixelSize, bold);
 }
 
 void paintToolbarBackground(QPainter &p, const QRect &r)

@@ -1,6 +1,7 @@
 // The school desktop: icons on their grid, task bar, classic pop-up menus, the
 // start menu of a session and the image editor's window.
 #include "pictures/desktop.h"
+#include "pictures/fonts.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -26,10 +27,7 @@ private:
 
 QFont classicFont(int pixels, bool bold = false)
 {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
+    return pixelFont(QStringLiteral("Tahoma"), pixels, bold);
 }
 
 MenuItem entry(const QString &text, bool submenu = false, bool enabled = true)

@@ -1,6 +1,7 @@
 // The file explorer family: frame, menus, tool bar, address bar, task pane or
 // folder tree, tiles or details list; the dragged-file picture; a drive's space.
 #include "pictures/explorer.h"
+#include "pictures/fonts.h"
 
 #include "pictures/kit.h"
 
@@ -24,10 +25,7 @@ private:
 
 QFont font(int pixels = 11, bool bold = false)
 {
-    QFont f(QStringLiteral("Tahoma"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
+    return pixelFont(QStringLiteral("Tahoma"), pixels, bold);
 }
 
 const QColor Selection(51, 153, 255);

@@ -146,21 +146,13 @@ QList<QRect> tabLayout(const QRect &bar, const QStringList &titles);
 QList<QRect> paintTabs(QPainter &painter, const QRect &bar, const QStringList &titles, int current);
 // A tab widget: the tabs on top and the page frame below; returns the page rectangle.
 QRect paintTabWidget(QPainter &painter, const QRect &rect, const QStringList &titles, int current);
-void paintProgressBar(QPainter &painter, const QRect &rect, int percent);
 // 'position' and 'page' are fractions of the whole length (0..1).
 void paintScrollBar(QPainter &painter, const QRect &rect, Qt::Orientation orientation, qreal position = 0,
                     qreal page = 0.3);
 // One rectangle per section, laid from the left; the last one takes the rest.
 QList<QRect> paintStatusBar(QPainter &painter, const QRect &rect, const QStringList &sections);
 
-// Renders a real widget (a QListWidget, QTreeWidget, QTableWidget ...) into 'rect':
-// the widget is resized to the rectangle first. A real look for little code.
-void paintWidget(QPainter &painter, QWidget &widget, const QRect &rect);
 
-// ---- documents ---------------------------------------------------------------------
-
-// A grey desk with a white sheet and its shadow; returns the sheet.
-QRect paintDocumentPage(QPainter &painter, const QRect &area, const QSize &sheetSize, int topMargin = 12);
 
 // ---- web pages ---------------------------------------------------------------------
 

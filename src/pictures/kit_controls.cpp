@@ -177,17 +177,6 @@ QRect paintTabWidget(QPainter &painter, const QRect &rect, const QStringList &ti
     return page.adjusted(1, 1, -1, -1);
 }
 
-void paintProgressBar(QPainter &painter, const QRect &rect, int percent)
-{
-    Saved saved(painter);
-    auto option = optionFor<QStyleOptionProgressBar>(rect);
-    option.minimum = 0;
-    option.maximum = 100;
-    option.progress = std::clamp(percent, 0, 100);
-    option.state |= QStyle::State_Horizontal;
-    style()->drawControl(QStyle::CE_ProgressBar, &option, &painter);
-}
-
 void paintScrollBar(QPainter &painter, const QRect &rect, Qt::Orientation orientation, qreal position, qreal page)
 {
     Saved saved(painter);
@@ -232,20 +221,4 @@ QList<QRect> paintStatusBar(QPainter &painter, const QRect &rect, const QStringL
     return rects;
 }
 
-void paintWidget(QPainter &painter, QWidget &widget, const QRect &rect)
-{
-    Saved saved(painter);
-    const bool wasVisible = widget.isVisible();
-    widget.resize(rect.size());
-    widget.ensurePolished();
-    if (!wasVisible) {
-        widget.setAttribute(Qt::WA_DontShowOnScreen);
-        // Shown off screen once, so that the layouts and the view's header settle.
-        widget.show();
-        QApplication::sendPostedEvents(&widget);
-    }
-    widget.render(&painter, rect.topLeft(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    if (!wasVisible)
-        widget.hide();
-}
 }

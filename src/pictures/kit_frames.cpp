@@ -1,5 +1,6 @@
 // The picture kit: fonts, colours and icons, window frames.
 #include "pictures/kit.h"
+#include "pictures/fonts.h"
 #include "pictures/kit_internal.h"
 
 #include <algorithm>
@@ -11,9 +12,7 @@ using namespace detail;
 
 QFont uiFont(int pixels, bool bold)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
+    QFont font = pixelFont(QStringLiteral("DejaVu Sans"), pixels, bold);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }

@@ -1,5 +1,6 @@
 // The pictures of the program's own windows (splash, home screen, board, registration).
 #include "pictures/cartoon.h"
+#include "pictures/fonts.h"
 #include "pictures/kit.h"
 #include "pictures/pictures.h"
 
@@ -17,10 +18,7 @@ namespace {
 
 QFont friendlyFont(int pixels, bool bold = true)
 {
-    QFont font(QStringLiteral("Comic Sans MS"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
+    return pixelFont(QStringLiteral("Comic Sans MS"), pixels, bold);
 }
 
 

@@ -1,4 +1,5 @@
 #include "shell/tform1.h"
+#include "pictures/fonts.h"
 
 #include "administration/tadminiden.h"
 #include "pictures/pictures.h"
@@ -43,11 +44,7 @@ constexpr int ResultTops[12] = {8, 49, 90, 131, 172, 213, 254, 295, 336, 377, 41
 
 QFont makeFont(const QString &family, int pixels, bool bold = false, bool italic = false)
 {
-    QFont f(family);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    f.setItalic(italic);
-    return f;
+    return pixelFont(family, pixels, FontSpec{bold, italic});
 }
 
 QFont comic(int pixels) { return makeFont(QStringLiteral("Comic Sans MS"), pixels); }

@@ -1,4 +1,5 @@
 #include "shell/tidentification.h"
+#include "pictures/fonts.h"
 
 #include "pictures/pictures.h"
 #include "records/datafolder.h"
@@ -32,10 +33,7 @@ QString nameTakenText() { return QStringLiteral("Ce nom existe déjà. Choisisse
 
 QFont comic(int pixels, bool bold = false)
 {
-    QFont f(QStringLiteral("Comic Sans MS"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
+    return pixelFont(QStringLiteral("Comic Sans MS"), pixels, bold);
 }
 
 QLabel *caption(QWidget *parent, const QString &name, const QString &text, const QRect &rect)

@@ -189,20 +189,6 @@ TEST(PictureKitControls, FieldsAndButtonsShowTheirTextMaskedWhenAsked)
     EXPECT_TRUE(uniform(empty.done(), inside));
 }
 
-TEST(PictureKitControls, RealWidgetIsRenderedInsideItsRectangleOnly)
-{
-    QListWidget list;
-    list.addItems({QStringLiteral("Documents"), QStringLiteral("Images"), QStringLiteral("Musique")});
-    const QRect rect(100, 80, 200, 120);
-    Canvas canvas;
-    paintWidget(canvas.painter, list, rect);
-    const QImage &image = canvas.done();
-    EXPECT_FALSE(uniform(image, rect));
-    EXPECT_TRUE(uniform(image, QRect(0, 0, 900, 79)));
-    EXPECT_TRUE(uniform(image, QRect(301, 0, 599, 700)));
-    EXPECT_FALSE(list.isVisible());
-}
-
 TEST(PictureKitWeb, ParagraphGrowsWithItsTextAndLinksAreAsWideAsTheirText)
 {
     Canvas canvas;
@@ -310,20 +296,6 @@ TEST(PictureKitDesktop, StartMenuOpensAboveItsCornerWithTheHighlightedItemLit)
     EXPECT_EQ(canvas.at(QPoint(rects[0].right() - 10, rects[0].center().y())), QColor(Qt::white));
 }
 
-TEST(PictureKitDocuments, SheetIsCentredAndCutByTheDesk)
-{
-    const QRect desk(0, 0, 400, 200);
-    Canvas canvas;
-    const QRect sheet = paintDocumentPage(canvas.painter, desk, QSize(200, 300));
-    canvas.done();
-    EXPECT_EQ(sheet.center().x(), desk.center().x());
-    EXPECT_EQ(sheet.top(), 12);
-    EXPECT_EQ(canvas.at(sheet.center()), QColor(Qt::white));
-    // The part running off the desk is not drawn, and its shadow falls at the right.
-    EXPECT_EQ(canvas.at(QPoint(sheet.center().x(), desk.bottom() + 5)), QColor(1, 2, 3));
-    EXPECT_NE(canvas.at(QPoint(sheet.right() + 2, sheet.center().y())), canvas.at(QPoint(5, 100)));
-}
-
 TEST(PictureKitControls, ScrollBarHandleFollowsThePosition)
 {
     auto handleRow = [](qreal position) {
@@ -361,13 +333,3 @@ TEST(PictureKitControls, StatusBarSectionsFillTheBarFromLeftToRight)
     EXPECT_FALSE(uniform(canvas.image, sections[0]));
 }
 
-TEST(PictureKitControls, RenderingAVisibleWidgetLeavesItVisible)
-{
-    QListWidget list;
-    list.setAttribute(Qt::WA_DontShowOnScreen);
-    list.show();
-    Canvas canvas;
-    paintWidget(canvas.painter, list, QRect(0, 0, 100, 100));
-    canvas.done();
-    EXPECT_TRUE(list.isVisible());
-}

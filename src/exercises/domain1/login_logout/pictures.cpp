@@ -1,6 +1,7 @@
 // The two screens of the log-in exercise: the certificate site's log-in page and the
 // pupil's home page, in the browser family of the web exercises.
 #include "exercises/domain1/login_logout/layout.h"
+#include "pictures/fonts.h"
 #include "pictures/classicbrowser.h"
 #include "pictures/pictures.h"
 
@@ -19,10 +20,7 @@ const QColor SiteLight(0xe8, 0xef, 0xf8);
 
 QFont siteFont(int pixelSize, bool bold = false)
 {
-    QFont f(QStringLiteral("Tahoma"));
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    return f;
+    return pixelFont(QStringLiteral("Tahoma"), pixelSize, bold);
 }
 
 // Tab strip, navigation buttons and address bar; returns the page rectangle.

@@ -3,6 +3,7 @@
 // menu, the save-as dialog on the computer's drives and on the server, and the
 // start menu of the pupil's session.
 #include "exercises/domain2/data_security/layout.h"
+#include "pictures/fonts.h"
 #include "pictures/desktop.h"
 #include "pictures/kit.h"
 #include "pictures/outlines.h"
@@ -18,10 +19,7 @@ namespace {
 
 QFont font(int pixels, bool bold = false)
 {
-    QFont f(QStringLiteral("Tahoma"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
+    return pixelFont(QStringLiteral("Tahoma"), pixels, bold);
 }
 
 // ---- the network diagram ------------------------------------------------------------

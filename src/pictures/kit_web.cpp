@@ -1,4 +1,4 @@
-// The picture kit: document pages and web-page blocks.
+// The picture kit: web-page blocks.
 #include "pictures/kit.h"
 #include "pictures/kit_internal.h"
 
@@ -6,26 +6,6 @@
 
 namespace PictureKit {
 using namespace detail;
-
-// ---- documents ---------------------------------------------------------------------
-
-QRect paintDocumentPage(QPainter &painter, const QRect &area, const QSize &sheetSize, int topMargin)
-{
-    Saved saved(painter);
-    painter.fillRect(area, QColor(214, 216, 220));
-    const QRect sheet(area.left() + (area.width() - sheetSize.width()) / 2, area.top() + topMargin,
-                      sheetSize.width(), sheetSize.height());
-    painter.setClipRect(area);
-    painter.setPen(Qt::NoPen);
-    for (int i = 4; i >= 1; --i) {
-        painter.setBrush(QColor(0, 0, 0, 12 + 6 * (4 - i)));
-        painter.drawRect(sheet.translated(i / 2 + 1, i / 2 + 1).adjusted(-i / 2, -i / 2, i / 2, i / 2));
-    }
-    painter.setBrush(Qt::white);
-    painter.setPen(QColor(180, 182, 186));
-    painter.drawRect(sheet.adjusted(0, 0, -1, -1));
-    return sheet;
-}
 
 // ---- web pages ---------------------------------------------------------------------
 
