@@ -64,12 +64,6 @@ private:
 // The rectangle of a tool in a row (an empty rectangle when the row lacks it).
 QRect toolRect(const QList<ToolItem> &items, Tool tool);
 
-// The tool bar of the two-page word processor of competence 3.1 (529 x 41). Its
-// live buttons and its picture share it, so the centre button of the picture lies
-// where the live one was.
-constexpr QSize FormattingBarSize(529, 41);
-QList<ToolItem> formattingBar();
-
 void paintToolBar(QPainter &painter, const QRect &area, const QList<ToolItem> &items);
 // The bar alone, its separators and combo boxes but no buttons: live buttons go on it.
 void paintToolBarBackground(QPainter &painter, const QRect &area, const QList<ToolItem> &items);

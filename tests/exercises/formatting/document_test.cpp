@@ -1,4 +1,5 @@
 #include "exercises/domain3/formatting/document.h"
+#include "exercises/domain3/formatting/toolbar.h"
 #include "exercises/domain3/formatting/layout.h"
 
 #include <QApplication>
@@ -275,7 +276,7 @@ TEST(FormatRanges, RangesAreClampedToAShortText)
 // The hot spots and live buttons sit on the tools the pictures draw.
 TEST(WordProcessorPictures, HotSpotsLieOnTheirDrawnTools)
 {
-    const QRect centre = WordProcessor::toolRect(WordProcessor::formattingBar(), WordProcessor::Tool::AlignCenter);
+    const QRect centre = WordProcessor::toolRect(FormattingToolBar::items(), WordProcessor::Tool::AlignCenter);
     EXPECT_TRUE(centre.contains(FormattingLayout::zs1)) << "the second window's centre icon";
     EXPECT_EQ(FindReplaceLayout::binocularsInPicture(), FindReplaceLayout::inPicture(FindReplaceLayout::zs1));
     // The page the live document covers lies on the screenshot's sheet.

@@ -1,4 +1,5 @@
 #include "exercises/domain3/formatting/layout.h"
+#include "exercises/domain3/formatting/toolbar.h"
 #include "pictures/pictures.h"
 #include "pictures/wordprocessor.h"
 
@@ -17,7 +18,7 @@ void paintDesk(QPainter &painter, const QSize &size, bool withFooters)
     // it, the second window's picture of them (Image2) covers its left part.
     const QRect bar(0, 0, size.width(), ToolBar.height());
     WordProcessor::paintToolBarBackground(painter, bar, withFooters ? QList<WordProcessor::ToolItem>()
-                                                                    : WordProcessor::formattingBar());
+                                                                    : FormattingToolBar::items());
     const QRect desk(0, ToolBar.bottom() + 1, size.width(), LeftPage.bottom() + (withFooters ? 60 : 14) - ToolBar.bottom());
     painter.fillRect(desk, QColor(168, 172, 182));
     painter.setPen(QColor(140, 140, 150));
@@ -39,7 +40,7 @@ void paintDesk(QPainter &painter, const QSize &size, bool withFooters)
 
 void paintToolBar(QPainter &painter, const QSize &size)
 {
-    WordProcessor::paintToolBar(painter, QRect(QPoint(0, 0), size), WordProcessor::formattingBar());
+    WordProcessor::paintToolBar(painter, QRect(QPoint(0, 0), size), FormattingToolBar::items());
 }
 
 const Pictures::Registrar desk{{QStringLiteral("Texercice14v3/Image1"), ClientSize,

@@ -1,4 +1,5 @@
 #include "exercises/domain3/formatting/u14v3.h"
+#include "exercises/domain3/formatting/toolbar.h"
 
 #include "exercises/domain3/formatting/document.h"
 #include "exercises/domain3/formatting/fontdialog.h"
@@ -182,7 +183,7 @@ QToolButton *Texercice14v3::toolButton(const QString &name, int tool, const QStr
 {
     auto *button = new QToolButton(m_client);
     button->setObjectName(name);
-    button->setGeometry(WordProcessor::toolRect(WordProcessor::formattingBar(), Tool(tool)));
+    button->setGeometry(WordProcessor::toolRect(FormattingToolBar::items(), Tool(tool)));
     button->setIcon(WordProcessor::icon(Tool(tool)));
     button->setIconSize(QSize(16, 16));
     button->setAutoRaise(true);
