@@ -531,7 +531,7 @@ void Tadmin::Button8Click()
     hidePasswordEntry();
     buildSheetText();
     showPanel(Panel::Sheet);
-    ProgressionSheet::print(*r->document(), this);
+    ProgressionSheet::print(*r->document(), Label31->text(), this);
 }
 
 void Tadmin::Button9Click()
