@@ -5,6 +5,7 @@
 #include "administration/resultsexport.h"
 #include "records/datafolder.h"
 #include "records/passwordhash.h"
+#include "records/textfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -88,6 +89,51 @@ void BM_ExportOf1000(benchmark::State &state)
 }
 }
 
+void BM_ReadResultsOf1000(benchmark::State &state)
+{
+    const Folder &f = folder();
+    QList<PupilResults> rows;
+    for (auto _ : state) {
+        ClassResults::read(f.names(), &rows);
+        benchmark::DoNotOptimize(rows.size());
+    }
+}
+
+void BM_CsvOf1000(benchmark::State &state)
+{
+    const Folder &f = folder();
+    QList<PupilResults> rows;
+    ClassResults::read(f.names(), &rows);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ResultsExport::csvBytes(rows).size());
+}
+
+// The reading and the building of the file, without its writing.
+void BM_ReadAndBuildOf1000(benchmark::State &state)
+{
+    const Folder &f = folder();
+    QList<PupilResults> rows;
+    for (auto _ : state) {
+        ClassResults::read(f.names(), &rows);
+        benchmark::DoNotOptimize(ResultsExport::csvBytes(rows).size());
+    }
+}
+
+// The atomic write alone (temporary file, fsync, rename): the disk's share.
+void BM_AtomicWriteOfTheExport(benchmark::State &state)
+{
+    const Folder &f = folder();
+    QList<PupilResults> rows;
+    ClassResults::read(f.names(), &rows);
+    const QByteArray bytes = ResultsExport::csvBytes(rows);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TextFile::writeAtomically(f.exportPath(), bytes, false).ok());
+}
+
+BENCHMARK(BM_ReadAndBuildOf1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AtomicWriteOfTheExport)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadResultsOf1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CsvOf1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadBytesOf1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportOf1000)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -19,14 +19,21 @@ bool looksLikeFormula(const QString &text)
         || first == QLatin1Char('@') || first == QLatin1Char('\t') || first == QLatin1Char('\r');
 }
 
-void appendLine(QByteArray *out, const QList<QByteArray> &cells)
+// Appends one cell; plain ASCII that needs neither quotes nor the formula guard
+// (dates, codes, most names) goes in without a temporary.
+void appendCell(QByteArray *out, const QString &text)
 {
-    for (qsizetype i = 0; i < cells.size(); ++i) {
-        if (i > 0)
-            out->append(Separator);
-        out->append(cells.at(i));
+    bool plain = !looksLikeFormula(text);
+    for (qsizetype i = 0; plain && i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        plain = c >= 0x20 && c < 0x80 && c != Separator && c != '"';
     }
-    out->append(LineEnd);
+    if (!plain) {
+        out->append(csvCell(text));
+        return;
+    }
+    for (const QChar c : text)
+        out->append(char(c.unicode()));
 }
 }
 
@@ -43,17 +50,29 @@ QByteArray csvCell(const QString &text)
 QByteArray csvBytes(const QList<PupilResults> &rows)
 {
     QByteArray out = ByteOrderMark;
-    out.reserve(64 + rows.size() * (32 + CompetenceCount * 11));
-    QList<QByteArray> cells{csvCell(QStringLiteral("Nom")), csvCell(QStringLiteral("Classe")),
-                            csvCell(QStringLiteral("Score sur 29"))};
-    for (int n = 1; n <= CompetenceCount; ++n)
-        cells << csvCell(CompetenceCatalogue::row(n).code);
-    appendLine(&out, cells);
+    out.reserve(256 + rows.size() * (40 + CompetenceCount * 4));
+    appendCell(&out, QStringLiteral("Nom"));
+    out.append(Separator);
+    appendCell(&out, QStringLiteral("Classe"));
+    out.append(Separator);
+    appendCell(&out, QStringLiteral("Score sur 29"));
+    for (int n = 1; n <= CompetenceCount; ++n) {
+        out.append(Separator);
+        appendCell(&out, CompetenceCatalogue::row(n).code);
+    }
+    out.append(LineEnd);
     for (const PupilResults &row : rows) {
-        cells = {csvCell(row.name), csvCell(row.className), QByteArray::number(row.score())};
-        for (const CompetenceResult &result : row.results)
-            cells << (result.acquired ? csvCell(result.date) : QByteArray());
-        appendLine(&out, cells);
+        appendCell(&out, row.name);
+        out.append(Separator);
+        appendCell(&out, row.className);
+        out.append(Separator);
+        out.append(QByteArray::number(row.score()));
+        for (const CompetenceResult &result : row.results) {
+            out.append(Separator);
+            if (result.acquired)
+                appendCell(&out, result.date);
+        }
+        out.append(LineEnd);
     }
     return out;
 }

@@ -268,6 +268,54 @@ TEST_F(ClassViewTest, ACancelledOrFailedExportLeavesTheFileAsItWas)
     EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("notes.csv")});
 }
 
+// The class view reads records its own quick way: whatever the line ends and
+// lengths, it must find what the store's whole read finds.
+TEST_F(ConsoleTest, TheClassReadingFindsWhatTheStoreReads)
+{
+    const QStringList lines = recordLines(QStringLiteral("Jérôme"), QStringLiteral("pw"), QStringLiteral("5A"),
+                                          groupsWith({1, 3, 28}, 29, QStringLiteral("01/02/2026"), QStringLiteral("Mme Cœur")));
+    QByteArray lf, cr, crlf = crlfBytes(lines);
+    for (const QString &line : lines) {
+        lf += Cp1252::encode(line) + '\n';
+        cr += Cp1252::encode(line) + '\r';
+    }
+    QByteArray shortRecord = crlfBytes(recordLines(QString(), QStringLiteral("pw"), QStringLiteral("6A"), groupsWith({2, 27}, 27)));
+    QByteArray oddStatus = crlf;
+    oddStatus.replace("oui\r\n01/02/2026", "OUI\r\n01/02/2026");
+    const QList<QPair<QString, QByteArray>> files{{QStringLiteral("crlf"), crlf},
+                                                  {QStringLiteral("lf"), lf},
+                                                  {QStringLiteral("cr"), cr},
+                                                  {QStringLiteral("unended"), crlf.chopped(2)},
+                                                  {QStringLiteral("short"), shortRecord},
+                                                  {QStringLiteral("odd"), oddStatus},
+                                                  {QStringLiteral("mixed"), crlf.replace("\r\nnon\r\n", "\nnon\r")}};
+    QStringList names;
+    for (const auto &[name, bytes] : files) {
+        data.writeBytes(QStringLiteral("sauvegardes/") + name + QStringLiteral("-qib.txt"), bytes);
+        names << name;
+    }
+    QList<PupilResults> rows;
+    ASSERT_TRUE(ClassResults::read(names, &rows).ok());
+    ASSERT_EQ(rows.size(), files.size());
+    for (const PupilResults &row : rows) {
+        RecordContent content;
+        ASSERT_TRUE(RecordStore::readRecord(row.recordName, &content).ok());
+        SCOPED_TRACE(row.recordName.toStdString());
+        EXPECT_EQ(row.name, content.header.name.isEmpty() ? row.recordName : content.header.name);
+        EXPECT_EQ(row.className, content.header.className);
+        for (int n = 1; n <= CompetenceCount; ++n) {
+            EXPECT_EQ(row.results[n - 1].acquired, content.results[n - 1].acquired) << n;
+            EXPECT_EQ(row.results[n - 1].date, content.results[n - 1].date) << n;
+            EXPECT_EQ(row.results[n - 1].validator, content.results[n - 1].validator) << n;
+        }
+    }
+    EXPECT_EQ(rows.at(0).score(), 3);
+    EXPECT_EQ(rows.at(0).results[27].validator, QStringLiteral("Mme Cœur"));
+    EXPECT_EQ(rows.at(4).name, QStringLiteral("short"));
+    EXPECT_EQ(rows.at(4).score(), 2);
+    EXPECT_EQ(rows.at(5).score(), 0);   // "OUI" is not "oui"
+}
+
 TEST(ResultsExport, CellsAreQuotedAndGuardedAsSpreadsheetsExpect)
 {
     EXPECT_EQ(ResultsExport::csvCell(QStringLiteral("Zoé")), QStringLiteral("Zoé").toUtf8());
