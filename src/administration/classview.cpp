@@ -17,11 +17,11 @@ const QColor Cream(0xFF, 0xFB, 0xF0);
 const QColor Acquired(0x00, 0x80, 0x00);
 const QString Tick = QStringLiteral("\u2713");
 
-constexpr int NameWidth = 96;
-constexpr int ClassWidth = 38;
-constexpr int ScoreWidth = 44;
+constexpr int NameWidth = 118;
+constexpr int ClassWidth = 34;
+constexpr int ScoreWidth = 42;
 constexpr int CompetenceWidth = 34;
-constexpr int RowHeight = 17;
+constexpr int RowHeight = 15;   // a class of 30 and its totals fit without scrolling
 
 QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignCenter)
 {
@@ -41,7 +41,7 @@ ClassView::ClassView(QWidget *parent) : QGroupBox(QStringLiteral("Vue de la clas
 
     StringGrid2 = new QTableWidget(this);
     StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
-    StringGrid2->setGeometry(8, 20, 369, 520);
+    StringGrid2->setGeometry(8, 18, 369, 524);
     StringGrid2->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid2->setSelectionMode(QAbstractItemView::NoSelection);
     StringGrid2->setWordWrap(false);
@@ -58,7 +58,7 @@ ClassView::ClassView(QWidget *parent) : QGroupBox(QStringLiteral("Vue de la clas
 
     Button19 = new QPushButton(QStringLiteral("Exporter..."), this);
     Button19->setObjectName(QStringLiteral("Button19"));
-    Button19->setGeometry(208, 548, 169, 28);
+    Button19->setGeometry(208, 550, 169, 28);
     connect(Button19, &QPushButton::clicked, this, &ClassView::Button19Click);
 }
 

@@ -37,6 +37,12 @@ void appendCell(QByteArray *out, const QString &text)
 }
 }
 
+QString exportedDate(const QString &recordDate)
+{
+    const QDate date = QDate::fromString(recordDate, QStringLiteral("dd/MM/yyyy"));
+    return date.isValid() ? date.toString(Qt::ISODate) : recordDate;
+}
+
 QByteArray csvCell(const QString &text)
 {
     QByteArray cell = (looksLikeFormula(text) ? QLatin1Char('\'') + text : text).toUtf8();
@@ -70,7 +76,7 @@ QByteArray csvBytes(const QList<PupilResults> &rows)
         for (const CompetenceResult &result : row.results) {
             out.append(Separator);
             if (result.acquired)
-                appendCell(&out, result.date);
+                appendCell(&out, exportedDate(result.date));
         }
         out.append(LineEnd);
     }

@@ -10,6 +10,12 @@
 // then the date each competence was acquired, or nothing.
 namespace ResultsExport {
 
+// A record's date ("dd/MM/yyyy") as the file gives it: "yyyy-MM-dd", which every
+// spreadsheet reads as that very day whatever its language (a spreadsheet set to
+// English would read 08/11/2026 as the 11th of August). A date that does not
+// read as one stays as it is.
+QString exportedDate(const QString &recordDate);
+
 // One cell: quoted when it holds a separator, a quote or a line end (quotes
 // doubled). Text that a spreadsheet would take for a formula (starting with "=",
 // "+", "-", "@", a tab or a carriage return) is prefixed with an apostrophe.

@@ -228,9 +228,9 @@ TEST_F(ClassViewTest, ExportsTheRowsAsShownToTheChosenFile)
     for (int n = 1; n <= 29; ++n)
         header += ';' + CompetenceCatalogue::row(n).code.toUtf8();
     EXPECT_EQ(lines.at(0), header + '\r');
-    EXPECT_EQ(lines.at(2), QStringLiteral("Émile;6A;3;02/10/2026;02/10/2026;02/10/2026").toUtf8()
+    EXPECT_EQ(lines.at(2), QStringLiteral("Émile;6A;3;2026-10-02;2026-10-02;2026-10-02").toUtf8()
                                + QByteArray(26, ';') + '\r');
-    EXPECT_TRUE(lines.at(7).startsWith(QStringLiteral("Jean-Édouard;6A;2;;15/11/2026;;15/11/2026;").toUtf8()));
+    EXPECT_TRUE(lines.at(7).startsWith(QStringLiteral("Jean-Édouard;6A;2;;2026-11-15;;2026-11-15;").toUtf8()));
     for (const QByteArray &line : lines.mid(0, 9))
         EXPECT_EQ(line.count(';'), 31) << line.constData();
     // Nothing but the chosen file in the chosen folder: the temporary is gone.
@@ -331,10 +331,13 @@ TEST(ResultsExport, CellsAreQuotedAndGuardedAsSpreadsheetsExpect)
     EXPECT_EQ(ResultsExport::csvCell(QString()), QByteArray());
 
     PupilResults pupil{QStringLiteral("obrien"), QStringLiteral("O\"Brien; Seán"), QStringLiteral("=6A"), {}};
+    pupil.results[0] = CompetenceResult{1, true, QStringLiteral("=1+1"), QStringLiteral("M. Roy")};
     pupil.results[28] = CompetenceResult{29, true, QStringLiteral("09/12/2026"), QStringLiteral("M. Roy")};
     const QByteArray bytes = ResultsExport::csvBytes({pupil});
-    EXPECT_TRUE(bytes.endsWith(QStringLiteral("\r\n\"O\"\"Brien; Seán\";'=6A;1;").toUtf8() + QByteArray(28, ';')
-                               + "09/12/2026\r\n"));
+    EXPECT_TRUE(bytes.endsWith(QStringLiteral("\r\n\"O\"\"Brien; Seán\";'=6A;2;'=1+1").toUtf8() + QByteArray(28, ';')
+                               + "2026-12-09\r\n"));
+    EXPECT_EQ(ResultsExport::exportedDate(QStringLiteral("31/01/2026")), QStringLiteral("2026-01-31"));
+    EXPECT_EQ(ResultsExport::exportedDate(QStringLiteral("31/02/2026")), QStringLiteral("31/02/2026"));
 }
 
 TEST(ResultsExport, TheDefaultFileNameIsSafeOnEveryMachine)
