@@ -46,6 +46,7 @@ ClassView::ClassView(QWidget *parent) : QGroupBox(QStringLiteral("Vue de la clas
     StringGrid2->setSelectionMode(QAbstractItemView::NoSelection);
     StringGrid2->setWordWrap(false);
     StringGrid2->verticalHeader()->hide();
+    StringGrid2->verticalHeader()->setMinimumSectionSize(RowHeight);
     StringGrid2->verticalHeader()->setDefaultSectionSize(RowHeight);
     StringGrid2->horizontalHeader()->setSectionsClickable(true);
     StringGrid2->horizontalHeader()->setSortIndicatorShown(false);
