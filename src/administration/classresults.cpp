@@ -24,7 +24,39 @@ constexpr int LinesRead = HeaderLines + LinesPerGroup * CompetenceCount;
 // (lines ended by CR LF, LF or a lone CR; groups by position; a line past the end
 // is empty), but without building a string for each of its lines: the class
 // view and the export read hundreds of records at once.
-IoStatus readPupil(const QString &recordName, PupilResults *pupil)
+// The texts last read, per line of a group: the pupils of a class mostly share
+// their validators and many dates, and a text equal to the last one is shared
+// instead of decoded again.
+struct LastTexts
+{
+    std::array<QString, CompetenceCount> dates, validators;
+};
+
+bool sameAscii(QByteArrayView bytes, const QString &text)
+{
+    if (bytes.size() != text.size())
+        return false;
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        if (uchar(bytes[i]) >= 0x80 || text.at(i).unicode() != uchar(bytes[i]))
+            return false;
+    return true;
+}
+
+QString decoded(QByteArrayView line)
+{
+    return line.isEmpty() ? QString() : Cp1252::decode(QByteArray::fromRawData(line.data(), line.size()));
+}
+
+QString decodedOrLast(QByteArrayView line, QString *last)
+{
+    if (line.isEmpty())
+        return QString();
+    if (!sameAscii(line, *last))
+        *last = decoded(line);
+    return *last;
+}
+
+IoStatus readPupil(const QString &recordName, PupilResults *pupil, LastTexts *last)
 {
     QByteArray bytes;
     const IoStatus status = TextFile::readBytes(RecordStore::recordPath(recordName), &bytes);
@@ -45,18 +77,14 @@ IoStatus readPupil(const QString &recordName, PupilResults *pupil)
     }
     if (count < LinesRead && start < size)
         lines[count++] = QByteArrayView(data + start, size - start);
-    const auto text = [&lines](int index) {
-        const QByteArrayView line = lines[index];
-        return line.isEmpty() ? QString() : Cp1252::decode(QByteArray::fromRawData(line.data(), line.size()));
-    };
-
     pupil->recordName = recordName;
-    pupil->name = text(1).isEmpty() ? recordName : text(1);
-    pupil->className = text(3);
+    pupil->name = lines[1].isEmpty() ? recordName : decoded(lines[1]);
+    pupil->className = decoded(lines[3]);
     for (int n = 1; n <= CompetenceCount; ++n) {
         const int label = HeaderLines + LinesPerGroup * (n - 1);
-        pupil->results[n - 1] = CompetenceResult{n, lines[label + 1] == QByteArrayView("oui"), text(label + 2),
-                                                 text(label + 3)};
+        pupil->results[n - 1] = CompetenceResult{n, lines[label + 1] == QByteArrayView("oui"),
+                                                 decodedOrLast(lines[label + 2], &last->dates[n - 1]),
+                                                 decodedOrLast(lines[label + 3], &last->validators[n - 1])};
     }
     return status;
 }
@@ -66,8 +94,9 @@ IoStatus read(const QStringList &pupils, QList<PupilResults> *rows)
 {
     rows->clear();
     QList<PupilResults> read(pupils.size());
+    LastTexts last;
     for (qsizetype i = 0; i < pupils.size(); ++i) {
-        const IoStatus status = readPupil(pupils.at(i), &read[i]);
+        const IoStatus status = readPupil(pupils.at(i), &read[i], &last);
         if (!status)
             return status;
     }
@@ -84,6 +113,26 @@ Counts acquiredCounts(const QList<PupilResults> &rows)
     return counts;
 }
 
+QDate dateOf(const QString &recordDate)
+{
+    if (recordDate.size() != 10 || recordDate.at(2) != QLatin1Char('/') || recordDate.at(5) != QLatin1Char('/'))
+        return QDate();
+    const auto number = [&recordDate](int from, int length) {
+        int value = 0;
+        for (int i = from; i < from + length; ++i) {
+            const char16_t c = recordDate.at(i).unicode();
+            if (c < '0' || c > '9')
+                return -1;
+            value = value * 10 + (c - '0');
+        }
+        return value;
+    };
+    const int day = number(0, 2), month = number(3, 2), year = number(6, 4);
+    if (day < 0 || month < 0 || year < 0)
+        return QDate();
+    return QDate(year, month, day);   // invalid for 31/02
+}
+
 namespace {
 // -1, 0 or 1 as the competence of column 'column' orders a before b.
 int compareCompetence(const CompetenceResult &a, const CompetenceResult &b)
@@ -92,8 +141,8 @@ int compareCompetence(const CompetenceResult &a, const CompetenceResult &b)
         return a.acquired ? 1 : -1;
     if (!a.acquired)
         return 0;
-    const QDate da = QDate::fromString(a.date, QStringLiteral("dd/MM/yyyy"));
-    const QDate db = QDate::fromString(b.date, QStringLiteral("dd/MM/yyyy"));
+    const QDate da = dateOf(a.date);
+    const QDate db = dateOf(b.date);
     if (da != db)   // an unreadable date counts as the earliest
         return (!da.isValid() || (db.isValid() && da < db)) ? -1 : 1;
     return 0;

@@ -29,6 +29,10 @@ IoStatus read(const QStringList &pupils, QList<PupilResults> *rows);
 // For each competence, how many of the rows have it acquired.
 Counts acquiredCounts(const QList<PupilResults> &rows);
 
+// A record's date "dd/MM/yyyy" read by hand (a date format parsed for every cell
+// of a large class would cost more than the records' reading); invalid otherwise.
+QDate dateOf(const QString &recordDate);
+
 // The columns of the class view and of the export, in order.
 enum Column { NameColumn = 0, ClassColumn = 1, ScoreColumn = 2, FirstCompetenceColumn = 3 };
 constexpr int ColumnCount = FirstCompetenceColumn + CompetenceCount;

@@ -39,8 +39,19 @@ void appendCell(QByteArray *out, const QString &text)
 
 QString exportedDate(const QString &recordDate)
 {
-    const QDate date = QDate::fromString(recordDate, QStringLiteral("dd/MM/yyyy"));
-    return date.isValid() ? date.toString(Qt::ISODate) : recordDate;
+    if (!ClassResults::dateOf(recordDate).isValid())
+        return recordDate;
+    // "dd/MM/yyyy" -> "yyyy-MM-dd" by moving the characters: the same length.
+    QString iso(10, QLatin1Char('-'));
+    QChar *out = iso.data();
+    const QChar *in = recordDate.constData();
+    for (int i = 0; i < 4; ++i)
+        out[i] = in[6 + i];
+    out[5] = in[3];
+    out[6] = in[4];
+    out[8] = in[0];
+    out[9] = in[1];
+    return iso;
 }
 
 QByteArray csvCell(const QString &text)

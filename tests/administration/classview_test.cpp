@@ -338,6 +338,9 @@ TEST(ResultsExport, CellsAreQuotedAndGuardedAsSpreadsheetsExpect)
                                + "2026-12-09\r\n"));
     EXPECT_EQ(ResultsExport::exportedDate(QStringLiteral("31/01/2026")), QStringLiteral("2026-01-31"));
     EXPECT_EQ(ResultsExport::exportedDate(QStringLiteral("31/02/2026")), QStringLiteral("31/02/2026"));
+    EXPECT_EQ(ResultsExport::exportedDate(QStringLiteral("1/2/2026")), QStringLiteral("1/2/2026"));
+    EXPECT_EQ(ResultsExport::exportedDate(QStringLiteral("aa/02/2026")), QStringLiteral("aa/02/2026"));
+    EXPECT_EQ(ResultsExport::exportedDate(QString()), QString());
 }
 
 TEST(ResultsExport, TheDefaultFileNameIsSafeOnEveryMachine)
