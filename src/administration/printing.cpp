@@ -1,5 +1,7 @@
 #include "administration/printing.h"
 
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>
@@ -47,6 +49,21 @@ Target &target()
 {
     static DefaultPrinter defaultPrinter;
     return g_target ? *g_target : defaultPrinter;
+}
+
+QByteArray pdfBytes(const QTextDocument &document, const QString &title)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Tavelo"));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setResolution(300);
+        document.print(&writer);
+    }
+    return buffer.data();
 }
 
 QString noPrinterMessage() { return QStringLiteral("Aucune imprimante par défaut sélectionnée"); }

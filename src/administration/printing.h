@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 
 class QTextDocument;
@@ -52,4 +53,8 @@ Target &target();
 
 // The message shown when there is no default printer.
 QString noPrinterMessage();
+
+// The document as a PDF file's bytes (A4, the platform's rich-text layout), with
+// 'title' as the document's title.
+QByteArray pdfBytes(const QTextDocument &document, const QString &title);
 }

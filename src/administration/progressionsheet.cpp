@@ -1,9 +1,12 @@
 #include "administration/progressionsheet.h"
 
+#include "administration/filechooser.h"
 #include "administration/printing.h"
+#include "records/textfile.h"
 #include "records/recordstore.h"
 #include "widgets/messagebox.h"
 
+#include <QFileInfo>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -52,13 +55,36 @@ void build(QTextDocument *document, const QString &pupilName, int score, const Q
 
 QString jobTitle() { return QStringLiteral("feuille position"); }
 
-void print(const QTextDocument &document, QWidget *parent)
+namespace {
+// Offered when no printer is installed: the same sheet, written at once to the
+// file the teacher chooses.
+void offerPdf(const QTextDocument &document, const QString &pupilName, QWidget *parent)
+{
+    if (!MessageBox::confirm(Printing::noPrinterMessage()
+                                 + QStringLiteral("\n\nVoulez-vous enregistrer la feuille dans un fichier PDF ?"),
+                             parent))
+        return;
+    const QString path = FileChooser::saveFile(parent, pdfFileName(pupilName), QStringLiteral("Fichiers PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    const IoStatus status = TextFile::writeAtomically(path, Printing::pdfBytes(document, jobTitle()), false);
+    if (!status)
+        MessageBox::error(status.message() + QStringLiteral(" : ") + QFileInfo(path).fileName(), parent);
+}
+}
+
+QString pdfFileName(const QString &pupilName)
+{
+    return QStringLiteral("progression-") + FileChooser::safeFileName(pupilName) + QStringLiteral(".pdf");
+}
+
+void print(const QTextDocument &document, const QString &pupilName, QWidget *parent)
 {
     switch (Printing::target().print(document, jobTitle())) {
     case Printing::Outcome::Printed:
         break;
     case Printing::Outcome::NoDefaultPrinter:
-        MessageBox::error(Printing::noPrinterMessage(), parent);
+        offerPdf(document, pupilName, parent);
         break;
     case Printing::Outcome::Failed:
         MessageBox::error(QStringLiteral("L'impression n'a pas pu se faire."), parent);

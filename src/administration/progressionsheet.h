@@ -14,6 +14,10 @@ void build(QTextDocument *document, const QString &pupilName, int score, const Q
 
 QString jobTitle();   // "feuille position"
 
-// Prints on the default printer, without dialog; tells the user when there is none.
-void print(const QTextDocument &document, QWidget *parent);
+// Prints on the default printer, without dialog. When there is none, the box that
+// says so offers to save the sheet as a PDF file instead, named after the pupil.
+void print(const QTextDocument &document, const QString &pupilName, QWidget *parent);
+
+// "progression-<name>.pdf", fit for a file name.
+QString pdfFileName(const QString &pupilName);
 }

@@ -1,5 +1,6 @@
 #include "administration/tadmin.h"
 
+#include "administration/classview.h"
 #include "administration/consolequeries.h"
 #include "administration/progressionsheet.h"
 #include "administration/timportcomptev3.h"
@@ -121,6 +122,7 @@ Tadmin::Tadmin(QWidget *mainWindow)
     buildStatisticsGrid();
     buildListEditor();
     buildSheet();
+    GroupBox6 = place(new ClassView(this), "GroupBox6", 400, 8, 385, 585);
     buildDivers();
 
     resetRows();
@@ -152,10 +154,11 @@ void Tadmin::buildLeftHalf()
 
     GroupBox1 = place(new QGroupBox(QStringLiteral("Gestion des groupes"), this), "GroupBox1", 8, 328, 185, 185);
     paintWith(GroupBox1, Cream);
-    Button1 = place(new QPushButton(QStringLiteral("Réinitialiser la sélection"), GroupBox1), "Button1", 8, 24, 169, 33);
-    Button2 = place(new QPushButton(QStringLiteral("Taux réussite de la sélection"), GroupBox1), "Button2", 8, 63, 169, 33);
-    Button3 = place(new QPushButton(QStringLiteral("Supprimer tout (fin d'année)"), GroupBox1), "Button3", 8, 102, 169, 33);
-    Button4 = place(new QPushButton(QStringLiteral("Editer la liste groupes/profs"), GroupBox1), "Button4", 8, 141, 169, 33);
+    Button1 = place(new QPushButton(QStringLiteral("Réinitialiser la sélection"), GroupBox1), "Button1", 8, 20, 169, 28);
+    Button2 = place(new QPushButton(QStringLiteral("Taux réussite de la sélection"), GroupBox1), "Button2", 8, 52, 169, 28);
+    Button18 = place(new QPushButton(QStringLiteral("Vue de la classe"), GroupBox1), "Button18", 8, 84, 169, 28);
+    Button3 = place(new QPushButton(QStringLiteral("Supprimer tout (fin d'année)"), GroupBox1), "Button3", 8, 116, 169, 28);
+    Button4 = place(new QPushButton(QStringLiteral("Editer la liste groupes/profs"), GroupBox1), "Button4", 8, 148, 169, 28);
 
     GroupBox2 = place(new QGroupBox(QStringLiteral("Gestion individuelle"), this), "GroupBox2", 200, 328, 185, 185);
     paintWith(GroupBox2, Cream);
@@ -173,6 +176,7 @@ void Tadmin::buildLeftHalf()
     connect(Button2, &QPushButton::clicked, this, &Tadmin::Button2Click);
     connect(Button3, &QPushButton::clicked, this, &Tadmin::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &Tadmin::Button4Click);
+    connect(Button18, &QPushButton::clicked, this, &Tadmin::Button18Click);
     connect(Button5, &QPushButton::clicked, this, &Tadmin::Button5Click);
     connect(Button6, &QPushButton::clicked, this, &Tadmin::Button6Click);
     connect(Button7, &QPushButton::clicked, this, &Tadmin::Button7Click);
@@ -312,6 +316,7 @@ void Tadmin::showPanel(Panel panel)
     StringGrid1->setVisible(panel == Panel::Statistics);
     GroupBox4->setVisible(panel == Panel::Editor);
     r->setVisible(panel == Panel::Sheet);
+    GroupBox6->setVisible(panel == Panel::ClassView);
 }
 
 void Tadmin::hidePasswordEntry()
@@ -343,6 +348,14 @@ QStringList Tadmin::selectedClasses() const
         if (ListBox1->item(i)->isSelected())
             classes << ListBox1->item(i)->text();
     return classes;
+}
+
+QStringList Tadmin::listedPupils() const
+{
+    QStringList pupils;
+    for (int i = 0; i < ListBox2->count(); ++i)
+        pupils << ListBox2->item(i)->text();
+    return pupils;
 }
 
 void Tadmin::setRow(int n, bool ticked, const QString &text)
@@ -531,7 +544,7 @@ void Tadmin::Button8Click()
     hidePasswordEntry();
     buildSheetText();
     showPanel(Panel::Sheet);
-    ProgressionSheet::print(*r->document(), this);
+    ProgressionSheet::print(*r->document(), Label31->text(), this);
 }
 
 void Tadmin::Button9Click()
@@ -569,6 +582,8 @@ void Tadmin::Button1Click()
             || reportFailure(RecordStore::writeRecord(pupil, header, cleared, GroupLabel::Exercice)))
             return;
     }
+    if (m_panel == Panel::ClassView)   // its ticks are no longer true
+        showPanel(Panel::None);
 }
 
 void Tadmin::Button2Click()
@@ -584,11 +599,8 @@ void Tadmin::Button2Click()
     StringGrid1->item(0, 1)->setText(QStringLiteral("Ont réussi :"));
     StringGrid1->item(0, 2)->setText(QStringLiteral("Taux de réussite"));
 
-    QStringList pupils;
-    for (int i = 0; i < pupilCount; ++i)
-        pupils << ListBox2->item(i)->text();
     ConsoleQueries::Counters counters{};
-    if (reportFailure(ConsoleQueries::countSuccesses(pupils, &counters)))
+    if (reportFailure(ConsoleQueries::countSuccesses(listedPupils(), &counters)))
         return;
     for (int n = 1; n <= CompetenceCount; ++n) {
         StringGrid1->item(n, 0)->setText(QStringLiteral("exercice ") + QString::number(n));
@@ -596,6 +608,21 @@ void Tadmin::Button2Click()
         StringGrid1->item(n, 2)->setText(
             QString::number(ConsoleQueries::successRate(counters[n - 1], pupilCount)) + QStringLiteral(" %"));
     }
+}
+
+void Tadmin::Button18Click()
+{
+    hidePasswordEntry();
+    const QStringList pupils = listedPupils();
+    if (pupils.isEmpty()) {
+        MessageBox::plain(QStringLiteral("Pas d'inscrits dans cette sélection"), this);
+        return;
+    }
+    QList<PupilResults> rows;
+    if (reportFailure(ClassResults::read(pupils, &rows)))
+        return;
+    GroupBox6->setResults(rows, selectedClasses());
+    showPanel(Panel::ClassView);
 }
 
 void Tadmin::Button3Click()
@@ -606,7 +633,7 @@ void Tadmin::Button3Click()
     for (const QString &name : RecordStore::listRecordNames())
         RecordStore::deleteRecordFile(name);   // failures are silent: such a record is listed again
     clearPupilList();
-    if (m_panel == Panel::Results || m_panel == Panel::Sheet)
+    if (m_panel == Panel::Results || m_panel == Panel::Sheet || m_panel == Panel::ClassView)
         showPanel(Panel::None);
 }
 

@@ -6,6 +6,7 @@
 
 #include "records/recordstore.h"
 
+class ClassView;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -30,13 +31,14 @@ public:
     // Fills the class list from "classes.txt" (done once the console is shown).
     void loadClassList();
 
-    enum class Panel { None, Results, Statistics, Editor, Sheet };
+    enum class Panel { None, Results, Statistics, Editor, Sheet, ClassView };
     Panel panel() const { return m_panel; }
 
     // The row of competence n (1 .. 29) of the results panel.
     QCheckBox *rowBox(int n) const { return m_rows.at(n - 1).box; }
     QLabel *rowLabel(int n) const { return m_rows.at(n - 1).label; }
     int score() const { return m_score; }
+    ClassView *classView() const { return GroupBox6; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -65,6 +67,7 @@ private slots:
     void Button15Click();  // "Valider" (administrator password)
     void Button16Click();  // "Changer Mot de passe administrateur"
     void Button17Click();  // "Importer des comptes "élève""
+    void Button18Click();  // "Vue de la classe"
     void CheckBox37Click(bool checked);
 
 private:
@@ -88,6 +91,7 @@ private:
     void clearPupilList();
     QString selectedPupil() const;
     QStringList selectedClasses() const;
+    QStringList listedPupils() const;
     void setRow(int n, bool ticked, const QString &text);
     void resetRows();
     void showPage(int page);
@@ -103,7 +107,8 @@ private:
     QListWidget *ListBox2 = nullptr;
     QLabel *Image1 = nullptr;
     QGroupBox *GroupBox1 = nullptr;
-    QPushButton *Button1 = nullptr, *Button2 = nullptr, *Button3 = nullptr, *Button4 = nullptr;
+    QPushButton *Button1 = nullptr, *Button2 = nullptr, *Button3 = nullptr, *Button4 = nullptr,
+                *Button18 = nullptr;
     QGroupBox *GroupBox2 = nullptr;
     QPushButton *Button5 = nullptr, *Button6 = nullptr, *Button7 = nullptr, *Button8 = nullptr,
                 *Button9 = nullptr;
@@ -128,6 +133,7 @@ private:
     QPlainTextEdit *Memo1 = nullptr, *Memo2 = nullptr;
     QPushButton *Button12 = nullptr;
     QTextEdit *r = nullptr;
+    ClassView *GroupBox6 = nullptr;
 
     Panel m_panel = Panel::None;
     QString m_loadedPupil;   // the record file the results panel shows

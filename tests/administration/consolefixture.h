@@ -1,4 +1,5 @@
 #pragma once
+#include "administration/filechooser.h"
 #include "administration/tadmin.h"
 #include "records/cp1252.h"
 #include "records/passwordhash.h"
@@ -60,11 +61,18 @@ inline QList<std::array<QString, 3>> groupsWith(const QList<int> &acquired, int 
 class ConsoleTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { mainWindow.setObjectName(QStringLiteral("form1")); }
+    // No test ever waits on a real file dialog: unless a test installs its own
+    // chooser, every dialog is cancelled.
+    void SetUp() override
+    {
+        mainWindow.setObjectName(QStringLiteral("form1"));
+        FileChooser::setChooser(&cancelledDialogs);
+    }
     void TearDown() override
     {
         if (console)
             delete console.data();
+        FileChooser::setChooser(nullptr);
     }
 
     void writeRecord(const QString &name, const QStringList &lines) const
@@ -125,6 +133,7 @@ protected:
     }
 
     TempDataFolder data;
+    FileChooser::FixedChoice cancelledDialogs;
     ScriptedMessages boxes;
     QWidget mainWindow;
     QPointer<Tadmin> console;

@@ -35,6 +35,8 @@ TEST_F(ConsoleTest, DISABLED_Look)
     save(console, QStringLiteral("console-page2"));
     clickButton(QStringLiteral("Button2"));
     save(console, QStringLiteral("console-statistics"));
+    clickButton(QStringLiteral("Button18"));
+    save(console, QStringLiteral("console-classview"));
     clickPupil(QStringLiteral("bruno"));
     clickPupil(QStringLiteral("alice"));
     clickButton(QStringLiteral("Button6"));

@@ -2,6 +2,8 @@
 #include "administration/progressionsheet.h"
 #include "consolefixture.h"
 
+#include <QDir>
+
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -95,13 +97,53 @@ TEST_F(ProgressionSheetTest, PrintsToTheDefaultPrinterWithItsJobTitle)
     EXPECT_TRUE(bytes.contains("/Title (" + title + ")"));
 }
 
+const QString NoPrinterOffer = QStringLiteral("Aucune imprimante par défaut sélectionnée\n\n"
+                                              "Voulez-vous enregistrer la feuille dans un fichier PDF ?");
+
 TEST_F(ProgressionSheetTest, NoPrinterIsReportedAndTheSheetStays)
 {
     Printing::NoPrinter none;
     Printing::setTarget(&none);
     clickPupil(QStringLiteral("zoe"));
-    boxes.expect(Kind::Error, QStringLiteral("Aucune imprimante par défaut sélectionnée"));
+    boxes.expect(Kind::Confirmation, NoPrinterOffer, 1);   // Non: nothing saved, no dialog
     clickButton(QStringLiteral("Button8"));
     EXPECT_EQ(console->panel(), Tadmin::Panel::Sheet);
     EXPECT_EQ(blocksOf(sheet()).at(0), QStringLiteral("Exercices réussis par l'élève Zoé"));
+    EXPECT_EQ(cancelledDialogs.openedCount(), 0);
+}
+
+TEST_F(ProgressionSheetTest, WithoutAPrinterTheSheetCanBeSavedAsAPdfFile)
+{
+    Printing::NoPrinter none;
+    Printing::setTarget(&none);
+    QTemporaryDir out;
+    const QString path = out.path() + QStringLiteral("/sheet.pdf");
+    FileChooser::FixedChoice chooser(path);
+    FileChooser::setChooser(&chooser);
+    clickPupil(QStringLiteral("zoe"));
+    boxes.expect(Kind::Confirmation, NoPrinterOffer, 0);
+    clickButton(QStringLiteral("Button8"));
+    EXPECT_EQ(chooser.lastSuggestedName(), QStringLiteral("progression-Zoé.pdf"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    QByteArray title("\xFE\xFF", 2);
+    for (const QChar c : QStringLiteral("feuille position"))
+        title.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+    EXPECT_TRUE(bytes.contains("/Title (" + title + ")"));
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("sheet.pdf")});
+
+    // A cancelled dialog writes nothing.
+    QFile::remove(path);
+    chooser.setPath(QString());
+    boxes.expect(Kind::Confirmation, NoPrinterOffer, 0);
+    clickButton(QStringLiteral("Button8"));
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST(ProgressionSheetFile, ThePdfNameIsSafeForAFileName)
+{
+    EXPECT_EQ(ProgressionSheet::pdfFileName(QStringLiteral("Jean-Édouard")), QStringLiteral("progression-Jean-Édouard.pdf"));
+    EXPECT_EQ(ProgressionSheet::pdfFileName(QStringLiteral("a/b c")), QStringLiteral("progression-a_b_c.pdf"));
 }

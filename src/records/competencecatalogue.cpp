@@ -1,4 +1,4 @@
-#include "shell/competencecatalogue.h"
+#include "records/competencecatalogue.h"
 
 #include <array>
 

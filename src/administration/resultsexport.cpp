@@ -1,0 +1,110 @@
+#include "administration/resultsexport.h"
+
+#include "administration/filechooser.h"
+#include "records/competencecatalogue.h"
+#include "records/textfile.h"
+
+namespace ResultsExport {
+namespace {
+constexpr char Separator = ';';
+const QByteArray LineEnd("\r\n");
+const QByteArray ByteOrderMark("\xEF\xBB\xBF");
+
+bool looksLikeFormula(const QString &text)
+{
+    if (text.isEmpty())
+        return false;
+    const QChar first = text.front();
+    return first == QLatin1Char('=') || first == QLatin1Char('+') || first == QLatin1Char('-')
+        || first == QLatin1Char('@') || first == QLatin1Char('\t') || first == QLatin1Char('\r');
+}
+
+// Appends one cell; plain ASCII that needs neither quotes nor the formula guard
+// (dates, codes, most names) goes in without a temporary.
+void appendCell(QByteArray *out, const QString &text)
+{
+    bool plain = !looksLikeFormula(text);
+    for (qsizetype i = 0; plain && i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        plain = c >= 0x20 && c < 0x80 && c != Separator && c != '"';
+    }
+    if (!plain) {
+        out->append(csvCell(text));
+        return;
+    }
+    for (const QChar c : text)
+        out->append(char(c.unicode()));
+}
+}
+
+QString exportedDate(const QString &recordDate)
+{
+    if (!ClassResults::dateOf(recordDate).isValid())
+        return recordDate;
+    // "dd/MM/yyyy" -> "yyyy-MM-dd" by moving the characters: the same length.
+    QString iso(10, QLatin1Char('-'));
+    QChar *out = iso.data();
+    const QChar *in = recordDate.constData();
+    for (int i = 0; i < 4; ++i)
+        out[i] = in[6 + i];
+    out[5] = in[3];
+    out[6] = in[4];
+    out[8] = in[0];
+    out[9] = in[1];
+    return iso;
+}
+
+QByteArray csvCell(const QString &text)
+{
+    QByteArray cell = (looksLikeFormula(text) ? QLatin1Char('\'') + text : text).toUtf8();
+    if (cell.contains(Separator) || cell.contains('"') || cell.contains('\r') || cell.contains('\n')) {
+        cell.replace("\"", "\"\"");
+        cell = '"' + cell + '"';
+    }
+    return cell;
+}
+
+QByteArray csvBytes(const QList<PupilResults> &rows)
+{
+    QByteArray out = ByteOrderMark;
+    out.reserve(256 + rows.size() * (40 + CompetenceCount * 4));
+    appendCell(&out, QStringLiteral("Nom"));
+    out.append(Separator);
+    appendCell(&out, QStringLiteral("Classe"));
+    out.append(Separator);
+    appendCell(&out, QStringLiteral("Score sur 29"));
+    for (int n = 1; n <= CompetenceCount; ++n) {
+        out.append(Separator);
+        appendCell(&out, CompetenceCatalogue::row(n).code);
+    }
+    out.append(LineEnd);
+    for (const PupilResults &row : rows) {
+        appendCell(&out, row.name);
+        out.append(Separator);
+        appendCell(&out, row.className);
+        out.append(Separator);
+        out.append(QByteArray::number(row.score()));
+        for (const CompetenceResult &result : row.results) {
+            out.append(Separator);
+            if (result.acquired)
+                appendCell(&out, exportedDate(result.date));
+        }
+        out.append(LineEnd);
+    }
+    return out;
+}
+
+QString defaultFileName(const QStringList &classes, const QDate &date)
+{
+    const QString joined = FileChooser::safeFileName(classes.join(QLatin1Char('-')));
+    QString name = QStringLiteral("resultats-");
+    if (!joined.isEmpty())
+        name += joined + QLatin1Char('-');
+    return name + date.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".csv");
+}
+
+IoStatus write(const QString &path, const QList<PupilResults> &rows)
+{
+    return TextFile::writeAtomically(path, csvBytes(rows), false);
+}
+}
