@@ -9,6 +9,7 @@
 #include "records/datafolder.h"
 #include "records/passwordhash.h"
 #include "widgets/messagebox.h"
+#include "widgets/placement.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -40,14 +41,6 @@ constexpr int RowTop = 56;
 constexpr int RowStep = 24;
 constexpr int GridRows = 37;
 constexpr int GridColumns = 3;
-
-template <typename W>
-W *place(W *widget, const char *name, int left, int top, int width, int height)
-{
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
 
 void paintWith(QWidget *widget, const QColor &colour)
 {
@@ -122,7 +115,7 @@ Tadmin::Tadmin(QWidget *mainWindow)
     buildStatisticsGrid();
     buildListEditor();
     buildSheet();
-    GroupBox6 = place(new ClassView(this), "GroupBox6", 400, 8, 385, 585);
+    GroupBox6 = place(new ClassView(this), "GroupBox6", QRect(400, 8, 385, 585));
     buildDivers();
 
     resetRows();
@@ -141,34 +134,34 @@ Tadmin::Tadmin(QWidget *mainWindow)
 
 void Tadmin::buildLeftHalf()
 {
-    Lab1 = place(new QLabel(QStringLiteral("Classes :"), this), "Lab1", 8, 20, 169, 18);
-    ListBox1 = place(new QListWidget(this), "ListBox1", 8, 40, 169, 273);
+    Lab1 = place(new QLabel(QStringLiteral("Classes :"), this), "Lab1", QRect(8, 20, 169, 18));
+    ListBox1 = place(new QListWidget(this), "ListBox1", QRect(8, 40, 169, 273));
     ListBox1->setSelectionMode(QAbstractItemView::MultiSelection);
     paintWith(ListBox1, Cream);
-    Lab2 = place(new QLabel(QStringLiteral("Utilisateurs :"), this), "Lab2", 216, 20, 169, 18);
-    ListBox2 = place(new QListWidget(this), "ListBox2", 216, 40, 169, 273);
+    Lab2 = place(new QLabel(QStringLiteral("Utilisateurs :"), this), "Lab2", QRect(216, 20, 169, 18));
+    ListBox2 = place(new QListWidget(this), "ListBox2", QRect(216, 40, 169, 273));
     ListBox2->setSelectionMode(QAbstractItemView::SingleSelection);
     paintWith(ListBox2, Cream);
-    Image1 = place(new QLabel(this), "Image1", 184, 144, 25, 18);
+    Image1 = place(new QLabel(this), "Image1", QRect(184, 144, 25, 18));
     Image1->setPixmap(Pictures::get(QStringLiteral("Tadmin/Image1")));
 
-    GroupBox1 = place(new QGroupBox(QStringLiteral("Gestion des groupes"), this), "GroupBox1", 8, 328, 185, 185);
+    GroupBox1 = place(new QGroupBox(QStringLiteral("Gestion des groupes"), this), "GroupBox1", QRect(8, 328, 185, 185));
     paintWith(GroupBox1, Cream);
-    Button1 = place(new QPushButton(QStringLiteral("Réinitialiser la sélection"), GroupBox1), "Button1", 8, 20, 169, 28);
-    Button2 = place(new QPushButton(QStringLiteral("Taux réussite de la sélection"), GroupBox1), "Button2", 8, 52, 169, 28);
-    Button18 = place(new QPushButton(QStringLiteral("Vue de la classe"), GroupBox1), "Button18", 8, 84, 169, 28);
-    Button3 = place(new QPushButton(QStringLiteral("Supprimer tout (fin d'année)"), GroupBox1), "Button3", 8, 116, 169, 28);
-    Button4 = place(new QPushButton(QStringLiteral("Editer la liste groupes/profs"), GroupBox1), "Button4", 8, 148, 169, 28);
+    Button1 = place(new QPushButton(QStringLiteral("Réinitialiser la sélection"), GroupBox1), "Button1", QRect(8, 20, 169, 28));
+    Button2 = place(new QPushButton(QStringLiteral("Taux réussite de la sélection"), GroupBox1), "Button2", QRect(8, 52, 169, 28));
+    Button18 = place(new QPushButton(QStringLiteral("Vue de la classe"), GroupBox1), "Button18", QRect(8, 84, 169, 28));
+    Button3 = place(new QPushButton(QStringLiteral("Supprimer tout (fin d'année)"), GroupBox1), "Button3", QRect(8, 116, 169, 28));
+    Button4 = place(new QPushButton(QStringLiteral("Editer la liste groupes/profs"), GroupBox1), "Button4", QRect(8, 148, 169, 28));
 
-    GroupBox2 = place(new QGroupBox(QStringLiteral("Gestion individuelle"), this), "GroupBox2", 200, 328, 185, 185);
+    GroupBox2 = place(new QGroupBox(QStringLiteral("Gestion individuelle"), this), "GroupBox2", QRect(200, 328, 185, 185));
     paintWith(GroupBox2, Cream);
-    Button5 = place(new QPushButton(QStringLiteral("Résultats"), GroupBox2), "Button5", 8, 22, 169, 27);
-    Button6 = place(new QPushButton(QStringLiteral("Progression élève"), GroupBox2), "Button6", 8, 53, 169, 27);
-    Button7 = place(new QPushButton(QStringLiteral("Réinitialiser élève"), GroupBox2), "Button7", 8, 84, 169, 27);
-    Button8 = place(new QPushButton(QStringLiteral("Imprimer progression élève"), GroupBox2), "Button8", 8, 115, 169, 27);
-    Button9 = place(new QPushButton(QStringLiteral("Supprimer le profil sélectionné"), GroupBox2), "Button9", 8, 146, 169, 27);
+    Button5 = place(new QPushButton(QStringLiteral("Résultats"), GroupBox2), "Button5", QRect(8, 22, 169, 27));
+    Button6 = place(new QPushButton(QStringLiteral("Progression élève"), GroupBox2), "Button6", QRect(8, 53, 169, 27));
+    Button7 = place(new QPushButton(QStringLiteral("Réinitialiser élève"), GroupBox2), "Button7", QRect(8, 84, 169, 27));
+    Button8 = place(new QPushButton(QStringLiteral("Imprimer progression élève"), GroupBox2), "Button8", QRect(8, 115, 169, 27));
+    Button9 = place(new QPushButton(QStringLiteral("Supprimer le profil sélectionné"), GroupBox2), "Button9", QRect(8, 146, 169, 27));
 
-    Button13 = place(new QPushButton(QStringLiteral("Quitter"), this), "Button13", 424, 648, 201, 25);
+    Button13 = place(new QPushButton(QStringLiteral("Quitter"), this), "Button13", QRect(424, 648, 201, 25));
 
     connect(ListBox1, &QListWidget::itemSelectionChanged, this, &Tadmin::ListBox1Click);
     connect(ListBox2, &QListWidget::itemSelectionChanged, this, &Tadmin::ListBox2Click);
@@ -187,42 +180,42 @@ void Tadmin::buildLeftHalf()
 
 void Tadmin::buildResultsPanel()
 {
-    GroupBox3 = place(new QGroupBox(QStringLiteral("Résultats"), this), "GroupBox3", 400, 8, 385, 585);
+    GroupBox3 = place(new QGroupBox(QStringLiteral("Résultats"), this), "GroupBox3", QRect(400, 8, 385, 585));
     QFont bold = font();
     bold.setBold(true);
-    Label30 = place(new QLabel(QStringLiteral("NOM :"), GroupBox3), "Label30", 16, 20, 46, 16);
-    Label31 = place(new QLabel(GroupBox3), "Label31", 64, 20, 96, 16);
-    Label32 = place(new QLabel(QStringLiteral("CLASSE :"), GroupBox3), "Label32", 16, 36, 56, 16);
-    Label33 = place(new QLabel(GroupBox3), "Label33", 72, 36, 88, 16);
+    Label30 = place(new QLabel(QStringLiteral("NOM :"), GroupBox3), "Label30", QRect(16, 20, 46, 16));
+    Label31 = place(new QLabel(GroupBox3), "Label31", QRect(64, 20, 96, 16));
+    Label32 = place(new QLabel(QStringLiteral("CLASSE :"), GroupBox3), "Label32", QRect(16, 36, 56, 16));
+    Label33 = place(new QLabel(GroupBox3), "Label33", QRect(72, 36, 88, 16));
     for (QLabel *value : {Label31, Label33}) {
         value->setFont(bold);
         value->setTextFormat(Qt::PlainText);
     }
     // The new-password field sits above the first row, its two labels beside it.
-    Label34 = place(new QLabel(QStringLiteral("Nouveau"), GroupBox3), "Label34", 160, 18, 76, 14);
-    Label35 = place(new QLabel(QStringLiteral("MOT DE PASSE :"), GroupBox3), "Label35", 148, 32, 88, 14);
+    Label34 = place(new QLabel(QStringLiteral("Nouveau"), GroupBox3), "Label34", QRect(160, 18, 76, 14));
+    Label35 = place(new QLabel(QStringLiteral("MOT DE PASSE :"), GroupBox3), "Label35", QRect(148, 32, 88, 14));
     Label34->setAlignment(Qt::AlignRight);
     Label35->setAlignment(Qt::AlignRight);
-    Edit1 = place(new QLineEdit(GroupBox3), "Edit1", 240, 24, 130, 24);
+    Edit1 = place(new QLineEdit(GroupBox3), "Edit1", QRect(240, 24, 130, 24));
     connect(Edit1, &QLineEdit::textEdited, this, &Tadmin::Edit1Change);
 
     for (int n = 1; n <= CompetenceCount; ++n) {
         const int top = RowTop + RowStep * ((n - 1) % RowsPerPage);
         Row &row = m_rows[n - 1];
-        row.box = place(new QCheckBox(GroupBox3), "", 16, top, 105, 20);
+        row.box = place(new QCheckBox(GroupBox3), "", QRect(16, top, 105, 20));
         row.box->setObjectName(QStringLiteral("CheckBox%1").arg(n));
-        row.label = place(new QLabel(GroupBox3), "", 128, top, 250, 20);
+        row.label = place(new QLabel(GroupBox3), "", QRect(128, top, 250, 20));
         row.label->setObjectName(QStringLiteral("Label%1").arg(n));
         row.label->setTextFormat(Qt::PlainText);
         connect(row.box, &QCheckBox::clicked, this, [this, n] { RowClick(n); });
     }
 
-    Button10 = place(new QPushButton(QStringLiteral("page suivante  "), GroupBox3), "Button10", 16, 544, 160, 28);
-    Button11 = place(new QPushButton(QStringLiteral("    page précédente"), GroupBox3), "Button11", 16, 544, 160, 28);
+    Button10 = place(new QPushButton(QStringLiteral("page suivante  "), GroupBox3), "Button10", QRect(16, 544, 160, 28));
+    Button11 = place(new QPushButton(QStringLiteral("    page précédente"), GroupBox3), "Button11", QRect(16, 544, 160, 28));
     Button10->setIcon(QIcon(Pictures::get(QStringLiteral("Tadmin/Button10"))));
     Button11->setIcon(QIcon(Pictures::get(QStringLiteral("Tadmin/Button11"))));
     Button10->setLayoutDirection(Qt::RightToLeft);
-    Button14 = place(new QPushButton(QStringLiteral("Valider changements"), GroupBox3), "Button14", 200, 544, 169, 28);
+    Button14 = place(new QPushButton(QStringLiteral("Valider changements"), GroupBox3), "Button14", QRect(200, 544, 169, 28));
     QFont strong = font();
     strong.setBold(true);
     Button14->setFont(strong);
@@ -233,7 +226,7 @@ void Tadmin::buildResultsPanel()
 
 void Tadmin::buildStatisticsGrid()
 {
-    StringGrid1 = place(new QTableWidget(GridRows, GridColumns, this), "StringGrid1", 400, 0, 385, 577);
+    StringGrid1 = place(new QTableWidget(GridRows, GridColumns, this), "StringGrid1", QRect(400, 0, 385, 577));
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
     StringGrid1->setFrameShape(QFrame::NoFrame);
@@ -256,23 +249,23 @@ void Tadmin::buildStatisticsGrid()
 
 void Tadmin::buildListEditor()
 {
-    GroupBox4 = place(new QGroupBox(QStringLiteral("Edition groupes / professeurs"), this), "GroupBox4", 400, 8, 385, 585);
+    GroupBox4 = place(new QGroupBox(QStringLiteral("Edition groupes / professeurs"), this), "GroupBox4", QRect(400, 8, 385, 585));
     paintWith(GroupBox4, Cream);
-    Label36 = place(new QLabel(QStringLiteral("Classes :"), GroupBox4), "Label36", 24, 22, 329, 16);
-    Memo1 = place(new QPlainTextEdit(GroupBox4), "Memo1", 24, 40, 329, 241);
-    Label37 = place(new QLabel(QStringLiteral("Professeurs :"), GroupBox4), "Label37", 24, 282, 329, 14);
-    Memo2 = place(new QPlainTextEdit(GroupBox4), "Memo2", 24, 296, 329, 233);
+    Label36 = place(new QLabel(QStringLiteral("Classes :"), GroupBox4), "Label36", QRect(24, 22, 329, 16));
+    Memo1 = place(new QPlainTextEdit(GroupBox4), "Memo1", QRect(24, 40, 329, 241));
+    Label37 = place(new QLabel(QStringLiteral("Professeurs :"), GroupBox4), "Label37", QRect(24, 282, 329, 14));
+    Memo2 = place(new QPlainTextEdit(GroupBox4), "Memo2", QRect(24, 296, 329, 233));
     for (QPlainTextEdit *memo : {Memo1, Memo2}) {
         memo->setLineWrapMode(QPlainTextEdit::NoWrap);
         paintWith(memo, Qt::white);
     }
-    Button12 = place(new QPushButton(QStringLiteral("valider changements"), GroupBox4), "Button12", 24, 541, 329, 28);
+    Button12 = place(new QPushButton(QStringLiteral("valider changements"), GroupBox4), "Button12", QRect(24, 541, 329, 28));
     connect(Button12, &QPushButton::clicked, this, &Tadmin::Button12Click);
 }
 
 void Tadmin::buildSheet()
 {
-    r = place(new QTextEdit(this), "r", 400, 24, 385, 561);
+    r = place(new QTextEdit(this), "r", QRect(400, 24, 385, 561));
     QFont times(QStringLiteral("Times New Roman"));
     times.setPixelSize(11);
     r->setFont(times);
@@ -282,14 +275,13 @@ void Tadmin::buildSheet()
 
 void Tadmin::buildDivers()
 {
-    GroupBox5 = place(new QGroupBox(QStringLiteral("Divers"), this), "GroupBox5", 8, 552, 377, 121);
+    GroupBox5 = place(new QGroupBox(QStringLiteral("Divers"), this), "GroupBox5", QRect(8, 552, 377, 121));
     paintWith(GroupBox5, Cream);
-    Button16 = place(new QPushButton(QStringLiteral("Changer Mot de passe administrateur"), GroupBox5), "Button16", 8, 22, 209, 27);
-    Edit2 = place(new QLineEdit(GroupBox5), "Edit2", 222, 24, 90, 23);
-    Button15 = place(new QPushButton(QStringLiteral("Valider"), GroupBox5), "Button15", 316, 22, 53, 27);
-    Button17 = place(new QPushButton(QStringLiteral("Importer des comptes \"élève\""), GroupBox5), "Button17", 8, 55, 361, 27);
-    CheckBox37 = place(new QCheckBox(QStringLiteral("Autoriser la création de comptes (par les élèves)"), GroupBox5),
-                       "CheckBox37", 8, 90, 361, 20);
+    Button16 = place(new QPushButton(QStringLiteral("Changer Mot de passe administrateur"), GroupBox5), "Button16", QRect(8, 22, 209, 27));
+    Edit2 = place(new QLineEdit(GroupBox5), "Edit2", QRect(222, 24, 90, 23));
+    Button15 = place(new QPushButton(QStringLiteral("Valider"), GroupBox5), "Button15", QRect(316, 22, 53, 27));
+    Button17 = place(new QPushButton(QStringLiteral("Importer des comptes \"élève\""), GroupBox5), "Button17", QRect(8, 55, 361, 27));
+    CheckBox37 = place(new QCheckBox(QStringLiteral("Autoriser la création de comptes (par les élèves)"), GroupBox5), "CheckBox37", QRect(8, 90, 361, 20));
     Edit2->installEventFilter(this);
     connect(Button16, &QPushButton::clicked, this, &Tadmin::Button16Click);
     connect(Button15, &QPushButton::clicked, this, &Tadmin::Button15Click);
