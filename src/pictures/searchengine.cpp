@@ -17,7 +17,7 @@ const QColor Band(0xe5, 0xec, 0xf9);
 
 QFont font(int px, bool bold = false, bool underline = false)
 {
-    return pixelFont(QStringLiteral("Arial"), px, FontSpec{bold, false, underline});
+    return pixelFont(QStringLiteral("Arial"), px, FontStyle{bold, false, underline});
 }
 
 void paintLinks(QPainter &p, const QRect &r, const QStringList &links, Qt::Alignment align, bool firstBold = false)

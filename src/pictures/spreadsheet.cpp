@@ -185,7 +185,7 @@ QRect paintFormulaBar(QPainter &p, const QRect &row, const QRect &nameBox, int i
     const int y = row.center().y();
     const QStringList signs{QStringLiteral("ƒx"), QStringLiteral("Σ"), QStringLiteral("=")};
     const int step = qMax(18, (inputLeft - nameBox.right() - 8) / 3);
-    p.setFont(pixelFont(QStringLiteral("DejaVu Serif"), 13, FontSpec{false, true}));
+    p.setFont(pixelFont(QStringLiteral("DejaVu Serif"), 13, FontStyle{false, true}));
     for (int i = 0; i < signs.size(); ++i) {
         p.setPen(i == 0 ? QColor(30, 60, 140) : QColor(40, 40, 40));
         p.drawText(QRect(nameBox.right() + 6 + i * step, y - 9, step, 18), Qt::AlignCenter, signs.at(i));

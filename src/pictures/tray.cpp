@@ -225,7 +225,7 @@ void paintDesktop(QPainter &p, const QSize &size)
     p.setBrush(QColor(40, 130, 40));
     p.drawEllipse(QRectF(start.left() + 14, start.top() + 9, 7, 7));
     p.setPen(Qt::white);
-    p.setFont(pixelFont(QStringLiteral("Tahoma"), 17, FontSpec{true, true}));
+    p.setFont(pixelFont(QStringLiteral("Tahoma"), 17, FontStyle{true, true}));
     p.drawText(start.adjusted(32, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("démarrer"));
 }
 }

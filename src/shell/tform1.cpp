@@ -44,7 +44,7 @@ constexpr int ResultTops[12] = {8, 49, 90, 131, 172, 213, 254, 295, 336, 377, 41
 
 QFont makeFont(const QString &family, int pixels, bool bold = false, bool italic = false)
 {
-    return pixelFont(family, pixels, FontSpec{bold, italic});
+    return pixelFont(family, pixels, FontStyle{bold, italic});
 }
 
 QFont comic(int pixels) { return makeFont(QStringLiteral("Comic Sans MS"), pixels); }

@@ -42,7 +42,7 @@ protected:
         boxes.expect(Kind::Error, Wrong);
         robot.click(p);
     }
-    void findTheParts()
+    void findTheControls()
     {
         aim<Texercice12v3>();
         robot.click(zs1.center());
@@ -174,7 +174,7 @@ TEST_F(DataSecurityExercise, TheAccountsShowOverTheServerOnly)
 TEST_F(DataSecurityExercise, TheLogOnWantsTheRightAccountAndTheBoxUnticked)
 {
     launch();
-    findTheParts();
+    findTheControls();
     // Names in capitals pass, but the password box still ticked counts one error.
     boxes.expect(Kind::Error, Wrong);
     logOn(QStringLiteral("ELEVE2"), Password, QStringLiteral("SERVPEDA"), false);
@@ -195,7 +195,7 @@ TEST_F(DataSecurityExercise, TheLogOnWantsTheRightAccountAndTheBoxUnticked)
 TEST_F(DataSecurityExercise, SavingBeforeChoosingTheServerAndShuttingDownAreWrong)
 {
     launch();
-    findTheParts();
+    findTheControls();
     logOn(QStringLiteral("eleve2"), Password, QStringLiteral("servpeda"), true);
     auto *w = aim<Texercice12v3b>();
     // A single click on the picture's icon does nothing.
@@ -228,7 +228,7 @@ TEST_F(DataSecurityExercise, AbandonAndTheCloseCommandInBothWindowsBringTheBoard
         for (int way = 0; way < 2; ++way) {
             launch();
             if (window == 2) {
-                findTheParts();
+                findTheControls();
                 logOn(QStringLiteral("eleve2"), Password, QStringLiteral("servpeda"), true);
             }
             QWidget *w = PupilRobot::topWindow();

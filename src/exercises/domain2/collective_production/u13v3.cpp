@@ -106,7 +106,7 @@ void Texercice13v3::buildDefinitions()
     band.setColor(QPalette::WindowText, QColor(90, 130, 190));
     Shape2->setPalette(band);
     BandTitle = place(new QLabel(BandTitleText, this), "Label3", CollectiveLayout::BandTitle);
-    BandTitle->setFont(pixelFont(QStringLiteral("Tahoma"), 19, FontSpec{true, true}));
+    BandTitle->setFont(pixelFont(QStringLiteral("Tahoma"), 19, FontStyle{true, true}));
     BandTitle->setAlignment(Qt::AlignCenter);
     const QFont definitionFont = pixelFont(QStringLiteral("Comic Sans MS"), 11);
     Memo1 = new MemoLabel(QStringLiteral("Memo1"), CollectiveLayout::Memo1, definitionFont, this);

@@ -119,7 +119,7 @@ Texercice25::Texercice25(ExerciseSession *session)
     Button1->hide();
     placeAbandon(QStringLiteral("BitBtn20"), SpreadsheetFormulaLayout::BitBtn20);
     Label39 = place(new QLabel(Banner, this), "Label39", SpreadsheetFormulaLayout::Label39);
-    Label39->setFont(pixelFont(QStringLiteral("Arial"), 14, FontSpec{true, true}));
+    Label39->setFont(pixelFont(QStringLiteral("Arial"), 14, FontStyle{true, true}));
     QPalette green = Label39->palette();
     green.setColor(QPalette::WindowText, QColor(0, 128, 0));
     Label39->setPalette(green);

@@ -184,7 +184,7 @@ void paintRightColumn(QPainter &p)
     for (const char *e : {"10/09 : Journée du sport scolaire", "17/09 : Semaine de la sécurité routière",
                           "01/10 : Forum des métiers"}) {
         p.setPen(SiteBlue);
-        p.setFont(pixelFont(QStringLiteral("Arial"), 12, FontSpec{false, false, true}));
+        p.setFont(pixelFont(QStringLiteral("Arial"), 12, FontStyle{false, false, true}));
         p.drawText(QRect(box.left() + 8, y, box.width() - 16, 46), Qt::TextWordWrap, QString::fromUtf8(e));
         y += 50;
     }
@@ -214,7 +214,7 @@ void paintRightColumn(QPainter &p)
     p.setBrush(SiteBlue);
     p.drawRoundedRect(QRect(photo.left() + 132, photo.top() + 38, 28, 20), 6, 6);
     p.setPen(SiteBlue);
-    p.setFont(pixelFont(QStringLiteral("Arial"), 12, FontSpec{true, false, true}));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 12, FontStyle{true, false, true}));
     p.drawText(QRect(dossier.left() + 8, photo.bottom() + 4, dossier.width() - 16, 40), Qt::TextWordWrap,
                QStringLiteral("L'informatique au collège : les nouveaux équipements"));
 }
@@ -228,7 +228,7 @@ void paintFooter(QPainter &p)
     p.setPen(Navy);
     p.drawText(QRect(FooterLinks.left(), FooterLinks.top() + 6, FooterLinks.width(), 18), Qt::AlignCenter,
                QStringLiteral("Plan du site  |  Accessibilité  |  Aide  |  Nous écrire  |  Flux RSS  |  Liens utiles"));
-    p.setFont(pixelFont(QStringLiteral("Arial"), 12, FontSpec{false, false, true}));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 12, FontStyle{false, false, true}));
     p.setPen(SiteBlue);
     p.drawText(QRect(FooterLinks.left() + 110, CopyrightNotice.top(), 130, CopyrightNotice.height()), Qt::AlignCenter,
                QStringLiteral("Haut de page"));
@@ -236,7 +236,7 @@ void paintFooter(QPainter &p)
     p.setFont(pixelFont(QStringLiteral("Arial"), 12));
     p.setPen(Navy);
     p.drawText(CopyrightNotice, Qt::AlignCenter, Copyright);
-    p.setFont(pixelFont(QStringLiteral("Arial"), 12, FontSpec{false, false, true}));
+    p.setFont(pixelFont(QStringLiteral("Arial"), 12, FontStyle{false, false, true}));
     p.setPen(SiteBlue);
     p.drawText(QRect(CopyrightNotice.right() + 12, CopyrightNotice.top(), 130, CopyrightNotice.height()),
                Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("English version"));

@@ -170,7 +170,7 @@ void paintTypefaces(QPainter &p, const QSize &size)
     const int n = int(std::size(faces));
     const qreal step = size.height() / qreal(n);
     for (int i = 0; i < n; ++i) {
-        QFont f = pixelFont(QString::fromLatin1(faces[i].family), faces[i].px, FontSpec{faces[i].bold, faces[i].italic});
+        QFont f = pixelFont(QString::fromLatin1(faces[i].family), faces[i].px, FontStyle{faces[i].bold, faces[i].italic});
         p.setFont(f);
         p.setPen(faces[i].colour);
         p.drawText(QRectF(0, i * step, size.width(), step), Qt::AlignCenter, QStringLiteral("police"));
