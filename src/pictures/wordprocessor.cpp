@@ -184,6 +184,30 @@ RowBuilder &RowBuilder::skip(int pixels)
     return *this;
 }
 
+QList<ToolItem> standardBar(QPoint origin, QSize button, int pitch, bool zoomApart)
+{
+    RowBuilder row(origin, button, pitch, 8);
+    row.add(Tool::New).add(Tool::Open).add(Tool::Save).add(Tool::EditFile).add(Tool::Mail)
+        .separator()
+        .add(Tool::ExportPdf).add(Tool::Print).add(Tool::Preview)
+        .separator()
+        .add(Tool::Spelling).add(Tool::AutoSpelling)
+        .separator()
+        .add(Tool::Cut).add(Tool::Copy).add(Tool::Paste).add(Tool::FormatPaintbrush)
+        .separator()
+        .add(Tool::Undo).add(Tool::Redo)
+        .separator()
+        .add(Tool::Hyperlink).add(Tool::Table).add(Tool::DrawFunctions)
+        .separator()
+        .add(Tool::FindReplace).add(Tool::Navigator).add(Tool::Gallery)
+        .separator()
+        .add(Tool::NonPrinting);
+    if (zoomApart)
+        row.separator();
+    row.add(Tool::Zoom).add(Tool::Help);
+    return row.items();
+}
+
 QRect toolRect(const QList<ToolItem> &items, Tool tool)
 {
     for (const ToolItem &item : items)

@@ -61,6 +61,11 @@ private:
     QList<ToolItem> m_items;
 };
 
+// The standard tool bar of the office word processor, from 'origin' with buttons
+// 'button' large and 'pitch' apart; zoomApart sets the zoom and help buttons off
+// by a separator.
+QList<ToolItem> standardBar(QPoint origin, QSize button, int pitch, bool zoomApart = false);
+
 // The rectangle of a tool in a row (an empty rectangle when the row lacks it).
 QRect toolRect(const QList<ToolItem> &items, Tool tool);
 

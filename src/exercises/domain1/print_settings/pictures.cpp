@@ -22,23 +22,7 @@ constexpr QRect ScrollArea(851, 67, 18, 426);
 QList<ToolItem> standardBar()
 {
     const QPoint preview = L::zs2.topLeft() - StandardBarArea.topLeft();
-    return RowBuilder(QPoint(preview.x() - 7 * 27 - 8, preview.y()), L::zs2.size(), 27, 8)
-        .add(Tool::New).add(Tool::Open).add(Tool::Save).add(Tool::EditFile).add(Tool::Mail)
-        .separator()
-        .add(Tool::ExportPdf).add(Tool::Print).add(Tool::Preview)
-        .separator()
-        .add(Tool::Spelling).add(Tool::AutoSpelling)
-        .separator()
-        .add(Tool::Cut).add(Tool::Copy).add(Tool::Paste).add(Tool::FormatPaintbrush)
-        .separator()
-        .add(Tool::Undo).add(Tool::Redo)
-        .separator()
-        .add(Tool::Hyperlink).add(Tool::Table).add(Tool::DrawFunctions)
-        .separator()
-        .add(Tool::FindReplace).add(Tool::Navigator).add(Tool::Gallery)
-        .separator()
-        .add(Tool::NonPrinting).add(Tool::Zoom).add(Tool::Help)
-        .items();
+    return WordProcessor::standardBar(QPoint(preview.x() - 7 * 27 - 8, preview.y()), L::zs2.size(), 27);
 }
 
 QList<ToolItem> formattingBar()

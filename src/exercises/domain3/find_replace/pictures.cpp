@@ -10,25 +10,7 @@ using namespace WordProcessor;
 QList<ToolItem> standardBar()
 {
     // 19 buttons and 6 separators before the binoculars, which land under zs1.
-    return RowBuilder(QPoint(21, 2), QSize(26, 30), 28, 8)
-        .add(Tool::New).add(Tool::Open).add(Tool::Save).add(Tool::EditFile).add(Tool::Mail)
-        .separator()
-        .add(Tool::ExportPdf).add(Tool::Print).add(Tool::Preview)
-        .separator()
-        .add(Tool::Spelling).add(Tool::AutoSpelling)
-        .separator()
-        .add(Tool::Cut).add(Tool::Copy).add(Tool::Paste).add(Tool::FormatPaintbrush)
-        .separator()
-        .add(Tool::Undo).add(Tool::Redo)
-        .separator()
-        .add(Tool::Hyperlink).add(Tool::Table).add(Tool::DrawFunctions)
-        .separator()
-        .add(Tool::FindReplace).add(Tool::Navigator).add(Tool::Gallery)
-        .separator()
-        .add(Tool::NonPrinting)
-        .separator()
-        .add(Tool::Zoom).add(Tool::Help)
-        .items();
+    return WordProcessor::standardBar(QPoint(21, 2), QSize(26, 30), 28, true);
 }
 
 QList<ToolItem> characterBar()
