@@ -1,6 +1,7 @@
 #pragma once
 #include "records/recordstore.h"
 #include "shell/exercise/exerciseregistry.h"
+#include "shell/exercise/exercisesession.h"
 #include "support/standinboard.h"
 #include "support/pupilrobot.h"
 #include "support/scriptedmessages.h"
@@ -76,6 +77,20 @@ protected:
         EXPECT_EQ(result().validator, QStringLiteral("Mme Laurent"));
         EXPECT_EQ(login().acquiredCount, 1);
         EXPECT_FALSE(boardButton()->isVisibleTo(form1.get()));
+    }
+
+    // The running exercise's error count (-1 when none runs).
+    static int errors() { return ExerciseSession::current() ? ExerciseSession::current()->errorCount() : -1; }
+
+    // The exercise window of class W on screen; the robot then plays in it.
+    template <class W>
+    W *aim()
+    {
+        QApplication::processEvents();
+        auto *w = qobject_cast<W *>(PupilRobot::topWindow(QString::fromLatin1(W::staticMetaObject.className())));
+        EXPECT_TRUE(w) << "not showing: " << W::staticMetaObject.className();
+        robot.setWindow(w);
+        return w;
     }
 
     static QString labelText(QWidget *window, const QString &name)

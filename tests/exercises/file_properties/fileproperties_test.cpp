@@ -36,16 +36,6 @@ class FilePropertiesExercise : public ExerciseFixture
 protected:
     FilePropertiesExercise() : ExerciseFixture(Competence) {}
 
-    template <class W>
-    W *aim()
-    {
-        QApplication::processEvents();
-        auto *w = qobject_cast<W *>(PupilRobot::topWindow(QString::fromLatin1(W::staticMetaObject.className())));
-        EXPECT_TRUE(w) << "not showing: " << W::staticMetaObject.className();
-        robot.setWindow(w);
-        return w;
-    }
-    int errors() const { return ExerciseSession::current() ? ExerciseSession::current()->errorCount() : -1; }
     // A click that must be a counted wrong action.
     void wrongClick(QPoint p)
     {

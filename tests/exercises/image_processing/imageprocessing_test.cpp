@@ -115,7 +115,6 @@ protected:
         launch();
         robot.setWindow(pupil.desktop());
     }
-    int errors() const { return ExerciseSession::current() ? ExerciseSession::current()->errorCount() : -1; }
     int visibleLevel() const
     {
         int shown = 0;

@@ -51,7 +51,6 @@ protected:
         robot.type(text, e);
     }
     QString label(const QString &window) const { return labelText(PupilRobot::topWindow(window), QStringLiteral("Label1")); }
-    int errors() const { return ExerciseSession::current() ? ExerciseSession::current()->errorCount() : -1; }
     Texercice21v3a *thematic() const { return qobject_cast<Texercice21v3a *>(PupilRobot::topWindow(Thematic)); }
     void tick(int box)
     {

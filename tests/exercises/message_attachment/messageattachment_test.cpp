@@ -74,7 +74,6 @@ protected:
         launch();
         robot.setWindow(pupil.first());
     }
-    int errors() const { return ExerciseSession::current() ? ExerciseSession::current()->errorCount() : -1; }
     Texercice28v3 *w1() const { return pupil.first(); }
     Pupil pupil{robot};
 };

@@ -59,7 +59,6 @@ protected:
         robot.setWindow(w);
         return w;
     }
-    int errors() const { return ExerciseSession::current() ? ExerciseSession::current()->errorCount() : -1; }
 
     // ---- window 1
     void pair(int term, int definition)

@@ -65,7 +65,6 @@ protected:
         launch();
         robot.setWindow(pupil.first());
     }
-    int errors() const { return ExerciseSession::current() ? ExerciseSession::current()->errorCount() : -1; }
     Pupil pupil{robot};
 };
 }

@@ -65,7 +65,6 @@ protected:
         QWidget *w = PupilRobot::topWindow(window);
         return w ? w->findChild<T *>(name) : nullptr;
     }
-    int errors() const { return ExerciseSession::current() ? ExerciseSession::current()->errorCount() : -1; }
     QString label(const QString &window) const { return labelText(PupilRobot::topWindow(window), QStringLiteral("consigne3")); }
 
     void choose(const QString &combo, const QString &entry)

@@ -33,7 +33,6 @@ protected:
         robot.setWindow(w);
         return w;
     }
-    int errors() const { return ExerciseSession::current() ? ExerciseSession::current()->errorCount() : -1; }
     QString label(const QString &window) const { return labelText(PupilRobot::topWindow(window), QStringLiteral("consigne3")); }
     Texercice25v3b *sorting() const { return qobject_cast<Texercice25v3b *>(PupilRobot::topWindow(Sort)); }
     QWidget *child(const QString &window, const QString &name) const

@@ -25,16 +25,6 @@ class StorageExercise : public ExerciseFixture
 protected:
     StorageExercise() : ExerciseFixture(Competence) {}
 
-    template <class W>
-    W *aim()
-    {
-        QApplication::processEvents();
-        auto *w = qobject_cast<W *>(PupilRobot::topWindow(QString::fromLatin1(W::staticMetaObject.className())));
-        EXPECT_TRUE(w) << "not showing: " << W::staticMetaObject.className();
-        robot.setWindow(w);
-        return w;
-    }
-    int errors() const { return ExerciseSession::current() ? ExerciseSession::current()->errorCount() : -1; }
     void wrongClick(QPoint p)
     {
         boxes.expect(Kind::Error, Wrong);
