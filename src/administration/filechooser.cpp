@@ -1,6 +1,8 @@
 #include "administration/filechooser.h"
 
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace FileChooser {
@@ -22,10 +24,28 @@ public:
         QFileDialog dialog(parent, QString(), saveFolder(), filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        // A name typed without an ending gets the filter's, and the dialog asks
+        const QStringList types = dialog.nameFilters();
+        QStringList suffixes;
+        for (const QString &type : types) {
+            suffixes << suffixOfType(type);
+            if (suffixes.last().compare(QFileInfo(suggestedName).suffix(), Qt::CaseInsensitive) == 0)
+                dialog.selectNameFilter(type);
+        }
+        // A name typed without an ending gets the chosen type's, and the dialog asks
         // before replacing an existing file under that final name.
-        dialog.setDefaultSuffix(QFileInfo(suggestedName).suffix());
+        dialog.setDefaultSuffix(suffixOfType(dialog.selectedNameFilter()));
         dialog.selectFile(suggestedName);
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, suffixes](const QString &type) {
+            const QString suffix = suffixOfType(type);
+            dialog.setDefaultSuffix(suffix);
+            // Qt's own dialog shows the name in this field (a platform dialog has
+            // none): the proposed name follows the type the user picks.
+            if (auto *name = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))) {
+                const QString switched = withSwitchedSuffix(name->text(), suffix, suffixes);
+                if (switched != name->text())
+                    name->setText(switched);
+            }
+        });
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return QString();
         const QString chosen = dialog.selectedFiles().constFirst();
@@ -52,6 +72,43 @@ Chooser &chooser()
     static PlatformDialog platform;
     return g_chooser ? *g_chooser : platform;
 }
+}
+
+QString FixedChoice::saveFile(QWidget *, const QString &suggestedName, const QString &filter)
+{
+    ++m_opened;
+    m_suggested = suggestedName;
+    m_filter = filter;
+    if (m_type < 0 || m_path.isEmpty())
+        return m_path;
+    const QStringList types = filter.split(QStringLiteral(";;"));
+    return m_type < types.size() ? withDefaultSuffix(m_path, suffixOfType(types.at(m_type))) : m_path;
+}
+
+QString suffixOfType(const QString &type)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.([^\\s;()*?]+)"));
+    const QRegularExpressionMatch match = pattern.match(type);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+QString withDefaultSuffix(const QString &name, const QString &suffix)
+{
+    const QFileInfo info(name);
+    if (suffix.isEmpty() || info.fileName().isEmpty() || info.fileName().contains(QLatin1Char('.')))
+        return name;
+    return name + QLatin1Char('.') + suffix;
+}
+
+QString withSwitchedSuffix(const QString &name, const QString &suffix, const QStringList &offeredSuffixes)
+{
+    const QString current = QFileInfo(name).suffix();
+    if (suffix.isEmpty() || current.isEmpty() || current.compare(suffix, Qt::CaseInsensitive) == 0)
+        return name;
+    for (const QString &offered : offeredSuffixes)
+        if (!offered.isEmpty() && offered.compare(current, Qt::CaseInsensitive) == 0)
+            return name.left(name.size() - current.size()) + suffix;
+    return name;
 }
 
 QString safeFileName(const QString &text)
