@@ -1,7 +1,6 @@
 #include "administration/filechooser.h"
 
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -24,28 +23,17 @@ public:
         QFileDialog dialog(parent, QString(), saveFolder(), filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        const QStringList types = dialog.nameFilters();
-        QStringList suffixes;
-        for (const QString &type : types) {
-            suffixes << suffixOfType(type);
-            if (suffixes.last().compare(QFileInfo(suggestedName).suffix(), Qt::CaseInsensitive) == 0)
+        for (const QString &type : dialog.nameFilters())
+            if (suffixOfType(type).compare(QFileInfo(suggestedName).suffix(), Qt::CaseInsensitive) == 0)
                 dialog.selectNameFilter(type);
-        }
         // A name typed without an ending gets the chosen type's, and the dialog asks
         // before replacing an existing file under that final name.
         dialog.setDefaultSuffix(suffixOfType(dialog.selectedNameFilter()));
         dialog.selectFile(suggestedName);
-        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, suffixes](const QString &type) {
-            const QString suffix = suffixOfType(type);
-            dialog.setDefaultSuffix(suffix);
-            // Qt's own dialog shows the name in this field (a platform dialog has
-            // none): the proposed name follows the type the user picks.
-            if (auto *name = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))) {
-                const QString switched = withSwitchedSuffix(name->text(), suffix, suffixes);
-                if (switched != name->text())
-                    name->setText(switched);
-            }
-        });
+        // Qt's own dialog changes the proposed name's ending with the type; a name
+        // typed without one gets the type chosen last.
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString &type) { dialog.setDefaultSuffix(suffixOfType(type)); });
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return QString();
         const QString chosen = dialog.selectedFiles().constFirst();
@@ -98,17 +86,6 @@ QString withDefaultSuffix(const QString &name, const QString &suffix)
     if (suffix.isEmpty() || info.fileName().isEmpty() || info.fileName().contains(QLatin1Char('.')))
         return name;
     return name + QLatin1Char('.') + suffix;
-}
-
-QString withSwitchedSuffix(const QString &name, const QString &suffix, const QStringList &offeredSuffixes)
-{
-    const QString current = QFileInfo(name).suffix();
-    if (suffix.isEmpty() || current.isEmpty() || current.compare(suffix, Qt::CaseInsensitive) == 0)
-        return name;
-    for (const QString &offered : offeredSuffixes)
-        if (!offered.isEmpty() && offered.compare(current, Qt::CaseInsensitive) == 0)
-            return name.left(name.size() - current.size()) + suffix;
-    return name;
 }
 
 QString safeFileName(const QString &text)

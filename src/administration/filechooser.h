@@ -1,6 +1,5 @@
 #pragma once
 #include <QString>
-#include <QStringList>
 
 class QWidget;
 
@@ -51,11 +50,6 @@ QString suffixOfType(const QString &type);
 // 'name' as the save dialog completes it when 'suffix' is the chosen type's: a
 // file name without a dot gets ".suffix"; any other stays as typed.
 QString withDefaultSuffix(const QString &name, const QString &suffix);
-
-// 'name' after the user switched the dialog to a type of ending 'suffix': a name
-// that ends with another offered type's ending takes this one's; any other name,
-// which the user typed on purpose, stays.
-QString withSwitchedSuffix(const QString &name, const QString &suffix, const QStringList &offeredSuffixes);
 
 // 'text' made fit for a file name on every school machine: characters a file
 // system refuses, control characters and spaces become "_".

@@ -222,15 +222,6 @@ TEST(FileChooser, TheChosenTypeGivesItsEndingToANameTypedWithoutOne)
     EXPECT_EQ(FileChooser::withDefaultSuffix(QStringLiteral("/d.x/Notes.csv"), QStringLiteral("ods")), QStringLiteral("/d.x/Notes.csv"));
     EXPECT_EQ(FileChooser::withDefaultSuffix(QStringLiteral("/d.x/Notes"), QStringLiteral("ods")), QStringLiteral("/d.x/Notes.ods"));
 
-    const QStringList offered{QStringLiteral("csv"), QStringLiteral("ods")};
-    EXPECT_EQ(FileChooser::withSwitchedSuffix(QStringLiteral("resultats-6A.csv"), QStringLiteral("ods"), offered),
-              QStringLiteral("resultats-6A.ods"));
-    EXPECT_EQ(FileChooser::withSwitchedSuffix(QStringLiteral("Notes.ODS"), QStringLiteral("csv"), offered),
-              QStringLiteral("Notes.csv"));
-    EXPECT_EQ(FileChooser::withSwitchedSuffix(QStringLiteral("notes.txt"), QStringLiteral("ods"), offered),
-              QStringLiteral("notes.txt"));   // typed on purpose: kept
-    EXPECT_EQ(FileChooser::withSwitchedSuffix(QStringLiteral("notes"), QStringLiteral("ods"), offered), QStringLiteral("notes"));
-
     FileChooser::FixedChoice chooser(QStringLiteral("/d/Notes"));
     EXPECT_EQ(chooser.saveFile(nullptr, QStringLiteral("a.csv"), filters), QStringLiteral("/d/Notes"));
     chooser.setChosenType(1);
