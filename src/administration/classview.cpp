@@ -166,13 +166,9 @@ void ClassView::fillTotals(int firstRow)
 void ClassView::Button19Click()
 {
     const QString path = FileChooser::saveFile(this, ResultsExport::defaultFileName(m_classes, Clock::today()),
-                                               QStringLiteral("Fichiers CSV (*.csv)"));
+                                               ResultsExport::fileFilters());
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().compare(QStringLiteral("ods"), Qt::CaseInsensitive) == 0) {
-        MessageBox::error(QStringLiteral("Le format .ods n'est pas proposé : choisissez un nom de fichier en .csv"), this);
-        return;
-    }
     const IoStatus status = ResultsExport::write(path, m_rows);
     if (!status) {
         MessageBox::error(status.message() + QStringLiteral(" : ") + QFileInfo(path).fileName(), this);

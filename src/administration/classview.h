@@ -10,7 +10,8 @@ class QTableWidget;
 // class, score), the 29 competences as columns headed by their codes, a tick for
 // each acquired competence, and two totals rows (how many acquired it, and the
 // rate). Read-only; a click on a header sorts; "Exporter..." writes the rows as
-// they are shown to a file for a spreadsheet.
+// they are shown to a file for a spreadsheet (CSV, or OpenDocument for a name
+// ending in ".ods").
 class ClassView : public QGroupBox
 {
     Q_OBJECT

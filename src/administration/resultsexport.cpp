@@ -1,8 +1,13 @@
 #include "administration/resultsexport.h"
 
 #include "administration/filechooser.h"
+#include "administration/odsexport.h"
 #include "records/competencecatalogue.h"
 #include "records/textfile.h"
+
+#include <QFileInfo>
+
+#include <cerrno>
 
 namespace ResultsExport {
 namespace {
@@ -37,6 +42,25 @@ void appendCell(QByteArray *out, const QString &text)
 }
 }
 
+QString fileFilters()
+{
+    return QStringLiteral("Fichiers CSV (*.csv);;Classeurs OpenDocument (*.ods)");
+}
+
+QStringList headerCells()
+{
+    QStringList cells{QStringLiteral("Nom"), QStringLiteral("Classe"),
+                      QStringLiteral("Score sur ") + QString::number(CompetenceCount)};
+    for (int n = 1; n <= CompetenceCount; ++n)
+        cells << CompetenceCatalogue::row(n).code;
+    return cells;
+}
+
+bool isSpreadsheetName(const QString &path)
+{
+    return QFileInfo(path).suffix().compare(QStringLiteral("ods"), Qt::CaseInsensitive) == 0;
+}
+
 QString exportedDate(const QString &recordDate)
 {
     if (!ClassResults::dateOf(recordDate).isValid())
@@ -68,14 +92,11 @@ QByteArray csvBytes(const QList<PupilResults> &rows)
 {
     QByteArray out = ByteOrderMark;
     out.reserve(256 + rows.size() * (40 + CompetenceCount * 4));
-    appendCell(&out, QStringLiteral("Nom"));
-    out.append(Separator);
-    appendCell(&out, QStringLiteral("Classe"));
-    out.append(Separator);
-    appendCell(&out, QStringLiteral("Score sur 29"));
-    for (int n = 1; n <= CompetenceCount; ++n) {
-        out.append(Separator);
-        appendCell(&out, CompetenceCatalogue::row(n).code);
+    const QStringList header = headerCells();
+    for (qsizetype i = 0; i < header.size(); ++i) {
+        if (i > 0)
+            out.append(Separator);
+        appendCell(&out, header.at(i));
     }
     out.append(LineEnd);
     for (const PupilResults &row : rows) {
@@ -105,6 +126,11 @@ QString defaultFileName(const QStringList &classes, const QDate &date)
 
 IoStatus write(const QString &path, const QList<PupilResults> &rows)
 {
-    return TextFile::writeAtomically(path, csvBytes(rows), false);
+    if (!isSpreadsheetName(path))
+        return TextFile::writeAtomically(path, csvBytes(rows), false);
+    const QByteArray bytes = OdsExport::spreadsheet(rows);
+    if (bytes.isEmpty())   // beyond what a zip without its 64-bit extension holds
+        return IoStatus::failure(EFBIG);
+    return TextFile::writeAtomically(path, bytes, false);
 }
 }

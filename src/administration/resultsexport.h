@@ -7,8 +7,18 @@
 // The class's results as a file for the teachers' spreadsheets: semicolon-separated
 // values in UTF-8 with a byte-order mark (so accents and columns open right), one
 // header line with the competences' codes, one line per pupil: name; class; score;
-// then the date each competence was acquired, or nothing.
+// then the date each competence was acquired, or nothing. A name ending in ".ods"
+// gets the same table as an OpenDocument spreadsheet (odsexport.h).
 namespace ResultsExport {
+
+// The save dialog's file types, CSV first.
+QString fileFilters();
+
+// The header row: "Nom", "Classe", "Score sur 29", then the competences' codes.
+QStringList headerCells();
+
+// True when 'path' names an OpenDocument spreadsheet (".ods", any letter case).
+bool isSpreadsheetName(const QString &path);
 
 // A record's date ("dd/MM/yyyy") as the file gives it: "yyyy-MM-dd", which every
 // spreadsheet reads as that very day whatever its language (a spreadsheet set to
@@ -27,6 +37,7 @@ QByteArray csvBytes(const QList<PupilResults> &rows);
 // hold on a school's machines replaced with "_".
 QString defaultFileName(const QStringList &classes, const QDate &date);
 
-// Writes the file at once (temporary file beside it, then renamed over it).
+// Writes the file at once (temporary file beside it, then renamed over it): an
+// OpenDocument spreadsheet when isSpreadsheetName(path), the CSV otherwise.
 IoStatus write(const QString &path, const QList<PupilResults> &rows);
 }

@@ -1,7 +1,9 @@
 #include "administration/classview.h"
 #include "administration/filechooser.h"
 #include "administration/resultsexport.h"
+#include "administration/odsexport.h"
 #include "consolefixture.h"
+#include "odsreading.h"
 #include "records/competencecatalogue.h"
 #include "records/textfile.h"
 
@@ -258,14 +260,58 @@ TEST_F(ClassViewTest, ACancelledOrFailedExportLeavesTheFileAsItWas)
     clickButton(QStringLiteral("Button19"));
     TextFile::failNextWriteAfter(-1);
 
-    chooser.setPath(out.path() + QStringLiteral("/notes.ods"));
-    boxes.expect(Kind::Error, QStringLiteral("Le format .ods n'est pas proposé : choisissez un nom de fichier en .csv"));
-    clickButton(QStringLiteral("Button19"));
-
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("ancien"));
     EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("notes.csv")});
+}
+
+TEST_F(ClassViewTest, ExportsTheRowsAsShownToAnOpenDocumentSpreadsheet)
+{
+    QTemporaryDir out;
+    FileChooser::FixedChoice chooser(out.path() + QStringLiteral("/Notes.ODS"));
+    FileChooser::setChooser(&chooser);
+    openView();
+    clickHeader(Name);
+    boxes.expect(Kind::Information, QStringLiteral("Les résultats ont été exportés dans le fichier Notes.ODS"));
+    clickButton(QStringLiteral("Button19"));
+    EXPECT_EQ(chooser.lastSuggestedName(), QStringLiteral("resultats-6A-6B-2026-12-09.csv"));
+    EXPECT_EQ(chooser.lastFilter(), QStringLiteral("Fichiers CSV (*.csv);;Classeurs OpenDocument (*.ods)"));
+
+    const auto sheetOf = [](const QString &path) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        QList<OdsReading::Member> members;
+        QString error;
+        EXPECT_TRUE(OdsReading::unzip(file.readAll(), &members, &error)) << error.toStdString();
+        EXPECT_EQ(OdsReading::member(members, QStringLiteral("mimetype")), OdsExport::MimeType);
+        return OdsReading::readSheet(OdsReading::member(members, QStringLiteral("content.xml")));
+    };
+    const OdsReading::Sheet sheet = sheetOf(out.path() + QStringLiteral("/Notes.ODS"));
+    ASSERT_EQ(sheet.rows.size(), 1 + 8);   // the header and the pupils; no totals
+    EXPECT_EQ(sheet.rows.at(0).at(2).text, QStringLiteral("Score sur 29"));
+    for (int r = 0; r < pupilRows(); ++r) {   // the rows as the panel shows them
+        const QList<OdsReading::Cell> &row = sheet.rows.at(r + 1);
+        ASSERT_EQ(row.size(), 3 + 29);
+        EXPECT_EQ(row.at(0).text, text(r, Name));
+        EXPECT_EQ(row.at(1).text, text(r, ClassResults::ClassColumn));
+        EXPECT_EQ(row.at(2).valueType, QStringLiteral("float"));
+        EXPECT_EQ(row.at(2).value + QStringLiteral(" / 29"), text(r, Score));
+        for (int n = 0; n < 29; ++n)
+            EXPECT_EQ(row.at(3 + n).valueType.isEmpty(), text(r, First + n).isEmpty()) << r << " " << n;
+    }
+    const QList<OdsReading::Cell> &jean = sheet.rows.at(1 + rowOf(QStringLiteral("Jean-Édouard")));
+    EXPECT_EQ(jean.at(First + 1).valueType, QStringLiteral("date"));
+    EXPECT_EQ(jean.at(First + 1).dateValue, QStringLiteral("2026-11-15"));
+    EXPECT_EQ(jean.at(First + 1).text, QStringLiteral("15/11/2026"));
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Notes.ODS")});
+
+    // A name typed without an ending gets the chosen type's.
+    chooser.setPath(out.path() + QStringLiteral("/Bilan"));
+    chooser.setChosenType(1);
+    boxes.expect(Kind::Information, QStringLiteral("Les résultats ont été exportés dans le fichier Bilan.ods"));
+    clickButton(QStringLiteral("Button19"));
+    EXPECT_EQ(sheetOf(out.path() + QStringLiteral("/Bilan.ods")).rows.size(), 1 + 8);
 }
 
 // The class view reads records its own quick way: whatever the line ends and
