@@ -81,7 +81,7 @@ trap 'exit 130' INT TERM
 
 # ---- lintian ---------------------------------------------------------------------------
 echo "== lintian"
-if lintian --fail-on error --no-tag-display-limit "$DEB" >"$OUT/lintian.txt" 2>&1; then
+if lintian --fail-on error --tag-display-limit 0 "$DEB" >"$OUT/lintian.txt" 2>&1; then
     ok "lintian reports no error"
 else
     ko "lintian reports errors"
