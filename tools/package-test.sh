@@ -267,6 +267,8 @@ check "no stray file in the record folder" sh -c "! ls -A '$DATA/sauvegardes' | 
 
 # ---- removal, reinstallation, purge ------------------------------------------------------------
 fingerprint() { (cd "$DATA" && find . -path ./.package-test -prune -o -type f -print0 | sort -z | xargs -0 sha256sum); }
+# A school's own list: the reinstallation below must keep it, not the delivered one.
+printf 'M. Essai\r\n' >>"$DATA/profs.txt"
 fingerprint >"$OUT/data-before.txt"
 echo "== dpkg -r"
 dpkg -r tavelo >"$OUT/remove.log" 2>&1
