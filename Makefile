@@ -1,5 +1,8 @@
 # make run  : installs what is missing, builds and starts Tavelo
 # make test : installs what is missing, builds and runs every test headless
+# make package      : builds the Debian package build/package/tavelo_<version>_<arch>.deb
+# make package-test : builds it, checks it with lintian, installs it, runs the installed
+#                     program under Xvfb, then removes it (as root; see tools/package-test.sh)
 # make fuzz : installs clang, builds the fuzz targets of tests/fuzz and runs each
 #             for FUZZ_SECONDS (600 by default); skipped when clang cannot be had
 
@@ -7,12 +10,12 @@ PACKAGES := cmake ninja-build g++ ccache pkg-config \
 	qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins \
 	libqt6svg6 libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
 	breeze-icon-theme fonts-comic-neue fonts-liberation2 fonts-wine fonts-dejavu-core \
-	ffmpeg gstreamer1.0-plugins-good xvfb xdotool
+	ffmpeg gstreamer1.0-plugins-good xvfb xdotool qt6-translations-l10n
 
 BUILD := build
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: deps configure build run test clean fuzz fuzz-deps
+.PHONY: deps configure build run test clean fuzz fuzz-deps package package-deps package-test
 
 deps:
 	@missing=""; for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
@@ -36,6 +39,26 @@ test: build
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD)
+
+# The Debian package: CPack's DEB generator, dependencies computed by dpkg-shlibdeps.
+PACKAGE_TOOLS := dpkg-dev file binutils lintian imagemagick xvfb xdotool
+
+package-deps: deps
+	@missing=""; for p in $(PACKAGE_TOOLS); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installation de :$$missing"; \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q $$missing || \
+	  { $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -q && \
+	    $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -q $$missing; }; \
+	fi
+
+package: package-deps build
+	rm -f $(BUILD)/package/*.deb
+	cd $(BUILD) && cpack -G DEB --config CPackConfig.cmake
+	@ls -l $(BUILD)/package/*.deb
+
+package-test: package
+	$(SUDO) tools/package-test.sh $(BUILD)
 
 # Fuzzing: each tests/fuzz/NAME.cpp is a libFuzzer target built with clang and the
 # sanitizers, from the sources it reads (no Qt Widgets); tests/fuzz/corpus/NAME
