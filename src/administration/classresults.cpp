@@ -59,7 +59,7 @@ QString decodedOrLast(QByteArrayView line, QString *last)
 IoStatus readPupil(const QString &recordName, PupilResults *pupil, LastTexts *last)
 {
     QByteArray bytes;
-    const IoStatus status = TextFile::readBytes(RecordStore::recordPath(recordName), &bytes);
+    const IoStatus status = TextFile::readBytes(RecordStore::recordPath(recordName), &bytes, TextFile::Links::WithinFolder);
     if (!status)
         return status;
     std::array<QByteArrayView, LinesRead> lines{};

@@ -20,6 +20,9 @@ constexpr int HeaderLines = 4;
 constexpr int LinesPerGroup = 4;
 constexpr int SavedLineCount = HeaderLines + LinesPerGroup * CompetenceCount;   // 120
 constexpr int MaxFileNameBytes = 255;   // the longest file name the file systems in use accept
+// A record (or the marker) that is a symbolic link is read and written only when
+// the link ends in the record folder itself: nothing outside it is a record.
+constexpr TextFile::Links InRecordFolder = TextFile::Links::WithinFolder;
 
 // A line of a list read past its end is empty.
 QString lineAt(const QStringList &lines, int index)
@@ -90,10 +93,11 @@ IoStatus writeStudent(const QString &name)
     const StudentRecord &s = student();
     const QStringList lines = recordLines({s.name, s.hash, s.className}, s.results, GroupLabel::Competence,
                                           CompetenceCount);
-    return TextFile::writeAtomically(RecordStore::recordPath(name), TextFile::joinLines(lines), true);
+    return TextFile::writeAtomically(RecordStore::recordPath(name), TextFile::joinLines(lines), true, InRecordFolder);
 }
 
-// Only regular files are records: a folder or a device named "x-qib.txt" is not a pupil.
+// Only regular files are records: a folder or a device named "x-qib.txt" is not a
+// pupil, nor a link that leads out of the record folder.
 bool isRegularFile(DIR *dir, const dirent *entry)
 {
     if (entry->d_type == DT_REG)
@@ -101,7 +105,13 @@ bool isRegularFile(DIR *dir, const dirent *entry)
     if (entry->d_type != DT_UNKNOWN && entry->d_type != DT_LNK)
         return false;
     struct stat info;
-    return ::fstatat(::dirfd(dir), entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
+    if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+    if (!S_ISLNK(info.st_mode))
+        return S_ISREG(info.st_mode);
+    QString end;
+    return TextFile::linkedFile(DataFolder::recordFolder() + QFile::decodeName(entry->d_name), &end, InRecordFolder)
+           && ::stat(QFile::encodeName(end).constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 // The bytes of the first `count` lines, line ends included: only they need decoding.
@@ -143,13 +153,14 @@ IoStatus readFirstLines(int fd, int count, QByteArray *bytes)
 }
 
 // The first `count` lines of a file.
-IoStatus readHead(const QString &path, int count, QStringList *lines)
+IoStatus readHead(const QString &path, int count, QStringList *lines, TextFile::Links links = InRecordFolder)
 {
     lines->clear();
     SystemCalls::Table &sys = SystemCalls::current();
-    const int fd = sys.open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC, 0);
-    if (fd < 0)
-        return IoStatus::failure(errno ? errno : EIO);
+    int fd = -1;
+    const IoStatus opened = TextFile::openForReading(path, links, &fd);
+    if (!opened)
+        return opened;
     QByteArray bytes;
     IoStatus status = readFirstLines(fd, count, &bytes);
     if (sys.close(fd) != 0 && status.ok())
@@ -224,7 +235,7 @@ bool fitsFileName(const QString &name)
     return QFile::encodeName(name + RecordEnding).size() <= MaxFileNameBytes;
 }
 
-void ensureRecordFolder() { QDir().mkpath(DataFolder::recordFolder()); }
+void ensureRecordFolder() { DataFolder::makeFolder(DataFolder::recordFolder()); }
 
 QStringList listRecordNames()
 {
@@ -261,7 +272,7 @@ IoStatus loadPupilRecord(const QString &name, bool *rewritten)
     student().clearResults();
     QStringList lines;
     QByteArray bytes;
-    const IoStatus status = TextFile::readBytes(recordPath(name), &bytes);
+    const IoStatus status = TextFile::readBytes(recordPath(name), &bytes, InRecordFolder);
     if (!status.ok())
         return status;
     lines = TextFile::splitLines(bytes);
@@ -294,7 +305,7 @@ IoStatus readRecordHeader(const QString &name, RecordHeader *header)
 IoStatus readRecord(const QString &name, RecordContent *content)
 {
     QStringList lines;
-    const IoStatus status = TextFile::readLines(recordPath(name), &lines);
+    const IoStatus status = TextFile::readLines(recordPath(name), &lines, InRecordFolder);
     if (!status.ok())
         return status;
     content->header = RecordHeader{lineAt(lines, 1), lineAt(lines, 2), lineAt(lines, 3)};
@@ -318,7 +329,7 @@ IoStatus readRecordStatuses(const QString &name, std::array<bool, CompetenceCoun
 {
     acquired->fill(false);
     QByteArray bytes;
-    const IoStatus status = TextFile::readBytes(recordPath(name), &bytes);
+    const IoStatus status = TextFile::readBytes(recordPath(name), &bytes, InRecordFolder);
     if (!status.ok())
         return status;
     // Scan line by line without building strings: status lines are 4N + 1 (0-based 4N + 1).
@@ -378,19 +389,19 @@ IoStatus writeRecord(const QString &name, const RecordHeader &header,
 {
     ensureRecordFolder();
     const QStringList lines = recordLines(header, results, label, CompetenceCount);
-    return TextFile::writeAtomically(recordPath(name), TextFile::joinLines(lines), true);
+    return TextFile::writeAtomically(recordPath(name), TextFile::joinLines(lines), true, InRecordFolder);
 }
 
 IoStatus changePassword(const QString &name, const QString &newHash)
 {
     QStringList lines;
-    const IoStatus status = TextFile::readLines(recordPath(name), &lines);
+    const IoStatus status = TextFile::readLines(recordPath(name), &lines, InRecordFolder);
     if (!status.ok())
         return status;
     QStringList out{lineAt(lines, 0), lineAt(lines, 1), newHash};
     for (int i = 3; i < SavedLineCount; ++i)
         out << lineAt(lines, i);
-    return TextFile::writeAtomically(recordPath(name), TextFile::joinLines(out), false);
+    return TextFile::writeAtomically(recordPath(name), TextFile::joinLines(out), false, InRecordFolder);
 }
 
 IoStatus replaceWithNewRecord(const QString &existing, const QString &name, const QString &hash,
@@ -401,7 +412,7 @@ IoStatus replaceWithNewRecord(const QString &existing, const QString &name, cons
     std::array<CompetenceResult, CompetenceCount> none;
     const QStringList lines = recordLines({name, hash, className}, none, GroupLabel::CompetenceAccent, FreshRecordGroups);
     // One rename puts the fresh record in place: until then the old one is whole.
-    const IoStatus status = TextFile::writeAtomically(recordPath(name), TextFile::joinLines(lines), true);
+    const IoStatus status = TextFile::writeAtomically(recordPath(name), TextFile::joinLines(lines), true, InRecordFolder);
     if (!status.ok() || existing == name)
         return status;
     // The old account differed by letter case only. Where the file system ignores
@@ -417,7 +428,11 @@ IoStatus replaceWithNewRecord(const QString &existing, const QString &name, cons
 IoStatus deleteRecordFile(const QString &name)
 {
     const QString path = recordPath(name);
-    QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
+    // A file server keeps a read-only file from being deleted; a link goes
+    // without changing the file it leads to.
+    struct stat info;
+    if (::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode))
+        QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
     if (SystemCalls::current().unlink(QFile::encodeName(path).constData()) != 0)
         return IoStatus::failure(errno);
     return IoStatus::success();
@@ -433,14 +448,18 @@ IoStatus saveTextList(const QString &path, const QStringList &lines)
     return TextFile::writeAtomically(path, TextFile::joinLines(lines), false);
 }
 
-bool registrationAllowed() { return QFile::exists(DataFolder::registrationMarkerPath()); }
+bool registrationAllowed()
+{
+    QString marker;
+    return TextFile::linkedFile(DataFolder::registrationMarkerPath(), &marker, InRecordFolder) && QFile::exists(marker);
+}
 
 IoStatus allowRegistration(bool allowed)
 {
     ensureRecordFolder();
     const QString marker = DataFolder::registrationMarkerPath();
     if (allowed)
-        return TextFile::writeAtomically(marker, TextFile::joinLines({QStringLiteral("autorise")}), false);
+        return TextFile::writeAtomically(marker, TextFile::joinLines({QStringLiteral("autorise")}), false, InRecordFolder);
     if (SystemCalls::current().unlink(QFile::encodeName(marker).constData()) != 0 && errno != ENOENT)
         return IoStatus::failure(errno);
     return IoStatus::success();
@@ -449,7 +468,7 @@ IoStatus allowRegistration(bool allowed)
 IoStatus readAdminHash(QString *hash)
 {
     QStringList lines;
-    const IoStatus status = readHead(DataFolder::adminPasswordPath(), 1, &lines);
+    const IoStatus status = readHead(DataFolder::adminPasswordPath(), 1, &lines, TextFile::Links::Follow);
     *hash = status.ok() ? lineAt(lines, 0) : QString();
     return status;
 }

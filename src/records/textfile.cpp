@@ -4,7 +4,6 @@
 #include "records/systemcalls.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSet>
 
@@ -26,6 +25,72 @@ SystemCalls::Table &sys() { return SystemCalls::current(); }
 QByteArray nativePath(const QString &path) { return QFile::encodeName(path); }
 
 int lastError() { return errno ? errno : EIO; }
+
+// The folder part of a path, taken as the kernel takes it (no ".." is folded away:
+// the folder holding a link may itself be reached through a link).
+QByteArray folderOf(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0)
+        return QByteArrayLiteral(".");
+    return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
+}
+
+// The text of a symbolic link.
+bool readLinkText(const QByteArray &path, QByteArray *text)
+{
+    QByteArray buffer(256, Qt::Uninitialized);
+    for (;;) {
+        const ssize_t n = ::readlink(path.constData(), buffer.data(), size_t(buffer.size()));
+        if (n < 0)
+            return false;
+        if (n < buffer.size()) {
+            *text = buffer.left(n);
+            return true;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+// Follows the chain of links `path` starts; leaves it at the file at its end (or
+// where the missing target of a dangling link is to be created).
+IoStatus followLinks(QByteArray *path)
+{
+    for (int hops = 0;; ++hops) {
+        struct stat info;
+        if (::lstat(path->constData(), &info) != 0)
+            return errno == ENOENT ? IoStatus::success() : IoStatus::failure(lastError());
+        if (!S_ISLNK(info.st_mode))
+            return IoStatus::success();
+        if (hops == MaxLinks)
+            return IoStatus::failure(ELOOP);
+        QByteArray text;
+        if (!readLinkText(*path, &text))
+            return IoStatus::failure(lastError());
+        if (text.isEmpty())
+            return IoStatus::failure(ENOENT);
+        *path = text.startsWith('/') ? text : folderOf(*path) + '/' + text;
+    }
+}
+
+bool sameFolder(const QByteArray &a, const QByteArray &b)
+{
+    struct stat first, second;
+    return ::stat(a.constData(), &first) == 0 && ::stat(b.constData(), &second) == 0
+           && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+// The file `path` names under the rule `links`.
+IoStatus resolve(QByteArray *path, Links links)
+{
+    const QByteArray named = *path;
+    const IoStatus followed = followLinks(path);
+    if (!followed)
+        return followed;
+    if (links == Links::WithinFolder && *path != named && !sameFolder(folderOf(named), folderOf(*path)))
+        return IoStatus::failure(EACCES);
+    return IoStatus::success();
+}
 
 // Writes everything, retrying short writes; honours the test hook.
 bool writeAll(int fd, const QByteArray &content)
@@ -60,10 +125,9 @@ bool writeAll(int fd, const QByteArray &content)
 
 // The folder a rename or a creation happened in is synced so that the new name
 // survives a power cut. Some file systems cannot sync a folder: nothing to wait for.
-IoStatus syncFolder(const QString &path)
+IoStatus syncFolder(const QByteArray &folder)
 {
-    const int dir = sys().open(nativePath(QFileInfo(path).absolutePath()).constData(),
-                               O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    const int dir = sys().open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
     if (dir < 0)
         return IoStatus::failure(lastError());
     int code = 0;
@@ -106,11 +170,10 @@ void removeStaleTemporaries(const QByteArray &folder)
     ::closedir(dir);
 }
 
-// A new temporary file beside the target whose name never ends in "-qib.txt".
-int createTemporary(const QString &target, QByteArray *tempPath)
+// A new temporary file in the folder whose name never ends in "-qib.txt".
+int createTemporary(const QByteArray &folder, QByteArray *tempPath)
 {
     static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    const QByteArray folder = nativePath(QFileInfo(target).absolutePath());
     removeStaleTemporaries(folder);
     const QByteArray prefix = folder + '/' + TemporaryPrefix;
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -134,14 +197,26 @@ IoStatus discard(const QByteArray &tempPath, int code)
     return IoStatus::failure(code);
 }
 
-// Writes the whole content into a new temporary beside the target, syncs it,
-// gives it its final mode and closes it. Nothing is left on failure.
-IoStatus prepareTemporary(const QString &target, const QByteArray &content, mode_t mode, QByteArray *tempPath)
+// No group to keep: a new file takes the folder's (or the writer's) group.
+constexpr gid_t NoGroup = gid_t(-1);
+
+// Writes the whole content into a new temporary in the folder, syncs it, gives it
+// its final mode (and the group to keep, where the writer may) and closes it.
+// Nothing is left on failure.
+IoStatus prepareTemporary(const QByteArray &folder, const QByteArray &content, mode_t mode, gid_t group,
+                          QByteArray *tempPath)
 {
     errno = 0;
-    const int fd = createTemporary(target, tempPath);
+    const int fd = createTemporary(folder, tempPath);
     if (fd < 0)
         return IoStatus::failure(lastError());
+    if (group != NoGroup) {
+        // Shared lists keep the group their mode gives rights to; a writer who is
+        // not of that group leaves it to the folder, as any new file.
+        struct stat info;
+        if (::fstat(fd, &info) == 0 && info.st_gid != group && ::fchown(fd, uid_t(-1), group) != 0)
+            errno = 0;
+    }
     if (!writeAll(fd, content) || sys().fsync(fd) != 0 || sys().fchmod(fd, mode) != 0) {
         const int code = lastError();
         sys().close(fd);
@@ -223,12 +298,41 @@ QByteArray joinLines(const QStringList &lines)
     return out;
 }
 
-IoStatus readBytes(const QString &path, QByteArray *bytes)
+IoStatus linkedFile(const QString &path, QString *file, Links links)
+{
+    QByteArray native = nativePath(path);
+    const IoStatus status = resolve(&native, links);
+    *file = status ? QFile::decodeName(native) : QString();
+    return status;
+}
+
+IoStatus openForReading(const QString &path, Links links, int *fd)
+{
+    QByteArray native = nativePath(path);
+    if (links == Links::Follow) {
+        *fd = sys().open(native.constData(), O_RDONLY | O_CLOEXEC, 0);
+        return *fd < 0 ? IoStatus::failure(lastError()) : IoStatus::success();
+    }
+    // Regular files, nearly all of them, are opened at once; a link is looked at.
+    *fd = sys().open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW, 0);
+    if (*fd >= 0)
+        return IoStatus::success();
+    if (errno != ELOOP)
+        return IoStatus::failure(lastError());
+    const IoStatus resolved = resolve(&native, links);
+    if (!resolved)
+        return resolved;
+    *fd = sys().open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW, 0);
+    return *fd < 0 ? IoStatus::failure(lastError()) : IoStatus::success();
+}
+
+IoStatus readBytes(const QString &path, QByteArray *bytes, Links links)
 {
     bytes->clear();
-    const int fd = sys().open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC, 0);
-    if (fd < 0)
-        return IoStatus::failure(lastError());
+    int fd = -1;
+    const IoStatus opened = openForReading(path, links, &fd);
+    if (!opened)
+        return opened;
     char buffer[16384];
     for (;;) {
         const ssize_t n = sys().read(fd, buffer, sizeof buffer);
@@ -251,40 +355,57 @@ IoStatus readBytes(const QString &path, QByteArray *bytes)
     return IoStatus::success();
 }
 
-IoStatus readLines(const QString &path, QStringList *lines)
+IoStatus readLines(const QString &path, QStringList *lines, Links links)
 {
     QByteArray bytes;
-    const IoStatus status = readBytes(path, &bytes);
+    const IoStatus status = readBytes(path, &bytes, links);
     *lines = status.ok() ? splitLines(bytes) : QStringList();
     return status;
 }
 
-IoStatus writeAtomically(const QString &path, const QByteArray &content, bool readOnlyAfter)
+IoStatus writeAtomically(const QString &path, const QByteArray &content, bool readOnlyAfter, Links links)
 {
-    const QByteArray target = nativePath(path);
+    // The rename replaces the last name of the path: when that is a link, the
+    // file at its end is the one to replace, in its own folder.
+    QByteArray target = nativePath(path);
+    const IoStatus resolved = resolve(&target, links);
+    if (!resolved)
+        return resolved;
     struct stat old;
     mode_t base = 0644;
-    if (::stat(target.constData(), &old) == 0)
+    gid_t group = NoGroup;
+    if (::lstat(target.constData(), &old) == 0) {
+        if (S_ISLNK(old.st_mode))
+            return IoStatus::failure(ELOOP);   // a link appeared since the chain was followed
+        if (S_ISDIR(old.st_mode))
+            return IoStatus::failure(EISDIR);
+        if (!S_ISREG(old.st_mode))
+            return IoStatus::failure(EACCES);   // a device or a pipe is no data file
         base = old.st_mode;
-    else if (errno != ENOENT)
+        group = old.st_gid;
+    } else if (errno != ENOENT) {
         return IoStatus::failure(lastError());
+    }
 
+    const QByteArray folder = folderOf(target);
     QByteArray tempPath;
-    const IoStatus prepared = prepareTemporary(path, content, finalMode(base, readOnlyAfter), &tempPath);
+    const IoStatus prepared = prepareTemporary(folder, content, finalMode(base, readOnlyAfter), group, &tempPath);
     if (!prepared)
         return prepared;
     if (sys().rename(tempPath.constData(), target.constData()) != 0)
         return discard(tempPath, lastError());
-    return syncFolder(path);
+    return syncFolder(folder);
 }
 
 IoStatus createExclusively(const QString &path, const QByteArray &content, bool readOnlyAfter)
 {
+    const QByteArray target = nativePath(path);
+    const QByteArray folder = folderOf(target);
     QByteArray tempPath;
-    const IoStatus prepared = prepareTemporary(path, content, finalMode(0644, readOnlyAfter), &tempPath);
+    const IoStatus prepared = prepareTemporary(folder, content, finalMode(0644, readOnlyAfter), NoGroup, &tempPath);
     if (!prepared)
         return prepared;
-    const IoStatus moved = moveIntoNewName(tempPath, nativePath(path));
-    return moved ? syncFolder(path) : moved;
+    const IoStatus moved = moveIntoNewName(tempPath, target);
+    return moved ? syncFolder(folder) : moved;
 }
 }
