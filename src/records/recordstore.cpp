@@ -7,8 +7,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QtEndian>
 
+#include <bit>
 #include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -142,6 +145,61 @@ IoStatus readFirstLines(int fd, int count, QByteArray *bytes)
     return IoStatus::success();
 }
 
+// The file name of record `name` as recordPath() names it, in UTF-8 as
+// QFile::encodeName gives it, built in *out (whose room is kept from one record
+// to the next); false for a name that is no single file name of the folder.
+bool recordFileName(const QString &name, QByteArray *out)
+{
+    static constexpr char Ending[] = "-qib.txt";
+    constexpr qsizetype EndingSize = sizeof Ending - 1;
+    out->resize(name.size() * 3 + EndingSize);
+    char *p = out->data();
+    for (const QChar qc : name) {
+        const char16_t c = qc.unicode();
+        if (c == u'/' || c == 0)
+            return false;
+        if (c < 0x80) {
+            *p++ = char(c);
+        } else if (c < 0x800) {
+            *p++ = char(0xC0 | (c >> 6));
+            *p++ = char(0x80 | (c & 0x3F));
+        } else if (QChar::isSurrogate(c)) {
+            *out = QFile::encodeName(name + RecordEnding);   // rare: let Qt pair them
+            return true;
+        } else {
+            *p++ = char(0xE0 | (c >> 12));
+            *p++ = char(0x80 | ((c >> 6) & 0x3F));
+            *p++ = char(0x80 | (c & 0x3F));
+        }
+    }
+    std::memcpy(p, Ending, EndingSize);
+    out->resize(p + EndingSize - out->constData());   // and ended by a NUL, as QByteArray always is
+    return true;
+}
+
+// The offset of the first CR or LF of data[from, size), or size. Looked for eight
+// bytes at a time: a byte equal to CR is a zero byte of the word xor-ed with CR
+// in every byte (LF alike), and (v - 0x01..) & ~v & 0x80.. marks the lowest zero
+// byte of v exactly (only bytes above it may be marked wrongly).
+qsizetype lineEndFrom(const char *data, qsizetype from, qsizetype size)
+{
+    constexpr quint64 Ones = 0x0101010101010101ULL;
+    constexpr quint64 Highs = Ones << 7;
+    qsizetype i = from;
+    for (; i + 8 <= size; i += 8) {
+        const quint64 word = qFromLittleEndian<quint64>(data + i);   // the first byte lowest
+        const quint64 cr = word ^ (Ones * '\r');
+        const quint64 lf = word ^ (Ones * '\n');
+        const quint64 found = (((cr - Ones) & ~cr) | ((lf - Ones) & ~lf)) & Highs;
+        if (found)
+            return i + std::countr_zero(found) / 8;
+    }
+    for (; i < size; ++i)
+        if (data[i] == '\r' || data[i] == '\n')
+            return i;
+    return size;
+}
+
 // The first `count` lines of a file.
 IoStatus readHead(const QString &path, int count, QStringList *lines)
 {
@@ -183,6 +241,22 @@ LoginContext &login()
 }
 
 namespace RecordStore {
+
+int splitLines(QByteArrayView bytes, QByteArrayView *lines, int count)
+{
+    const char *data = bytes.data();
+    const qsizetype size = bytes.size();
+    qsizetype start = 0;
+    int found = 0;
+    while (found < count && start < size) {
+        const qsizetype end = lineEndFrom(data, start, size);
+        lines[found++] = QByteArrayView(data + start, end - start);
+        start = end + (end + 1 < size && data[end] == '\r' && data[end + 1] == '\n' ? 2 : 1);
+    }
+    for (int i = found; i < count; ++i)
+        lines[i] = QByteArrayView();
+    return found;
+}
 
 QString groupLabelWord(GroupLabel label)
 {
@@ -457,5 +531,76 @@ IoStatus readAdminHash(QString *hash)
 IoStatus writeAdminHash(const QString &hash)
 {
     return TextFile::writeAtomically(DataFolder::adminPasswordPath(), TextFile::joinLines({hash}), true);
+}
+
+RecordFolderReader::RecordFolderReader()
+{
+#ifdef O_PATH
+    constexpr int FolderFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;   // only a place to open names in
+#else
+    constexpr int FolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+#endif
+    errno = 0;
+    m_folder = SystemCalls::current().open(QFile::encodeName(DataFolder::recordFolder()).constData(), FolderFlags, 0);
+    if (m_folder < 0)
+        m_folderError = errno ? errno : EIO;
+}
+
+RecordFolderReader::~RecordFolderReader()
+{
+    // Nothing was written through the folder's descriptor: its closing has
+    // nothing to report.
+    if (m_folder >= 0)
+        ::close(m_folder);
+}
+
+IoStatus RecordFolderReader::read(const QString &name, QByteArrayView *bytes)
+{
+    *bytes = QByteArrayView();
+    if (m_folder < 0)
+        return IoStatus::failure(m_folderError);
+    if (!recordFileName(name, &m_fileName))
+        return IoStatus::failure(ENOENT);
+    SystemCalls::Table &sys = SystemCalls::current();
+    errno = 0;
+    // Not blocking: a pipe named like a record must not hang the console.
+    const int fd = sys.openat(m_folder, m_fileName.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0);
+    if (fd < 0)
+        return IoStatus::failure(errno ? errno : EIO);
+    int code = 0;
+    qsizetype used = 0;
+    struct stat info;
+    if (::fstat(fd, &info) != 0)
+        code = errno ? errno : EIO;
+    else if (!S_ISREG(info.st_mode))
+        code = S_ISDIR(info.st_mode) ? EISDIR : EACCES;
+    if (code == 0) {
+        // Room for the whole file and a byte more: the second read finds the end.
+        const qsizetype room = qMax<qsizetype>(qsizetype(info.st_size) + 1, 4096);
+        if (m_buffer.size() < room)
+            m_buffer.resize(room);
+        for (;;) {
+            if (used == m_buffer.size())
+                m_buffer.resize(m_buffer.size() * 2);   // the file grew since its size was taken
+            errno = 0;
+            const ssize_t n = sys.read(fd, m_buffer.data() + used, size_t(m_buffer.size() - used));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                code = errno ? errno : EIO;
+                break;
+            }
+            if (n == 0)
+                break;
+            used += n;
+        }
+    }
+    errno = 0;
+    if (sys.close(fd) != 0 && code == 0)
+        code = errno ? errno : EIO;
+    if (code != 0)
+        return IoStatus::failure(code);
+    *bytes = QByteArrayView(m_buffer.constData(), used);
+    return IoStatus::success();
 }
 }
