@@ -6,6 +6,7 @@
 #include <QCollator>
 #include <QLocale>
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 int PupilResults::score() const
@@ -29,7 +30,7 @@ public:
     {
         if (line.isEmpty())
             return QString();
-        if (!m_decoded || QByteArrayView(m_bytes) != line) {
+        if (!m_decoded || !sameBytes(line)) {
             m_bytes.assign(line.data(), size_t(line.size()));
             m_text = Cp1252::decode(line);
             m_decoded = true;
@@ -38,6 +39,11 @@ public:
     }
 
 private:
+    bool sameBytes(QByteArrayView line) const
+    {
+        return qsizetype(m_bytes.size()) == line.size() && std::memcmp(m_bytes.data(), line.data(), m_bytes.size()) == 0;
+    }
+
     std::string m_bytes;
     QString m_text;
     bool m_decoded = false;
@@ -49,6 +55,11 @@ struct SharedTexts
     std::array<SharedText, CompetenceCount> dates, validators;   // per competence
 };
 
+bool isOui(QByteArrayView status)
+{
+    return status.size() == 3 && status[0] == 'o' && status[1] == 'u' && status[2] == 'i';
+}
+
 void fillPupil(const QString &recordName, QByteArrayView bytes, PupilResults *pupil, SharedTexts *shared)
 {
     std::array<QByteArrayView, LinesRead> lines;
@@ -58,7 +69,7 @@ void fillPupil(const QString &recordName, QByteArrayView bytes, PupilResults *pu
     pupil->className = shared->className.of(lines[3]);
     for (int n = 1; n <= CompetenceCount; ++n) {
         const int label = HeaderLines + LinesPerGroup * (n - 1);
-        pupil->results[n - 1] = CompetenceResult{n, lines[label + 1] == QByteArrayView("oui"),
+        pupil->results[n - 1] = CompetenceResult{n, isOui(lines[label + 1]),
                                                  shared->dates[n - 1].of(lines[label + 2]),
                                                  shared->validators[n - 1].of(lines[label + 3])};
     }

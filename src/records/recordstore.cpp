@@ -164,7 +164,10 @@ bool recordFileName(const QString &name, QByteArray *out)
             *p++ = char(0xC0 | (c >> 6));
             *p++ = char(0x80 | (c & 0x3F));
         } else if (QChar::isSurrogate(c)) {
-            *out = QFile::encodeName(name + RecordEnding);   // rare: let Qt pair them
+            // Rare: Qt pairs them, once the rest of the name is known to be one name.
+            if (name.contains(QLatin1Char('/')) || name.contains(QChar(0)))
+                return false;
+            *out = QFile::encodeName(name + RecordEnding);
             return true;
         } else {
             *p++ = char(0xE0 | (c >> 12));
@@ -177,27 +180,16 @@ bool recordFileName(const QString &name, QByteArray *out)
     return true;
 }
 
-// The offset of the first CR or LF of data[from, size), or size. Looked for eight
-// bytes at a time: a byte equal to CR is a zero byte of the word xor-ed with CR
-// in every byte (LF alike), and (v - 0x01..) & ~v & 0x80.. marks the lowest zero
-// byte of v exactly (only bytes above it may be marked wrongly).
-qsizetype lineEndFrom(const char *data, qsizetype from, qsizetype size)
+// 0x80 in every byte of `word` that is a CR or an LF, 0 in the others: a byte
+// equal to CR is a zero byte of the word xor-ed with CR in every byte (LF
+// alike), and ~(((v & 0x7F..) + 0x7F..) | v | 0x7F..) marks exactly the zero
+// bytes of v (no carry crosses a byte).
+quint64 lineEndBytes(quint64 word)
 {
     constexpr quint64 Ones = 0x0101010101010101ULL;
-    constexpr quint64 Highs = Ones << 7;
-    qsizetype i = from;
-    for (; i + 8 <= size; i += 8) {
-        const quint64 word = qFromLittleEndian<quint64>(data + i);   // the first byte lowest
-        const quint64 cr = word ^ (Ones * '\r');
-        const quint64 lf = word ^ (Ones * '\n');
-        const quint64 found = (((cr - Ones) & ~cr) | ((lf - Ones) & ~lf)) & Highs;
-        if (found)
-            return i + std::countr_zero(found) / 8;
-    }
-    for (; i < size; ++i)
-        if (data[i] == '\r' || data[i] == '\n')
-            return i;
-    return size;
+    constexpr quint64 Low7 = Ones * 0x7F;
+    const auto zeros = [](quint64 v) { return ~(((v & Low7) + Low7) | v | Low7); };
+    return zeros(word ^ (Ones * '\r')) | zeros(word ^ (Ones * '\n'));
 }
 
 // The first `count` lines of a file.
@@ -246,15 +238,29 @@ int splitLines(QByteArrayView bytes, QByteArrayView *lines, int count)
 {
     const char *data = bytes.data();
     const qsizetype size = bytes.size();
-    qsizetype start = 0;
     int found = 0;
-    while (found < count && start < size) {
-        const qsizetype end = lineEndFrom(data, start, size);
+    qsizetype start = 0;   // of the line being read
+    // A CR or an LF at `end`; false once `count` lines are found.
+    const auto lineEnd = [&](qsizetype end) {
+        if (end < start)
+            return true;   // the LF of a CR LF
         lines[found++] = QByteArrayView(data + start, end - start);
-        start = end + (end + 1 < size && data[end] == '\r' && data[end + 1] == '\n' ? 2 : 1);
-    }
-    for (int i = found; i < count; ++i)
-        lines[i] = QByteArrayView();
+        start = end + (data[end] == '\r' && end + 1 < size && data[end + 1] == '\n' ? 2 : 1);
+        return found < count;
+    };
+    bool more = count > 0;
+    qsizetype i = 0;
+    // Eight bytes at a time, every line end of them in order.
+    for (; more && i + 8 <= size; i += 8)
+        for (quint64 ends = lineEndBytes(qFromLittleEndian<quint64>(data + i)); more && ends; ends &= ends - 1)
+            more = lineEnd(i + std::countr_zero(ends) / 8);
+    for (; more && i < size; ++i)
+        if (data[i] == '\r' || data[i] == '\n')
+            more = lineEnd(i);
+    if (more && start < size)
+        lines[found++] = QByteArrayView(data + start, size - start);   // the last line, unended
+    for (int k = found; k < count; ++k)
+        lines[k] = QByteArrayView();
     return found;
 }
 

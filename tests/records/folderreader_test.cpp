@@ -39,6 +39,7 @@ TEST(RecordFolderReader, GivesEachRecordsBytesWhateverItsSizeAndTheOneReadBefore
         {QStringLiteral("plein"), filler(4096, 'c')},
         {QStringLiteral("..."), "trois points"},
         {QStringLiteral(" espace "), filler(7, 'd')},
+        {QStringLiteral("ok 😀 ✓"), filler(9, 'e')},
     };
     for (const auto &[name, bytes] : records)
         data.writeBytes(QStringLiteral("sauvegardes/") + name + QStringLiteral("-qib.txt"), bytes);
@@ -68,11 +69,13 @@ TEST(RecordFolderReader, ANameNeverLeadsOutOfTheRecordFolder)
     data.writeBytes(QStringLiteral("sauvegardes/dedans-qib.txt"), "record");
     const QString outside = QDir(data.path()).absolutePath() + QStringLiteral("/dehors");
     ASSERT_TRUE(QFile::exists(outside + QStringLiteral("-qib.txt")));
+    ASSERT_TRUE(QDir(data.recordFolder()).mkdir(QStringLiteral("😀")));   // so that "😀/../../dehors" would lead out
 
     RecordStore::RecordFolderReader reader;
     for (const QString &name : {outside, QStringLiteral("../dehors"), QStringLiteral("/../dehors"),
                                 QStringLiteral("./../dehors"), QStringLiteral("sous/dedans"),
-                                QStringLiteral("/dedans"), QStringLiteral("dedans") + QChar(0) + QStringLiteral("x")}) {
+                                QStringLiteral("/dedans"), QStringLiteral("dedans") + QChar(0) + QStringLiteral("x"),
+                                QStringLiteral("😀/../../dehors")}) {
         QByteArrayView read;
         const IoStatus status = reader.read(name, &read);
         EXPECT_FALSE(status.ok()) << name.toStdString();
