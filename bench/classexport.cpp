@@ -99,6 +99,23 @@ void BM_ReadResultsOf1000(benchmark::State &state)
     }
 }
 
+// The records' bytes alone as the class reading gets them (the folder opened
+// once, each record by its name in it, one buffer).
+void BM_FolderReadOf1000(benchmark::State &state)
+{
+    const Folder &f = folder();
+    for (auto _ : state) {
+        qint64 total = 0;
+        RecordStore::RecordFolderReader reader;
+        for (const QString &name : f.names()) {
+            QByteArrayView bytes;
+            if (reader.read(name, &bytes).ok())
+                total += bytes.size();
+        }
+        benchmark::DoNotOptimize(total);
+    }
+}
+
 void BM_CsvOf1000(benchmark::State &state)
 {
     const Folder &f = folder();
@@ -133,6 +150,7 @@ void BM_AtomicWriteOfTheExport(benchmark::State &state)
 BENCHMARK(BM_ReadAndBuildOf1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AtomicWriteOfTheExport)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadResultsOf1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FolderReadOf1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CsvOf1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadBytesOf1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportOf1000)->Unit(benchmark::kMillisecond);

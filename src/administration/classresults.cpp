@@ -1,12 +1,13 @@
 #include "administration/classresults.h"
 
 #include "records/cp1252.h"
-#include "records/textfile.h"
 
 #include <QByteArrayView>
 #include <QCollator>
 #include <QLocale>
 #include <algorithm>
+#include <cstring>
+#include <string>
 
 int PupilResults::score() const
 {
@@ -20,73 +21,58 @@ constexpr int HeaderLines = 4;      // "nom", name, digest, class
 constexpr int LinesPerGroup = 4;    // label, status, date, validator
 constexpr int LinesRead = HeaderLines + LinesPerGroup * CompetenceCount;
 
-// One record read straight from its bytes, with what the store's whole read gives
-// (lines ended by CR LF, LF or a lone CR; groups by position; a line past the end
-// is empty), but without building a string for each of its lines: the class
-// view and the export read hundreds of records at once.
-// The texts last read, per line of a group: the pupils of a class mostly share
-// their validators and many dates, and a text equal to the last one is shared
-// instead of decoded again.
-struct LastTexts
+// A text decoded once and shared while the next lines hold the same bytes: the
+// pupils of a class mostly share their class, validators and many dates.
+class SharedText
 {
-    std::array<QString, CompetenceCount> dates, validators;
+public:
+    QString of(QByteArrayView line)
+    {
+        if (line.isEmpty())
+            return QString();
+        if (!m_decoded || !sameBytes(line)) {
+            m_bytes.assign(line.data(), size_t(line.size()));
+            m_text = Cp1252::decode(line);
+            m_decoded = true;
+        }
+        return m_text;
+    }
+
+private:
+    bool sameBytes(QByteArrayView line) const
+    {
+        return qsizetype(m_bytes.size()) == line.size() && std::memcmp(m_bytes.data(), line.data(), m_bytes.size()) == 0;
+    }
+
+    std::string m_bytes;
+    QString m_text;
+    bool m_decoded = false;
 };
 
-bool sameAscii(QByteArrayView bytes, const QString &text)
+struct SharedTexts
 {
-    if (bytes.size() != text.size())
-        return false;
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        if (uchar(bytes[i]) >= 0x80 || text.at(i).unicode() != uchar(bytes[i]))
-            return false;
-    return true;
+    SharedText className;
+    std::array<SharedText, CompetenceCount> dates, validators;   // per competence
+};
+
+bool isOui(QByteArrayView status)
+{
+    return status.size() == 3 && status[0] == 'o' && status[1] == 'u' && status[2] == 'i';
 }
 
-QString decoded(QByteArrayView line)
+void fillPupil(const QString &recordName, QByteArrayView bytes, PupilResults *pupil, SharedTexts *shared)
 {
-    return line.isEmpty() ? QString() : Cp1252::decode(QByteArray::fromRawData(line.data(), line.size()));
-}
-
-QString decodedOrLast(QByteArrayView line, QString *last)
-{
-    if (line.isEmpty())
-        return QString();
-    if (!sameAscii(line, *last))
-        *last = decoded(line);
-    return *last;
-}
-
-IoStatus readPupil(const QString &recordName, PupilResults *pupil, LastTexts *last)
-{
-    QByteArray bytes;
-    const IoStatus status = TextFile::readBytes(RecordStore::recordPath(recordName), &bytes, TextFile::Links::WithinFolder);
-    if (!status)
-        return status;
-    std::array<QByteArrayView, LinesRead> lines{};
-    const char *data = bytes.constData();
-    const qsizetype size = bytes.size();
-    int count = 0;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size && count < LinesRead; ++i) {
-        if (data[i] != '\r' && data[i] != '\n')
-            continue;
-        lines[count++] = QByteArrayView(data + start, i - start);
-        if (data[i] == '\r' && i + 1 < size && data[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (count < LinesRead && start < size)
-        lines[count++] = QByteArrayView(data + start, size - start);
+    std::array<QByteArrayView, LinesRead> lines;
+    RecordStore::splitLines(bytes, lines.data(), LinesRead);
     pupil->recordName = recordName;
-    pupil->name = lines[1].isEmpty() ? recordName : decoded(lines[1]);
-    pupil->className = decoded(lines[3]);
+    pupil->name = lines[1].isEmpty() ? recordName : Cp1252::decode(lines[1]);
+    pupil->className = shared->className.of(lines[3]);
     for (int n = 1; n <= CompetenceCount; ++n) {
         const int label = HeaderLines + LinesPerGroup * (n - 1);
-        pupil->results[n - 1] = CompetenceResult{n, lines[label + 1] == QByteArrayView("oui"),
-                                                 decodedOrLast(lines[label + 2], &last->dates[n - 1]),
-                                                 decodedOrLast(lines[label + 3], &last->validators[n - 1])};
+        pupil->results[n - 1] = CompetenceResult{n, isOui(lines[label + 1]),
+                                                 shared->dates[n - 1].of(lines[label + 2]),
+                                                 shared->validators[n - 1].of(lines[label + 3])};
     }
-    return status;
 }
 }
 
@@ -94,11 +80,14 @@ IoStatus read(const QStringList &pupils, QList<PupilResults> *rows)
 {
     rows->clear();
     QList<PupilResults> read(pupils.size());
-    LastTexts last;
+    RecordStore::RecordFolderReader reader;
+    SharedTexts shared;
     for (qsizetype i = 0; i < pupils.size(); ++i) {
-        const IoStatus status = readPupil(pupils.at(i), &read[i], &last);
+        QByteArrayView bytes;
+        const IoStatus status = reader.read(pupils.at(i), &bytes);
         if (!status)
             return status;
+        fillPupil(pupils.at(i), bytes, &read[i], &shared);
     }
     *rows = std::move(read);
     return IoStatus::success();

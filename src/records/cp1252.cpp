@@ -54,12 +54,21 @@ bool encodeOne(QChar c, char *out)
 }
 }
 
-QString decode(const QByteArray &bytes)
+QString decode(QByteArrayView bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
+    // Latin-1 gives every byte but 0x80 .. 0x9F (Qt converts it many bytes at a
+    // time); only those are mended from the table.
+    QString text = QString::fromLatin1(bytes.data(), bytes.size());
+    const uchar *in = reinterpret_cast<const uchar *>(bytes.data());
+    qsizetype i = 0;
+    while (i < bytes.size() && uchar(in[i] - 0x80) >= 0x20)
+        ++i;
+    if (i == bytes.size())
+        return text;
     QChar *out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        out[i] = QChar(toUnicode(static_cast<unsigned char>(bytes[i])));
+    for (; i < bytes.size(); ++i)
+        if (uchar(in[i] - 0x80) < 0x20)
+            out[i] = QChar(toUnicode(in[i]));
     return text;
 }
 

@@ -7,8 +7,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QtEndian>
 
+#include <bit>
 #include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -152,6 +155,53 @@ IoStatus readFirstLines(int fd, int count, QByteArray *bytes)
     return IoStatus::success();
 }
 
+// The file name of record `name` as recordPath() names it, in UTF-8 as
+// QFile::encodeName gives it, built in *out (whose room is kept from one record
+// to the next); false for a name that is no single file name of the folder.
+bool recordFileName(const QString &name, QByteArray *out)
+{
+    static constexpr char Ending[] = "-qib.txt";
+    constexpr qsizetype EndingSize = sizeof Ending - 1;
+    out->resize(name.size() * 3 + EndingSize);
+    char *p = out->data();
+    for (const QChar qc : name) {
+        const char16_t c = qc.unicode();
+        if (c == u'/' || c == 0)
+            return false;
+        if (c < 0x80) {
+            *p++ = char(c);
+        } else if (c < 0x800) {
+            *p++ = char(0xC0 | (c >> 6));
+            *p++ = char(0x80 | (c & 0x3F));
+        } else if (QChar::isSurrogate(c)) {
+            // Rare: Qt pairs them, once the rest of the name is known to be one name.
+            if (name.contains(QLatin1Char('/')) || name.contains(QChar(0)))
+                return false;
+            *out = QFile::encodeName(name + RecordEnding);
+            return true;
+        } else {
+            *p++ = char(0xE0 | (c >> 12));
+            *p++ = char(0x80 | ((c >> 6) & 0x3F));
+            *p++ = char(0x80 | (c & 0x3F));
+        }
+    }
+    std::memcpy(p, Ending, EndingSize);
+    out->resize(p + EndingSize - out->constData());   // and ended by a NUL, as QByteArray always is
+    return true;
+}
+
+// 0x80 in every byte of `word` that is a CR or an LF, 0 in the others: a byte
+// equal to CR is a zero byte of the word xor-ed with CR in every byte (LF
+// alike), and ~(((v & 0x7F..) + 0x7F..) | v | 0x7F..) marks exactly the zero
+// bytes of v (no carry crosses a byte).
+quint64 lineEndBytes(quint64 word)
+{
+    constexpr quint64 Ones = 0x0101010101010101ULL;
+    constexpr quint64 Low7 = Ones * 0x7F;
+    const auto zeros = [](quint64 v) { return ~(((v & Low7) + Low7) | v | Low7); };
+    return zeros(word ^ (Ones * '\r')) | zeros(word ^ (Ones * '\n'));
+}
+
 // The first `count` lines of a file.
 IoStatus readHead(const QString &path, int count, QStringList *lines, TextFile::Links links = InRecordFolder)
 {
@@ -194,6 +244,36 @@ LoginContext &login()
 }
 
 namespace RecordStore {
+
+int splitLines(QByteArrayView bytes, QByteArrayView *lines, int count)
+{
+    const char *data = bytes.data();
+    const qsizetype size = bytes.size();
+    int found = 0;
+    qsizetype start = 0;   // of the line being read
+    // A CR or an LF at `end`; false once `count` lines are found.
+    const auto lineEnd = [&](qsizetype end) {
+        if (end < start)
+            return true;   // the LF of a CR LF
+        lines[found++] = QByteArrayView(data + start, end - start);
+        start = end + (data[end] == '\r' && end + 1 < size && data[end + 1] == '\n' ? 2 : 1);
+        return found < count;
+    };
+    bool more = count > 0;
+    qsizetype i = 0;
+    // Eight bytes at a time, every line end of them in order.
+    for (; more && i + 8 <= size; i += 8)
+        for (quint64 ends = lineEndBytes(qFromLittleEndian<quint64>(data + i)); more && ends; ends &= ends - 1)
+            more = lineEnd(i + std::countr_zero(ends) / 8);
+    for (; more && i < size; ++i)
+        if (data[i] == '\r' || data[i] == '\n')
+            more = lineEnd(i);
+    if (more && start < size)
+        lines[found++] = QByteArrayView(data + start, size - start);   // the last line, unended
+    for (int k = found; k < count; ++k)
+        lines[k] = QByteArrayView();
+    return found;
+}
 
 QString groupLabelWord(GroupLabel label)
 {
@@ -476,5 +556,83 @@ IoStatus readAdminHash(QString *hash)
 IoStatus writeAdminHash(const QString &hash)
 {
     return TextFile::writeAtomically(DataFolder::adminPasswordPath(), TextFile::joinLines({hash}), true);
+}
+
+RecordFolderReader::RecordFolderReader()
+{
+#ifdef O_PATH
+    constexpr int FolderFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;   // only a place to open names in
+#else
+    constexpr int FolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+#endif
+    errno = 0;
+    m_folder = SystemCalls::current().open(QFile::encodeName(DataFolder::recordFolder()).constData(), FolderFlags, 0);
+    if (m_folder < 0)
+        m_folderError = errno ? errno : EIO;
+}
+
+RecordFolderReader::~RecordFolderReader()
+{
+    // Nothing was written through the folder's descriptor: its closing has
+    // nothing to report.
+    if (m_folder >= 0)
+        ::close(m_folder);
+}
+
+IoStatus RecordFolderReader::read(const QString &name, QByteArrayView *bytes)
+{
+    *bytes = QByteArrayView();
+    if (m_folder < 0)
+        return IoStatus::failure(m_folderError);
+    if (!recordFileName(name, &m_fileName))
+        return IoStatus::failure(ENOENT);
+    SystemCalls::Table &sys = SystemCalls::current();
+    errno = 0;
+    // Not blocking: a pipe named like a record must not hang the console. A link
+    // is read as every other reader of records reads it: only when it ends in the
+    // record folder.
+    int fd = sys.openat(m_folder, m_fileName.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW, 0);
+    if (fd < 0 && errno == ELOOP) {
+        const IoStatus opened = TextFile::openForReading(recordPath(name), TextFile::Links::WithinFolder, &fd);
+        if (!opened)
+            return opened;
+    }
+    if (fd < 0)
+        return IoStatus::failure(errno ? errno : EIO);
+    int code = 0;
+    qsizetype used = 0;
+    struct stat info;
+    if (::fstat(fd, &info) != 0)
+        code = errno ? errno : EIO;
+    else if (!S_ISREG(info.st_mode))
+        code = S_ISDIR(info.st_mode) ? EISDIR : EACCES;
+    if (code == 0) {
+        // Room for the whole file and a byte more: the second read finds the end.
+        const qsizetype room = qMax<qsizetype>(qsizetype(info.st_size) + 1, 4096);
+        if (m_buffer.size() < room)
+            m_buffer.resize(room);
+        for (;;) {
+            if (used == m_buffer.size())
+                m_buffer.resize(m_buffer.size() * 2);   // the file grew since its size was taken
+            errno = 0;
+            const ssize_t n = sys.read(fd, m_buffer.data() + used, size_t(m_buffer.size() - used));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                code = errno ? errno : EIO;
+                break;
+            }
+            if (n == 0)
+                break;
+            used += n;
+        }
+    }
+    errno = 0;
+    if (sys.close(fd) != 0 && code == 0)
+        code = errno ? errno : EIO;
+    if (code != 0)
+        return IoStatus::failure(code);
+    *bytes = QByteArrayView(m_buffer.constData(), used);
+    return IoStatus::success();
 }
 }

@@ -1,5 +1,7 @@
 #pragma once
 #include "records/iostatus.h"
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -110,4 +112,35 @@ IoStatus readAdminHash(QString *hash);
 IoStatus writeAdminHash(const QString &hash);
 
 QString groupLabelWord(GroupLabel label);
+
+// The first `count` lines of a text file's bytes as TextFile::splitLines cuts
+// them (CR LF, LF or a lone CR end a line), without copying: fills lines[0 ..
+// count) and returns how many lines the bytes had, at most `count`; the lines
+// past them are left empty.
+int splitLines(QByteArrayView bytes, QByteArrayView *lines, int count);
+
+// Reads many records one after another, as the console's class view and export
+// do: the record folder is opened once and each record opened in it by its file
+// name, into one buffer kept from record to record.
+class RecordFolderReader
+{
+public:
+    RecordFolderReader();    // opens DataFolder::recordFolder()
+    ~RecordFolderReader();
+    RecordFolderReader(const RecordFolderReader &) = delete;
+    RecordFolderReader &operator=(const RecordFolderReader &) = delete;
+
+    // The whole bytes of record `name`, as readBytes(recordPath(name)) gives them;
+    // *bytes stays valid until the next read. Only a regular file of the record
+    // folder is read: a name holding '/' (or a NUL) leads nowhere (ENOENT), a
+    // folder is refused with EISDIR and any other kind of file with EACCES, and a
+    // link is followed only when it ends in the record folder (EACCES otherwise).
+    IoStatus read(const QString &name, QByteArrayView *bytes);
+
+private:
+    int m_folder = -1;
+    int m_folderError = 0;
+    QByteArray m_fileName;
+    QByteArray m_buffer;
+};
 }

@@ -18,6 +18,15 @@ int openFile(const char *path, int flags, mode_t mode)
     return fd;
 }
 
+int openFileAt(int folder, const char *name, int flags, mode_t mode)
+{
+    int fd;
+    do
+        fd = ::openat(folder, name, flags, mode);
+    while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
 int renameNoReplace(const char *from, const char *to)
 {
 #ifdef RENAME_NOREPLACE
@@ -30,7 +39,7 @@ int renameNoReplace(const char *from, const char *to)
 #endif
 }
 
-const Table Real{openFile, ::read, ::write, ::fsync, ::fchmod, ::close, ::rename, renameNoReplace, ::link, ::unlink};
+const Table Real{openFile, openFileAt, ::read, ::write, ::fsync, ::fchmod, ::close, ::rename, renameNoReplace, ::link, ::unlink};
 }
 
 const Table &system() { return Real; }

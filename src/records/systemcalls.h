@@ -8,6 +8,8 @@ namespace SystemCalls {
 struct Table
 {
     int (*open)(const char *path, int flags, mode_t mode);
+    // Opens `name` in the folder open as `folder` (the record folder's reader).
+    int (*openat)(int folder, const char *name, int flags, mode_t mode);
     ssize_t (*read)(int fd, void *buffer, size_t size);
     ssize_t (*write)(int fd, const void *buffer, size_t size);
     int (*fsync)(int fd);

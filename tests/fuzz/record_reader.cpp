@@ -1,6 +1,7 @@
 // Fuzzes the record readers with arbitrary record files. The readers must agree
 // with one another, and the login's reader may bring only a whole record to the
 // saved form: any other file stays on disk byte for byte.
+#include "records/cp1252.h"
 #include "records/datafolder.h"
 #include "records/recordstore.h"
 #include "records/systemcalls.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -97,6 +99,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     check(header.hash == expected(2, content.header.hash), "digest and full reader");
     check(header.className == expected(3, content.header.className), "class and full reader");
     check(className == header.className, "class reader and header reader");
+
+    // The console's quick reading: the folder reader's bytes, cut without copies.
+    RecordStore::RecordFolderReader reader;
+    QByteArrayView read;
+    check(reader.read(name, &read).ok() && read == QByteArrayView(bytes), "folder reader and the file");
+    constexpr int Quick = 120;
+    std::array<QByteArrayView, Quick> quick;
+    const int found = RecordStore::splitLines(read, quick.data(), Quick);
+    const QStringList whole = TextFile::splitLines(bytes);
+    check(found == int(qMin<qsizetype>(whole.size(), Quick)), "quick and whole line counts");
+    for (int i = 0; i < Quick; ++i)
+        check(Cp1252::decode(quick[i]) == (i < whole.size() ? whole.at(i) : QString()), "quick and whole lines");
 
     login().pupilName = name;
     bool rewritten = false;

@@ -28,6 +28,10 @@ bool breaks()
 }
 
 int brokenOpen(const char *path, int flags, mode_t mode) { return breaks() ? -1 : real().open(path, flags, mode); }
+int brokenOpenAt(int folder, const char *name, int flags, mode_t mode)
+{
+    return breaks() ? -1 : real().openat(folder, name, flags, mode);
+}
 ssize_t brokenRead(int fd, void *buffer, size_t size) { return breaks() ? -1 : real().read(fd, buffer, size); }
 ssize_t brokenWrite(int fd, const void *buffer, size_t size) { return breaks() ? -1 : real().write(fd, buffer, size); }
 // Durability is not what these tests look at: a sync that succeeds costs nothing.
@@ -69,7 +73,7 @@ BrokenDisk::BrokenDisk(Kind kind)
     g_state = State{};
     g_state.noRenameNoReplace = kind != Kind::Local;
     g_state.noLinks = kind == Kind::NetworkShare;
-    SystemCalls::current() = SystemCalls::Table{brokenOpen, brokenRead, brokenWrite, brokenFsync, brokenFchmod,
+    SystemCalls::current() = SystemCalls::Table{brokenOpen, brokenOpenAt, brokenRead, brokenWrite, brokenFsync, brokenFchmod,
                                                 brokenClose, brokenRename, brokenRenameNoReplace, brokenLink,
                                                 brokenUnlink};
 }
