@@ -1,6 +1,7 @@
 #include "shell/programicon.h"
 
 #include "pictures/pictures.h"
+#include "shell/marble.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -48,69 +49,20 @@ void paintTile(QPainter &painter, qreal s)
     }
 }
 
+// The home screen's marble, with fewer details as the icon gets small.
 void paintMarble(QPainter &painter, const QRectF &r, qreal s)
 {
-    const qreal w = r.width();
-    const QPointF c = r.center();
-    QPainterPath ball;
-    ball.addEllipse(r);
-    painter.setPen(Qt::NoPen);
-    if (s > 24) {
-        painter.setBrush(QColor(0, 0, 0, 50));
-        painter.drawEllipse(r.translated(w * 0.03, w * 0.05));
-    }
-    QRadialGradient glass(c.x() - w * 0.1, c.y() - w * 0.12, w * 0.65);
-    glass.setColorAt(0, QColor(170, 240, 255));
-    glass.setColorAt(0.55, QColor(40, 150, 230));
-    glass.setColorAt(1, QColor(10, 50, 140));
-    painter.setBrush(glass);
-    painter.drawPath(ball);
-
-    // The swirls inside the glass: one at the smallest sizes, three above.
-    painter.save();
-    painter.setClipPath(ball);
-    auto at = [&](qreal fx, qreal fy) { return QPointF(r.left() + fx * w, r.top() + fy * w); };
-    QPainterPath swirl(at(0.05, 0.62));
-    swirl.cubicTo(at(0.3, 0.3), at(0.55, 0.85), at(0.95, 0.45));
-    QPen orange(QColor(255, 140, 30, 235), std::max(1.5, w * 0.16));
-    orange.setCapStyle(Qt::RoundCap);
-    painter.setPen(orange);
-    painter.drawPath(swirl);
-    if (s >= 32) {
-        QPen yellow(QColor(255, 230, 80, 220), w * 0.07);
-        yellow.setCapStyle(Qt::RoundCap);
-        painter.setPen(yellow);
-        painter.drawPath(swirl.translated(0, -w * 0.03));
-        QPainterPath second(at(0.2, 0.15));
-        second.cubicTo(at(0.45, 0.35), at(0.35, 0.6), at(0.65, 0.95));
-        QPen red(QColor(230, 40, 90, 170), w * 0.08);
-        red.setCapStyle(Qt::RoundCap);
-        painter.setPen(red);
-        painter.drawPath(second);
-    }
-    painter.restore();
-
-    // A darker rim and the reflection of the window.
-    QRadialGradient rim(c, w / 2);
-    rim.setColorAt(0.75, QColor(0, 0, 0, 0));
-    rim.setColorAt(1, QColor(0, 20, 70, s <= 24 ? 170 : 120));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(rim);
-    painter.drawPath(ball);
-    QRadialGradient shine(r.left() + w * 0.36, r.top() + w * 0.26, w * 0.28);
-    shine.setColorAt(0, QColor(255, 255, 255, 245));
-    shine.setColorAt(1, QColor(255, 255, 255, 0));
-    painter.setBrush(shine);
-    painter.drawEllipse(QRectF(r.left() + w * 0.14, r.top() + w * 0.08, w * 0.46, w * 0.34));
-    if (s >= 48) {
-        painter.setBrush(QColor(255, 255, 255, 90));
-        painter.drawEllipse(QRectF(r.left() + w * 0.58, r.top() + w * 0.7, w * 0.2, w * 0.1));
-    }
-    if (s <= 24) {   // a hard outline keeps the marble round against the tile
-        painter.setPen(QPen(QColor(10, 40, 110), 1));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(r);
-    }
+    Marble::Look look;
+    if (s > 24)
+        look.shadowOffset = QPointF(r.width() * 0.03, r.width() * 0.05);
+    look.shadowAlpha = 50;
+    look.orangeAlpha = 235;
+    look.minimumSwirl = 1.5;
+    look.allSwirls = s >= 32;
+    look.rimAlpha = s <= 24 ? 170 : 120;
+    look.lowerReflection = s >= 48;
+    look.outline = s <= 24;
+    Marble::paint(painter, r, look);
 }
 
 void paintTick(QPainter &painter, qreal s)

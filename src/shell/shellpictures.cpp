@@ -3,6 +3,7 @@
 #include "pictures/fonts.h"
 #include "pictures/kit.h"
 #include "pictures/pictures.h"
+#include "shell/marble.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -110,59 +111,9 @@ void paintSplash(QPainter &painter, const QSize &size)
 
 void paintMarble(QPainter &painter, const QSize &size)
 {
-    const QRectF r = QRectF(QPointF(), size).adjusted(1.5, 1.5, -1.5, -1.5);
-    const QPointF c = r.center();
-    QPainterPath ball;
-    ball.addEllipse(r);
-    // A drop shadow under the marble.
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, 40));
-    painter.drawEllipse(r.translated(0.8, 1.2));
-
-    QRadialGradient glass(c.x() - r.width() * 0.1, c.y() - r.height() * 0.12, r.width() * 0.65);
-    glass.setColorAt(0, QColor(170, 240, 255));
-    glass.setColorAt(0.55, QColor(40, 150, 230));
-    glass.setColorAt(1, QColor(10, 50, 140));
-    painter.setBrush(glass);
-    painter.drawPath(ball);
-
-    // The coloured swirls inside the glass.
-    painter.save();
-    painter.setClipPath(ball);
-    const qreal w = r.width();
-    auto at = [&](qreal fx, qreal fy) { return QPointF(r.left() + fx * w, r.top() + fy * w); };
-    QPainterPath swirl(at(0.05, 0.62));
-    swirl.cubicTo(at(0.3, 0.3), at(0.55, 0.85), at(0.95, 0.45));
-    QPen orange(QColor(255, 140, 30, 230), w * 0.16);
-    orange.setCapStyle(Qt::RoundCap);
-    painter.setPen(orange);
-    painter.drawPath(swirl);
-    QPen yellow(QColor(255, 230, 80, 220), w * 0.07);
-    yellow.setCapStyle(Qt::RoundCap);
-    painter.setPen(yellow);
-    painter.drawPath(swirl.translated(0, -w * 0.03));
-    QPainterPath second(at(0.2, 0.15));
-    second.cubicTo(at(0.45, 0.35), at(0.35, 0.6), at(0.65, 0.95));
-    QPen red(QColor(230, 40, 90, 170), w * 0.08);
-    red.setCapStyle(Qt::RoundCap);
-    painter.setPen(red);
-    painter.drawPath(second);
-    painter.restore();
-
-    // Glass: darker rim and two reflections.
-    QRadialGradient rim(c, r.width() / 2);
-    rim.setColorAt(0.75, QColor(0, 0, 0, 0));
-    rim.setColorAt(1, QColor(0, 20, 70, 110));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(rim);
-    painter.drawPath(ball);
-    QRadialGradient shine(r.left() + w * 0.36, r.top() + w * 0.26, w * 0.28);
-    shine.setColorAt(0, QColor(255, 255, 255, 245));
-    shine.setColorAt(1, QColor(255, 255, 255, 0));
-    painter.setBrush(shine);
-    painter.drawEllipse(QRectF(r.left() + w * 0.14, r.top() + w * 0.08, w * 0.46, w * 0.34));
-    painter.setBrush(QColor(255, 255, 255, 90));
-    painter.drawEllipse(QRectF(r.left() + w * 0.58, r.top() + w * 0.7, w * 0.2, w * 0.1));
+    Marble::Look look;
+    look.shadowOffset = QPointF(0.8, 1.2);
+    Marble::paint(painter, QRectF(QPointF(), size).adjusted(1.5, 1.5, -1.5, -1.5), look);
 }
 
 void paintRedDisc(QPainter &painter, const QSize &size)
