@@ -138,15 +138,21 @@ for n in $(seq 60 99); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
     Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -ac >"$OUT/xvfb.log" 2>&1 &
     XVFB_PID=$!
-    for _ in $(seq 50); do
-        [ -e "/tmp/.X11-unix/X$n" ] && break
+    # The socket appears before the server takes clients: wait until one connects.
+    ready=
+    for _ in $(seq 300); do
         kill -0 "$XVFB_PID" 2>/dev/null || break
+        if DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1; then
+            ready=1
+            break
+        fi
         sleep 0.1
     done
-    if [ -e "/tmp/.X11-unix/X$n" ] && kill -0 "$XVFB_PID" 2>/dev/null; then
+    if [ -n "$ready" ]; then
         DISPLAY_NUMBER=$n
         break
     fi
+    kill "$XVFB_PID" 2>/dev/null
     XVFB_PID=
 done
 [ -n "$DISPLAY_NUMBER" ] || die "no free X display"
