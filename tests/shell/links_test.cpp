@@ -1,3 +1,5 @@
+#include "shelldriving.h"
+
 #include "records/passwordhash.h"
 #include "records/recordstore.h"
 #include "shell/tform1.h"
@@ -21,14 +23,6 @@
 using MessageBox::Kind;
 
 namespace {
-QPoint rowCentre(QListWidget *list, const QString &text, QWidget *window)
-{
-    const auto items = list->findItems(text, Qt::MatchExactly);
-    if (items.isEmpty())
-        return {};
-    return list->viewport()->mapTo(window, list->visualItemRect(items.first()).center());
-}
-
 // The main window over a data folder whose lists and record folder are links to a
 // shared place, as a packaged installation has them.
 struct LinkedShell
@@ -40,18 +34,8 @@ struct LinkedShell
     PupilRobot robot{&form};
 
     LinkedShell() { form.show(); }
-    ~LinkedShell()
-    {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w != &form && w->isVisible() && w->isWindow())
-                w->close();
-        flushDeletes();
-    }
-    void select(const QString &pupil, const QString &teacher)
-    {
-        robot.click(rowCentre(form.combobox2, pupil, &form));
-        robot.click(rowCentre(form.ListBox1, teacher, &form));
-    }
+    ~LinkedShell() { ShellDriving::closeOtherWindows(&form); }
+    void select(const QString &pupil, const QString &teacher) { ShellDriving::select(robot, form, pupil, teacher); }
     QByteArray record(const QString &name) const
     {
         return shared.sharedBytes(QStringLiteral("sauvegardes/") + name + QStringLiteral("-qib.txt"));

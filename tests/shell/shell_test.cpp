@@ -1,3 +1,5 @@
+#include "shelldriving.h"
+
 #include "records/passwordhash.h"
 #include "records/recordstore.h"
 #include "records/textfile.h"
@@ -29,14 +31,7 @@ using MessageBox::Kind;
 namespace {
 int lineCount(const QByteArray &bytes) { return int(bytes.count("\r\n")); }
 
-QPoint rowCentre(QListWidget *list, const QString &text, QWidget *window)
-{
-    const auto items = list->findItems(text, Qt::MatchExactly);
-    if (items.isEmpty())
-        return {};
-    const QRect r = list->visualItemRect(items.first());
-    return list->viewport()->mapTo(window, r.center());
-}
+using ShellDriving::rowCentre;
 
 // The main window on its home screen over a fresh data folder, with a robot.
 struct Shell
@@ -47,21 +42,9 @@ struct Shell
     PupilRobot robot{&form};
 
     Shell() { form.show(); }
-    ~Shell()
-    {
-        // Windows a test left open (registration, password change ...) go with it, so
-        // that the next test's look-up by class never finds an earlier test's window.
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w != &form && w->isVisible() && w->isWindow())
-                w->close();
-        flushDeletes();
-    }
+    ~Shell() { ShellDriving::closeOtherWindows(&form); }
 
-    void select(const QString &pupil, const QString &teacher)
-    {
-        robot.click(rowCentre(form.combobox2, pupil, &form));
-        robot.click(rowCentre(form.ListBox1, teacher, &form));
-    }
+    void select(const QString &pupil, const QString &teacher) { ShellDriving::select(robot, form, pupil, teacher); }
     void logIn(const QString &pupil, const QString &password, const QString &teacher = QStringLiteral("M. Besson"))
     {
         robot.click(form.button2);
