@@ -14,6 +14,10 @@ PACKAGES := cmake ninja-build g++ ccache pkg-config \
 
 BUILD := build
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
+# Every clone and work tree of the project shares ccache's objects: paths inside
+# the checkout are hashed relative to it, and the build folder stays out of the key.
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
 
 .PHONY: deps configure build run test clean fuzz fuzz-deps package package-deps package-test
 
