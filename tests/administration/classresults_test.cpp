@@ -1,3 +1,5 @@
+#include "samerecord.h"
+
 #include "administration/classresults.h"
 #include "administration/resultsexport.h"
 #include "records/cp1252.h"
@@ -69,21 +71,6 @@ private:
 
     std::mt19937 m_random;
 };
-
-void expectSameAsTheStore(const PupilResults &row)
-{
-    RecordContent content;
-    ASSERT_TRUE(RecordStore::readRecord(row.recordName, &content).ok());
-    SCOPED_TRACE(row.recordName.toStdString());
-    EXPECT_EQ(row.name, content.header.name.isEmpty() ? row.recordName : content.header.name);
-    EXPECT_EQ(row.className, content.header.className);
-    for (int n = 1; n <= CompetenceCount; ++n) {
-        EXPECT_EQ(row.results[n - 1].number, n);
-        EXPECT_EQ(row.results[n - 1].acquired, content.results[n - 1].acquired) << n;
-        EXPECT_EQ(row.results[n - 1].date, content.results[n - 1].date) << n;
-        EXPECT_EQ(row.results[n - 1].validator, content.results[n - 1].validator) << n;
-    }
-}
 }
 
 // The class reading splits and decodes records its own quick way and shares the

@@ -1,3 +1,5 @@
+#include "samerecord.h"
+
 #include "administration/classview.h"
 #include "administration/filechooser.h"
 #include "administration/resultsexport.h"
@@ -343,18 +345,8 @@ TEST_F(ConsoleTest, TheClassReadingFindsWhatTheStoreReads)
     QList<PupilResults> rows;
     ASSERT_TRUE(ClassResults::read(names, &rows).ok());
     ASSERT_EQ(rows.size(), files.size());
-    for (const PupilResults &row : rows) {
-        RecordContent content;
-        ASSERT_TRUE(RecordStore::readRecord(row.recordName, &content).ok());
-        SCOPED_TRACE(row.recordName.toStdString());
-        EXPECT_EQ(row.name, content.header.name.isEmpty() ? row.recordName : content.header.name);
-        EXPECT_EQ(row.className, content.header.className);
-        for (int n = 1; n <= CompetenceCount; ++n) {
-            EXPECT_EQ(row.results[n - 1].acquired, content.results[n - 1].acquired) << n;
-            EXPECT_EQ(row.results[n - 1].date, content.results[n - 1].date) << n;
-            EXPECT_EQ(row.results[n - 1].validator, content.results[n - 1].validator) << n;
-        }
-    }
+    for (const PupilResults &row : rows)
+        expectSameAsTheStore(row);
     EXPECT_EQ(rows.at(0).score(), 3);
     EXPECT_EQ(rows.at(0).results[27].validator, QStringLiteral("Mme Cœur"));
     EXPECT_EQ(rows.at(4).name, QStringLiteral("short"));
