@@ -136,7 +136,9 @@ echo "== the installed program"
 DISPLAY_NUMBER=
 for n in $(seq 60 99); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -ac >"$OUT/xvfb.log" 2>&1 &
+    # -noreset: a server that resets when its last client leaves refuses the next
+    # one for a moment (the readiness probe, or one program after the other).
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -ac -noreset >"$OUT/xvfb.log" 2>&1 &
     XVFB_PID=$!
     # The socket appears before the server takes clients: wait until one connects.
     ready=
