@@ -201,8 +201,9 @@ TEST(Shell, RegistrationChecksInOrderThenCreatesA148LineRecord)
     registration->Edit1->clear();
     robot.type(QStringLiteral("em/ma\\:*?\"<>|"), registration->Edit1);
     EXPECT_EQ(registration->Edit1->text(), QStringLiteral("emma"));
-    registration->ComboBox1->setCurrentIndex(1);
-    emit registration->ComboBox1->activated(1);
+    const int sixB = registration->ComboBox1->findText(QStringLiteral("6B"));
+    registration->ComboBox1->setCurrentIndex(sixB);
+    emit registration->ComboBox1->activated(sixB);
     registration->Edit2->setText(QStringLiteral("mdp"));
     shell.boxes.expect(Kind::Confirmation, QStringLiteral("Avez-vous retenu votre mot de passe ?"), 1);   // Non
     robot.click(registration->Button1);
@@ -443,29 +444,44 @@ TEST(Shell, APasswordChangedWhileLoggedInSurvivesTheNextSave)
     EXPECT_EQ(shell.form.screen(), Tform1::Screen::Board);
 }
 
-TEST(Shell, AFailedSaveKeepsThePupilOnHisBoardWhetherHeLeavesOrCloses)
+TEST(Shell, AFailedSaveAsksWhetherToLeaveWithoutTheNewSuccesses)
 {
     Shell shell;
     shell.data.addPupil(QStringLiteral("lucas"), QStringLiteral("a"));
     shell.logIn(QStringLiteral("lucas"), QStringLiteral("a"));
     student().results[8] = CompetenceResult{9, true, QStringLiteral("09/12/2026"), QStringLiteral("M. Besson")};
+    const QString question = QStringLiteral("Vos nouvelles réussites de cette séance n'ont pas pu être enregistrées "
+                                            "et seront perdues.\nQuitter sans enregistrer ?");
+    const auto failingSave = [&](int answer) {
+        TextFile::failNextWriteAfter(0);
+        shell.boxes.expect(Kind::Error, QStringLiteral("Disque plein"));
+        shell.boxes.expect(Kind::Confirmation, question, answer);
+    };
 
-    TextFile::failNextWriteAfter(0);
-    shell.boxes.expect(Kind::Error, QStringLiteral("Disque plein"));
+    failingSave(1);   // Non: he stays on his board
     shell.robot.click(shell.form.quitter);
     EXPECT_EQ(shell.form.screen(), Tform1::Screen::Board);
     EXPECT_TRUE(shell.form.ex[0]->isVisible());
     EXPECT_TRUE(shell.form.quitter->isVisible());
     EXPECT_FALSE(shell.form.button2->isVisible());
 
-    TextFile::failNextWriteAfter(0);
-    shell.boxes.expect(Kind::Error, QStringLiteral("Disque plein"));
+    failingSave(1);
     PupilRobot(&shell.form).closeWindow();
     EXPECT_TRUE(shell.form.isVisible()) << "the program does not quit with the successes in memory only";
     EXPECT_EQ(shell.form.screen(), Tform1::Screen::Board);
     EXPECT_FALSE(shell.record(QStringLiteral("lucas")).contains("\r\ncompetence 9\r\noui\r\n"));
 
+    // Oui: home without the success, the record as it was.
+    const QByteArray before = shell.record(QStringLiteral("lucas"));
+    failingSave(0);
+    shell.robot.click(shell.form.quitter);
+    EXPECT_EQ(shell.form.screen(), Tform1::Screen::Home);
+    EXPECT_TRUE(shell.form.button2->isVisible());
+    EXPECT_EQ(shell.record(QStringLiteral("lucas")), before);
+
     // Once the disk accepts the save, closing works and the success is kept.
+    shell.logIn(QStringLiteral("lucas"), QStringLiteral("a"));
+    student().results[8] = CompetenceResult{9, true, QStringLiteral("09/12/2026"), QStringLiteral("M. Besson")};
     PupilRobot(&shell.form).closeWindow();
     EXPECT_FALSE(shell.form.isVisible());
     EXPECT_TRUE(shell.record(QStringLiteral("lucas")).contains("\r\ncompetence 9\r\noui\r\n09/12/2026\r\nM. Besson\r\n"));
