@@ -9,6 +9,12 @@ NameList::NameList(QWidget *parent)
 {
 }
 
+void NameList::focusInEvent(QFocusEvent *event)
+{
+    m_typed.clear();
+    QListWidget::focusInEvent(event);
+}
+
 void NameList::keyboardSearch(const QString &search)
 {
     if (search.isEmpty())
