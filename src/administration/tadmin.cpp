@@ -497,6 +497,10 @@ void Tadmin::Button14Click()
     const QString pupil = selectedPupil();
     if (pupil.isEmpty() || pupil != m_loadedPupil)
         return;
+    if (const QString refused = Cp1252::passwordRefusal(Edit1->text()); !refused.isEmpty()) {
+        MessageBox::plain(refused, this);
+        return;
+    }
     // An empty field keeps the pupil's password: validating a competence by hand
     // must not open his account to anyone.
     const QString hash = Edit1->text().isEmpty() ? m_storedHash : passwordHash(Edit1->text());

@@ -144,7 +144,12 @@ TEST_F(ConsoleLists, ValidatingKeepsThePasswordWhenNoneIsTypedAndKeepsEarlierRes
     EXPECT_EQ(lines.mid(4 * 2 + 1, 3), (QStringList{QStringLiteral("non"), QString(), QString()}));
     EXPECT_FALSE(child<QPushButton>(QStringLiteral("Button14"))->isVisible());
 
-    // A typed password replaces it.
+    // A typed password replaces it, once its characters can be digested.
+    child<QLineEdit>(QStringLiteral("Edit1"))->insert(QStringLiteral("Жаба"));
+    boxes.expect(Kind::Plain, Cp1252::passwordRefusal(QStringLiteral("Жаба")));
+    clickButton(QStringLiteral("Button14"));
+    EXPECT_EQ(recordFileLines(QStringLiteral("alice")).at(2), storedHash);
+    child<QLineEdit>(QStringLiteral("Edit1"))->clear();
     robot.type(QStringLiteral("neuf"), child<QLineEdit>(QStringLiteral("Edit1")));
     EXPECT_TRUE(child<QPushButton>(QStringLiteral("Button14"))->isVisible());
     clickButton(QStringLiteral("Button14"));
