@@ -86,6 +86,8 @@ Result Importer::importLine(const Line &line, IoStatus *status)
         return Result::NameTooLong;
     if (!RecordStore::isValidRecordName(line.login))
         return Result::InvalidName;
+    if (!Cp1252::passwordRefusal(line.password).isEmpty())
+        return Result::InvalidPassword;
 
     const QString hash = passwordHash(line.password);
     const QString existing = existingAccount(line.login);
@@ -114,6 +116,7 @@ QString refusalText(Result result)
     switch (result) {
     case Result::InvalidName: return QStringLiteral("ignoré : nom invalide");
     case Result::NameTooLong: return QStringLiteral("ignoré : nom trop long");
+    case Result::InvalidPassword: return QStringLiteral("ignoré : caractère non accepté dans le mot de passe");
     default: return {};
     }
 }

@@ -37,6 +37,7 @@ enum class Result {
     Kept,            // an existing account was left as it was
     InvalidName,     // nothing created nor deleted: the login cannot be a record name
     NameTooLong,     // nothing created nor deleted: the file name would exceed 255 bytes
+    InvalidPassword, // nothing created nor deleted: a character the digest cannot take
     Failed           // the record could not be written (see status)
 };
 

@@ -6,9 +6,12 @@
 #include "administration/timportcomptev3.h"
 #include "pictures/pictures.h"
 #include "records/clock.h"
+#include "records/cp1252.h"
 #include "records/datafolder.h"
+#include "records/frenchorder.h"
 #include "records/passwordhash.h"
 #include "widgets/messagebox.h"
+#include "widgets/namelist.h"
 #include "widgets/placement.h"
 
 #include <QCheckBox>
@@ -81,6 +84,16 @@ QStringList memoLines(const QPlainTextEdit *memo)
     return text.split(QLatin1Char('\n'));
 }
 
+// A list as the editor shows it: every entry ended by a line end, so that a last
+// empty entry is still there when the text is read back (memoLines).
+QString memoText(const QStringList &lines)
+{
+    QString text;
+    for (const QString &line : lines)
+        text += line + QLatin1Char('\n');
+    return text;
+}
+
 // Loads a list file; a failure names the file.
 bool loadList(const QString &path, QStringList *lines, QWidget *parent)
 {
@@ -135,11 +148,11 @@ Tadmin::Tadmin(QWidget *mainWindow)
 void Tadmin::buildLeftHalf()
 {
     Lab1 = place(new QLabel(QStringLiteral("Classes :"), this), "Lab1", QRect(8, 20, 169, 18));
-    ListBox1 = place(new QListWidget(this), "ListBox1", QRect(8, 40, 169, 273));
+    ListBox1 = place(new NameList(this), "ListBox1", QRect(8, 40, 169, 273));
     ListBox1->setSelectionMode(QAbstractItemView::MultiSelection);
     paintWith(ListBox1, Cream);
     Lab2 = place(new QLabel(QStringLiteral("Utilisateurs :"), this), "Lab2", QRect(216, 20, 169, 18));
-    ListBox2 = place(new QListWidget(this), "ListBox2", QRect(216, 40, 169, 273));
+    ListBox2 = place(new NameList(this), "ListBox2", QRect(216, 40, 169, 273));
     ListBox2->setSelectionMode(QAbstractItemView::SingleSelection);
     paintWith(ListBox2, Cream);
     Image1 = place(new QLabel(this), "Image1", QRect(184, 144, 25, 18));
@@ -294,6 +307,7 @@ void Tadmin::loadClassList()
     QStringList classes;
     if (!loadList(DataFolder::classListPath(), &classes, this))
         return;
+    FrenchOrder::sort(&classes);
     const QSignalBlocker blocker(ListBox1);
     ListBox1->clear();
     ListBox1->addItems(classes);
@@ -483,6 +497,10 @@ void Tadmin::Button14Click()
     const QString pupil = selectedPupil();
     if (pupil.isEmpty() || pupil != m_loadedPupil)
         return;
+    if (const QString refused = Cp1252::passwordRefusal(Edit1->text()); !refused.isEmpty()) {
+        MessageBox::plain(refused, this);
+        return;
+    }
     // An empty field keeps the pupil's password: validating a competence by hand
     // must not open his account to anyone.
     const QString hash = Edit1->text().isEmpty() ? m_storedHash : passwordHash(Edit1->text());
@@ -586,14 +604,15 @@ void Tadmin::Button2Click()
         MessageBox::plain(QStringLiteral("Pas d'inscrits dans cette sélection"), this);
         return;
     }
+    // Read everything first: a grid whose header counts this selection never
+    // shows the rows of another.
+    ConsoleQueries::Counters counters{};
+    if (reportFailure(ConsoleQueries::countSuccesses(listedPupils(), &counters)))
+        return;
     showPanel(Panel::Statistics);
     StringGrid1->item(0, 0)->setText(QStringLiteral("Inscrits :  ") + QString::number(pupilCount));
     StringGrid1->item(0, 1)->setText(QStringLiteral("Ont réussi :"));
     StringGrid1->item(0, 2)->setText(QStringLiteral("Taux de réussite"));
-
-    ConsoleQueries::Counters counters{};
-    if (reportFailure(ConsoleQueries::countSuccesses(listedPupils(), &counters)))
-        return;
     for (int n = 1; n <= CompetenceCount; ++n) {
         StringGrid1->item(n, 0)->setText(QStringLiteral("exercice ") + QString::number(n));
         StringGrid1->item(n, 1)->setText(QString::number(counters[n - 1]));
@@ -636,8 +655,8 @@ void Tadmin::Button4Click()
     QStringList classes, teachers;
     loadList(DataFolder::classListPath(), &classes, this);
     loadList(DataFolder::teacherListPath(), &teachers, this);
-    Memo1->setPlainText(classes.join(QLatin1Char('\n')));
-    Memo2->setPlainText(teachers.join(QLatin1Char('\n')));
+    Memo1->setPlainText(memoText(classes));
+    Memo2->setPlainText(memoText(teachers));
     GroupBox1->setEnabled(false);
     clearPupilList();
 }
@@ -645,6 +664,12 @@ void Tadmin::Button4Click()
 void Tadmin::Button12Click()
 {
     hidePasswordEntry();
+    for (const QPlainTextEdit *memo : {Memo1, Memo2})
+        for (const QString &entry : memoLines(memo))
+            if (const QString refused = Cp1252::nameRefusal(entry); !refused.isEmpty()) {
+                MessageBox::plain(refused, this);   // nothing saved: the editor stays open
+                return;
+            }
     GroupBox1->setEnabled(true);
     if (!saveList(DataFolder::classListPath(), memoLines(Memo1), this)
         || !saveList(DataFolder::teacherListPath(), memoLines(Memo2), this))
@@ -675,6 +700,10 @@ bool Tadmin::eventFilter(QObject *watched, QEvent *event)
 
 void Tadmin::Button15Click()
 {
+    if (const QString refused = Cp1252::passwordRefusal(Edit2->text()); !refused.isEmpty()) {
+        MessageBox::plain(refused, this);   // the field stays for another try
+        return;
+    }
     hidePasswordEntry();
     reportFailure(RecordStore::writeAdminHash(passwordHash(Edit2->text())));
 }
@@ -691,7 +720,11 @@ void Tadmin::Button17Click()
 void Tadmin::CheckBox37Click(bool checked)
 {
     hidePasswordEntry();
-    reportFailure(RecordStore::allowRegistration(checked));
+    if (!reportFailure(RecordStore::allowRegistration(checked)))
+        return;
+    // The box tells what the disk holds, not what was asked for.
+    const QSignalBlocker blocker(CheckBox37);
+    CheckBox37->setChecked(RecordStore::registrationAllowed());
 }
 
 void Tadmin::Button13Click() { close(); }
@@ -700,6 +733,7 @@ void Tadmin::closeEvent(QCloseEvent *event)
 {
     if (m_import)
         m_import->close();
+    emit closed();
     if (m_mainWindow)
         m_mainWindow->show();
     QWidget::closeEvent(event);

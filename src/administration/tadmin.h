@@ -40,6 +40,10 @@ public:
     int score() const { return m_score; }
     ClassView *classView() const { return GroupBox6; }
 
+signals:
+    // The console closes: the main window, shown again right after, is to show its home screen.
+    void closed();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

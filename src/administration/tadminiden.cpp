@@ -27,6 +27,7 @@ Tadminiden::Tadminiden(QWidget *mainWindow)
     setObjectName(QStringLiteral("adminiden"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("identification"));
+    setWindowModality(Qt::ApplicationModal);
     setFixedSize(406, 233);
     QFont f(QStringLiteral("Comic Sans MS"));
     f.setPixelSize(11);
@@ -99,6 +100,7 @@ void Tadminiden::Button1Click()
         return;
     }
     auto *console = new Tadmin(m_mainWindow);
+    emit consoleOpened(console);
     console->show();
     if (m_mainWindow)
         m_mainWindow->hide();

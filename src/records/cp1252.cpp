@@ -102,4 +102,33 @@ bool canEncode(const QString &text)
             return false;
     return true;
 }
+
+QString firstForeign(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (canEncode(text.at(i)))
+            continue;
+        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        return text.mid(i, pair ? 2 : 1);
+    }
+    return {};
+}
+
+QString passwordRefusal(const QString &password)
+{
+    const QString foreign = firstForeign(password);
+    if (foreign.isEmpty())
+        return {};
+    return QStringLiteral("Le mot de passe contient un caractère non accepté : « ") + foreign
+           + QStringLiteral(" ». Utilisez les lettres de l'alphabet français, les chiffres et les signes du clavier.");
+}
+
+QString nameRefusal(const QString &name)
+{
+    const QString foreign = firstForeign(name);
+    if (foreign.isEmpty())
+        return {};
+    return QStringLiteral("Le nom « ") + name + QStringLiteral(" » contient un caractère non accepté : « ") + foreign
+           + QStringLiteral(" ». Utilisez les lettres de l'alphabet français, les chiffres et les signes du clavier.");
+}
 }

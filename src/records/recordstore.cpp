@@ -2,6 +2,7 @@
 
 #include "records/cp1252.h"
 #include "records/datafolder.h"
+#include "records/frenchorder.h"
 #include "records/systemcalls.h"
 #include "records/textfile.h"
 
@@ -302,7 +303,8 @@ bool isRecordNameCharacter(QChar c)
 
 bool isValidRecordName(const QString &name)
 {
-    if (name.isEmpty() || !fitsFileName(name))
+    // A name starting with a dot would be a hidden file, and no pupil types one.
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')) || !fitsFileName(name))
         return false;
     for (QChar c : name)
         if (!isRecordNameCharacter(c))
@@ -324,13 +326,14 @@ QStringList listRecordNames()
     DIR *dir = ::opendir(QFile::encodeName(DataFolder::recordFolder()).constData());
     if (!dir)
         return names;
-    // In the order the file system gives them, hidden ones included; not sorted.
+    // Hidden ones included; the disk's order means nothing to a pupil looking for his name.
     while (const dirent *entry = ::readdir(dir)) {
         const QString fileName = QFile::decodeName(entry->d_name);
         if (fileName.endsWith(RecordEnding) && isRegularFile(dir, entry))
             names << recordNameOf(fileName);
     }
     ::closedir(dir);
+    FrenchOrder::sort(&names);
     return names;
 }
 

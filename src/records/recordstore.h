@@ -63,7 +63,7 @@ enum class GroupLabel { Competence, CompetenceAccent, Exercice };  // "competenc
 namespace RecordStore {
 QString recordPath(const QString &name);            // recordFolder + name + "-qib.txt"
 QString recordNameOf(const QString &fileName);      // file name without "-qib.txt"
-// A record name is not empty, holds no '/', '\\', ':', '*', '?', '"', '<', '>', '|',
+// A record name is not empty, does not start with '.', holds no '/', '\\', ':', '*', '?', '"', '<', '>', '|',
 // control or non-cp1252 character, and its file name fits in 255 bytes.
 bool isValidRecordName(const QString &name);
 bool isRecordNameCharacter(QChar c);
@@ -71,7 +71,7 @@ bool fitsFileName(const QString &name);             // name + "-qib.txt" is at m
 // An existing name that equals 'name' ignoring letter case, or an empty string.
 QString existingNameIgnoringCase(const QString &name);
 
-// Names of the record files, in the order the file system gives them (not sorted).
+// Names of the record files, in French alphabetical order (FrenchOrder).
 QStringList listRecordNames();
 void ensureRecordFolder();
 

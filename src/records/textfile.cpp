@@ -124,18 +124,16 @@ bool writeAll(int fd, const QByteArray &content)
 }
 
 // The folder a rename or a creation happened in is synced so that the new name
-// survives a power cut. Some file systems cannot sync a folder: nothing to wait for.
-IoStatus syncFolder(const QByteArray &folder)
+// survives a power cut. Once the new file has its name the write is done: the
+// old content is gone, so a failure here is no failure of the write (reporting
+// one would tell the user his change was not made while it was).
+void syncFolder(const QByteArray &folder)
 {
     const int dir = sys().open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
     if (dir < 0)
-        return IoStatus::failure(lastError());
-    int code = 0;
-    if (sys().fsync(dir) != 0 && errno != EINVAL && errno != EOPNOTSUPP && errno != ENOSYS)
-        code = lastError();
-    if (sys().close(dir) != 0 && code == 0)
-        code = lastError();
-    return code ? IoStatus::failure(code) : IoStatus::success();
+        return;
+    sys().fsync(dir);
+    sys().close(dir);
 }
 
 mode_t finalMode(mode_t base, bool readOnly)
@@ -145,6 +143,18 @@ mode_t finalMode(mode_t base, bool readOnly)
 }
 
 const char TemporaryPrefix[] = ".tavelo-";
+const char TemporaryLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+constexpr size_t TemporaryLetterCount = 8;
+
+// Exactly the names createTemporary makes: the prefix and eight of its letters.
+// A record file ends in "-qib.txt" and so is never one, whatever its name.
+bool isOwnTemporary(const char *name)
+{
+    constexpr size_t prefixSize = sizeof TemporaryPrefix - 1;
+    if (::strlen(name) != prefixSize + TemporaryLetterCount || ::strncmp(name, TemporaryPrefix, prefixSize) != 0)
+        return false;
+    return ::strspn(name + prefixSize, TemporaryLetters) == TemporaryLetterCount;
+}
 
 // A writer stopped dead (a power cut, a killed program) leaves its temporary
 // behind, and a Windows file server shows it. Once per run and folder the
@@ -162,7 +172,7 @@ void removeStaleTemporaries(const QByteArray &folder)
     const time_t now = ::time(nullptr);
     while (const dirent *entry = ::readdir(dir)) {
         struct stat info;
-        if (::strncmp(entry->d_name, TemporaryPrefix, sizeof TemporaryPrefix - 1) == 0
+        if (isOwnTemporary(entry->d_name)
             && ::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode)
             && now - info.st_mtime > 3600)
             sys().unlink((folder + '/' + entry->d_name).constData());   // failures change nothing: tried again next run
@@ -173,13 +183,12 @@ void removeStaleTemporaries(const QByteArray &folder)
 // A new temporary file in the folder whose name never ends in "-qib.txt".
 int createTemporary(const QByteArray &folder, QByteArray *tempPath)
 {
-    static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     removeStaleTemporaries(folder);
     const QByteArray prefix = folder + '/' + TemporaryPrefix;
     for (int attempt = 0; attempt < 100; ++attempt) {
         QByteArray name = prefix;
-        for (int i = 0; i < 8; ++i)
-            name += letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
+        for (size_t i = 0; i < TemporaryLetterCount; ++i)
+            name += TemporaryLetters[QRandomGenerator::global()->bounded(int(sizeof TemporaryLetters - 1))];
         const int fd = sys().open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd >= 0 || errno != EEXIST) {
             *tempPath = name;
@@ -394,7 +403,8 @@ IoStatus writeAtomically(const QString &path, const QByteArray &content, bool re
         return prepared;
     if (sys().rename(tempPath.constData(), target.constData()) != 0)
         return discard(tempPath, lastError());
-    return syncFolder(folder);
+    syncFolder(folder);
+    return IoStatus::success();
 }
 
 IoStatus createExclusively(const QString &path, const QByteArray &content, bool readOnlyAfter)
@@ -406,6 +416,8 @@ IoStatus createExclusively(const QString &path, const QByteArray &content, bool 
     if (!prepared)
         return prepared;
     const IoStatus moved = moveIntoNewName(tempPath, target);
-    return moved ? syncFolder(folder) : moved;
+    if (moved)
+        syncFolder(folder);
+    return moved;
 }
 }

@@ -42,9 +42,10 @@ QByteArray joinLines(const QStringList &lines);   // every line ended by CR LF
 // bits cleared when readOnlyAfter, the owner's write bit set otherwise; 0644 for
 // a new file) and, where the writer may, the old file's group; it is renamed over
 // the target, then that folder synced. A folder or a device at the target is
-// never replaced (EISDIR, EACCES). Every failing call is reported: up to the
-// rename the old file is left whole and the temporary removed; after it the new
-// file is in place. A loop of links fails with ELOOP before anything is written.
+// never replaced (EISDIR, EACCES). Every failing call up to the rename is
+// reported, with the old file left whole and the temporary removed; once the
+// rename is done the write has succeeded, whatever the folder's sync says: a
+// reported failure always means the old content is intact. A loop of links fails with ELOOP before anything is written.
 IoStatus writeAtomically(const QString &path, const QByteArray &content, bool readOnlyAfter,
                          Links links = Links::Follow);
 

@@ -1,16 +1,19 @@
 #include "shell/tform1.h"
 #include "pictures/fonts.h"
 
+#include "administration/tadmin.h"
 #include "administration/tadminiden.h"
 #include "pictures/pictures.h"
 #include "records/clock.h"
 #include "records/datafolder.h"
+#include "records/frenchorder.h"
 #include "records/passwordhash.h"
 #include "records/recordstore.h"
 #include "shell/competencecatalogue.h"
 #include "shell/exercise/exerciseregistry.h"
 #include "shell/exercise/exercisesession.h"
 #include "widgets/messagebox.h"
+#include "widgets/namelist.h"
 #include "widgets/placement.h"
 #include "widgets/passwordfield.h"
 #include "shell/tidentification.h"
@@ -158,9 +161,9 @@ void Tform1::buildSelection()
                    QRect(96, 208, 537, 25), comic(13));
     Label2->setAlignment(Qt::AlignCenter);
     const QFont listFont = makeFont(QStringLiteral("Lucida Sans"), 12, false, true);
-    combobox2 = place(new QListWidget(this), QStringLiteral("combobox2"), QRect(40, 256, 161, 137));
-    ListBox1 = place(new QListWidget(this), QStringLiteral("ListBox1"), QRect(464, 248, 153, 137));
-    for (QListWidget *list : {combobox2, ListBox1}) {
+    combobox2 = place(new NameList(this), QStringLiteral("combobox2"), QRect(40, 256, 161, 137));
+    ListBox1 = place(new NameList(this), QStringLiteral("ListBox1"), QRect(464, 248, 153, 137));
+    for (NameList *list : {combobox2, ListBox1}) {
         list->setFont(listFont);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         // Arrow keys change the selection; a click, even on the entry already
@@ -307,6 +310,7 @@ void Tform1::button2Click()
         MessageBox::error(status.message() + QStringLiteral(" : profs.txt"), this);
         return;
     }
+    FrenchOrder::sort(&teachers);
     ListBox1->clear();
     ListBox1->addItems(teachers);
     Button1->show();
@@ -332,7 +336,9 @@ void Tform1::listClicked()
     Label7->show();
     edit1->show();
     Button3->show();
-    edit1->setFocus();
+    // The next letters of a name being typed must not land in the password field.
+    if (!combobox2->isTypingAhead() && !ListBox1->isTypingAhead())
+        edit1->setFocus();
 }
 
 void Tform1::Button5Click()
@@ -371,7 +377,12 @@ void Tform1::registrationClosed(bool created)
 
 void Tform1::button4Click()
 {
+    // Modal: nothing behind it takes a click until it closes, and whatever the
+    // console did, its closing brings the home screen back.
     auto *administrator = new Tadminiden(this);
+    connect(administrator, &Tadminiden::consoleOpened, this, [this](Tadmin *console) {
+        connect(console, &Tadmin::closed, this, &Tform1::showHome);
+    });
     administrator->show();
 }
 
@@ -511,13 +522,23 @@ void Tform1::quitterClick() { goHome(); }
 
 bool Tform1::goHome()
 {
-    // The pupil's successes are only in memory until this save: if it fails he
-    // stays on his board, with the error.
+    // The pupil's successes are only in memory until this save. If it fails he
+    // is told, then chooses between staying on his board (the disk may come
+    // back) and leaving without them.
     const IoStatus saved = RecordStore::savePupilRecord();
     if (!saved.ok()) {
         MessageBox::error(saved.message(), this);
-        return false;
+        if (!MessageBox::confirm(QStringLiteral("Vos nouvelles réussites de cette séance n'ont pas pu être enregistrées "
+                                                "et seront perdues.\nQuitter sans enregistrer ?"),
+                                 this))
+            return false;
     }
+    showHome();
+    return true;
+}
+
+void Tform1::showHome()
+{
     Label4->move(TitleLeftAtHome, Label4->y());
     Label8->move(VersionLeftAtHome, Label8->y());
     Button3->hide();
@@ -532,8 +553,10 @@ bool Tform1::goHome()
     button2->show();
     button4->show();
     fin->show();
+    edit1->clear();
+    for (QWidget *w : std::initializer_list<QWidget *>{edit1, Label7, CheckBox1})
+        w->hide();
     m_screen = Screen::Home;
-    return true;
 }
 
 // ---- window ----------------------------------------------------------------------------

@@ -1,4 +1,6 @@
 #pragma once
+#include "widgets/namelist.h"
+
 #include <QWidget>
 #include <array>
 
@@ -6,7 +8,7 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+
 class QProgressBar;
 class QPushButton;
 class QTextEdit;
@@ -38,7 +40,7 @@ public:
     // Controls, named as the program names them.
     QLabel *Label4, *Label8, *Label3, *Label2, *Label7, *Label62, *Label1, *Label5, *Label6;
     QPushButton *button2, *button4, *fin, *Button1, *Button3, *Button5, *quitter, *SpeedButton1, *sour2;
-    QListWidget *combobox2, *ListBox1;
+    NameList *combobox2, *ListBox1;
     QLineEdit *edit1;
     QCheckBox *CheckBox1;
     QFrame *Panel1, *Panel2, *Shape1;
@@ -71,7 +73,8 @@ private:
     void listClicked();
     void logIn();
     void openPasswordChange();
-    bool goHome();   // false when the record could not be saved: the pupil stays on the board
+    bool goHome();   // false when the record could not be saved and the pupil stays on the board
+    void showHome(); // the home screen's controls, nothing saved
     void setColour(const QColor &colour);
     void setBoardVisible(bool visible);
 

@@ -2,7 +2,9 @@
 #include "pictures/fonts.h"
 
 #include "pictures/pictures.h"
+#include "records/cp1252.h"
 #include "records/datafolder.h"
+#include "records/frenchorder.h"
 #include "records/passwordhash.h"
 #include "records/recordstore.h"
 #include "widgets/messagebox.h"
@@ -104,6 +106,7 @@ Tidentification::Tidentification(const QStringList &listedNames)
 
     QStringList classes;
     const IoStatus status = RecordStore::loadTextList(DataFolder::classListPath(), &classes);
+    FrenchOrder::sort(&classes);
     if (status.ok())
         ComboBox1->addItems(classes);
     ComboBox1->setPlaceholderChoice(QStringLiteral("sélectionnez..."));
@@ -124,8 +127,12 @@ QString Tidentification::refusal() const
         return nameTakenText();
     if (name.isEmpty())
         return QStringLiteral("Veuillez entrer un nom");
+    if (name.startsWith(QLatin1Char('.')))   // a hidden file, not a pupil's name
+        return QStringLiteral("Un nom ne peut pas commencer par un point.");
     if (Edit2->text().isEmpty())
         return QStringLiteral("Entrez un mot de passe");
+    if (const QString refused = Cp1252::passwordRefusal(Edit2->text()); !refused.isEmpty())
+        return refused;
     if (!ComboBox1->chosenFromList() || ComboBox1->currentText().isEmpty())
         return QStringLiteral("Sélectionnez votre classe");
     return {};

@@ -1,5 +1,6 @@
 #include "shell/tu_motpasseeleve.h"
 
+#include "records/cp1252.h"
 #include "records/passwordhash.h"
 #include "records/recordstore.h"
 #include "widgets/messagebox.h"
@@ -59,6 +60,10 @@ void Tu_motpasseeleve::Button1Click()
     const QString hash = passwordHash(Edit1->text());
     if (Edit1->text() != Edit2->text()) {
         MessageBox::information(QStringLiteral("Les mots de passe sont différents !"), this);
+        return;
+    }
+    if (const QString refused = Cp1252::passwordRefusal(Edit1->text()); !refused.isEmpty()) {
+        MessageBox::plain(refused, this);
         return;
     }
     const IoStatus status = RecordStore::changePassword(m_pupil, hash);

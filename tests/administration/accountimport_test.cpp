@@ -89,9 +89,11 @@ TEST_F(AccountImporter, UnsafeLoginsCreateAndDeleteNothing)
     data.addPupil(QStringLiteral("x"), QStringLiteral("p"));
     const QStringList before = RecordStore::listRecordNames();
     for (const QString &login : {QString(), QStringLiteral("../x"), QStringLiteral("a/b"), QStringLiteral("a\\b"),
-                                 QStringLiteral("a\x01"), QStringLiteral("a\tb"), QStringLiteral("日本")}) {
+                                 QStringLiteral("a\x01"), QStringLiteral("a\tb"), QStringLiteral("日本"), QStringLiteral(".tavelo-zoe")}) {
         EXPECT_EQ(import(login), Result::InvalidName) << login.toStdString();
     }
+    EXPECT_EQ(import(QStringLiteral("zoe"), QStringLiteral("Жаба")), Result::InvalidPassword);
+    EXPECT_EQ(AccountImport::refusalText(Result::InvalidPassword), QStringLiteral("ignoré : caractère non accepté dans le mot de passe"));
     EXPECT_EQ(RecordStore::listRecordNames(), before);
     EXPECT_FALSE(QFile::exists(data.recordPath(QString())));
     EXPECT_TRUE(asked.isEmpty());

@@ -1,6 +1,8 @@
 #include "consolefixture.h"
 
 #include "records/clock.h"
+#include "records/cp1252.h"
+#include "records/textfile.h"
 
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -26,7 +28,7 @@ protected:
 
 TEST_F(ConsoleLists, OpensWithTheClassListAndEveryRowNotAcquired)
 {
-    EXPECT_EQ(listed(classList()), TempDataFolder::classes());
+    EXPECT_EQ(listed(classList()), (QStringList{QStringLiteral("5A"), QStringLiteral("6A"), QStringLiteral("6B")})) << "in alphabetical order";
     EXPECT_TRUE(listed(pupilList()).isEmpty());
     EXPECT_FALSE(child<QGroupBox>(QStringLiteral("GroupBox2"))->isEnabled());
     EXPECT_EQ(console->panel(), Tadmin::Panel::None);
@@ -142,7 +144,12 @@ TEST_F(ConsoleLists, ValidatingKeepsThePasswordWhenNoneIsTypedAndKeepsEarlierRes
     EXPECT_EQ(lines.mid(4 * 2 + 1, 3), (QStringList{QStringLiteral("non"), QString(), QString()}));
     EXPECT_FALSE(child<QPushButton>(QStringLiteral("Button14"))->isVisible());
 
-    // A typed password replaces it.
+    // A typed password replaces it, once its characters can be digested.
+    child<QLineEdit>(QStringLiteral("Edit1"))->insert(QStringLiteral("Жаба"));
+    boxes.expect(Kind::Plain, Cp1252::passwordRefusal(QStringLiteral("Жаба")));
+    clickButton(QStringLiteral("Button14"));
+    EXPECT_EQ(recordFileLines(QStringLiteral("alice")).at(2), storedHash);
+    child<QLineEdit>(QStringLiteral("Edit1"))->clear();
     robot.type(QStringLiteral("neuf"), child<QLineEdit>(QStringLiteral("Edit1")));
     EXPECT_TRUE(child<QPushButton>(QStringLiteral("Button14"))->isVisible());
     clickButton(QStringLiteral("Button14"));
@@ -292,7 +299,7 @@ TEST_F(ConsoleLists, ListEditorSavesBothListsWithCrLf)
     EXPECT_TRUE(listed(pupilList()).isEmpty());
     auto *classes = child<QPlainTextEdit>(QStringLiteral("Memo1"));
     auto *teachers = child<QPlainTextEdit>(QStringLiteral("Memo2"));
-    EXPECT_EQ(classes->toPlainText(), TempDataFolder::classes().join(QLatin1Char('\n')));
+    EXPECT_EQ(classes->toPlainText(), TempDataFolder::classes().join(QLatin1Char('\n')) + QLatin1Char('\n'));
     classes->setPlainText(QStringLiteral("6A\n6B\n5A\n3ème C\n"));
     teachers->setPlainText(QStringLiteral("Mme Laurent\n\nM. Hébert"));
     clickButton(QStringLiteral("Button12"));
@@ -300,7 +307,7 @@ TEST_F(ConsoleLists, ListEditorSavesBothListsWithCrLf)
     EXPECT_EQ(data.readBytes(QStringLiteral("profs.txt")), QByteArray("Mme Laurent\r\n\r\nM. H\xE9" "bert\r\n"));
     EXPECT_EQ(console->panel(), Tadmin::Panel::None);
     EXPECT_TRUE(child<QGroupBox>(QStringLiteral("GroupBox1"))->isEnabled());
-    EXPECT_EQ(listed(classList()).last(), QStringLiteral("3ème C"));
+    EXPECT_EQ(listed(classList()).first(), QStringLiteral("3ème C"));
 }
 
 TEST_F(ConsoleLists, MissingListFileIsNamedWhenOpeningTheEditor)
@@ -320,6 +327,13 @@ TEST_F(ConsoleLists, AdministratorPasswordIsRewrittenAsOneDigestLine)
     EXPECT_TRUE(field->isVisible());
     robot.click(field);
     EXPECT_TRUE(validate->isVisible());
+    // A character the digest cannot take is refused; the field stays for another try.
+    field->insert(QStringLiteral("Жаба"));
+    boxes.expect(Kind::Plain, Cp1252::passwordRefusal(QStringLiteral("Жаба")));
+    clickButton(QStringLiteral("Button15"));
+    EXPECT_TRUE(field->isVisible());
+    EXPECT_EQ(data.readBytes(QStringLiteral("ad.txt")), QByteArray(passwordHash(QStringLiteral("vorne")).toLatin1() + "\r\n"));
+    field->clear();
     field->insert(QStringLiteral("Clé-2026"));   // typed: the keyboard robot knows ASCII only
     clickButton(QStringLiteral("Button15"));
     EXPECT_FALSE(field->isVisible());
@@ -347,6 +361,43 @@ TEST_F(ConsoleLists, RegistrationBoxFollowsAndSetsTheMarker)
     EXPECT_TRUE(child<QCheckBox>(QStringLiteral("CheckBox37"))->isChecked());
     robot.click(child<QCheckBox>(QStringLiteral("CheckBox37")));
     EXPECT_FALSE(RecordStore::registrationAllowed());
+
+    // A marker that cannot be written leaves the box telling what the disk holds.
+    TextFile::failNextWriteAfter(0);
+    boxes.expect(Kind::Error, QStringLiteral("Disque plein"));
+    robot.click(child<QCheckBox>(QStringLiteral("CheckBox37")));
+    EXPECT_FALSE(RecordStore::registrationAllowed());
+    EXPECT_FALSE(child<QCheckBox>(QStringLiteral("CheckBox37"))->isChecked());
+}
+
+TEST_F(ConsoleLists, PupilsAreListedInFrenchOrderAndTheStatisticsHeaderWaitsForEveryRecord)
+{
+    for (const QString &name : {QStringLiteral("zoé"), QStringLiteral("Émile"), QStringLiteral("Aline")})
+        writeRecord(name, recordLines(name, QStringLiteral("p"), QStringLiteral("5A"), groupsWith({})));
+    clickClass(QStringLiteral("5A"));
+    EXPECT_EQ(listed(pupilList()), (QStringList{QStringLiteral("Aline"), QStringLiteral("Émile"), QStringLiteral("zoé")}));
+
+    QFile::remove(data.recordPath(QStringLiteral("zoé")));
+    boxes.expect(Kind::Error, QStringLiteral("Fichier introuvable"));
+    clickButton(QStringLiteral("Button2"));
+    EXPECT_NE(console->panel(), Tadmin::Panel::Statistics);
+    EXPECT_EQ(child<QTableWidget>(QStringLiteral("StringGrid1"))->item(0, 0)->text(), QString());
+}
+
+TEST_F(ConsoleLists, ListEditorKeepsAnEmptyEntryAndRefusesNamesOutsideTheCodePage)
+{
+    data.writeBytes(QStringLiteral("profs.txt"), "Mme Laurent\r\n\r\n");
+    clickButton(QStringLiteral("Button4"));
+    auto *teachers = child<QPlainTextEdit>(QStringLiteral("Memo2"));
+    teachers->appendPlainText(QStringLiteral("Жаба"));
+    boxes.expect(Kind::Plain, Cp1252::nameRefusal(QStringLiteral("Жаба")));
+    clickButton(QStringLiteral("Button12"));
+    EXPECT_EQ(console->panel(), Tadmin::Panel::Editor) << "nothing saved, the editor stays";
+    EXPECT_EQ(data.readBytes(QStringLiteral("profs.txt")), QByteArray("Mme Laurent\r\n\r\n"));
+
+    teachers->undo();
+    clickButton(QStringLiteral("Button12"));
+    EXPECT_EQ(data.readBytes(QStringLiteral("profs.txt")), QByteArray("Mme Laurent\r\n\r\n")) << "the empty entry is kept";
 }
 
 TEST_F(ConsoleLists, QuitterShowsTheMainWindowAgain)

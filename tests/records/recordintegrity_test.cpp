@@ -254,16 +254,27 @@ TEST(Concurrency, TwoWritersAndAReaderNeverSeeATornRecord)
     SystemCalls::current() = SystemCalls::system();
 }
 
-TEST(Temporaries, ThoseOfAWriterStoppedLongAgoAreRemovedAtTheNextWrite)
+TEST(Temporaries, ThoseOfAWriterStoppedLongAgoAreRemovedAtTheNextWriteAndNothingElse)
 {
     TempDataFolder data;
-    data.writeBytes(QStringLiteral("sauvegardes/.tavelo-old12345"), "half a rec");
+    // Only the first one is named as the writer names its temporaries.
+    const QStringList old{QStringLiteral(".tavelo-old12345"), QStringLiteral(".tavelo-zoe-qib.txt"),
+                          QStringLiteral(".tavelo-OLD12345"), QStringLiteral(".tavelo-old123456")};
+    for (const QString &name : old) {
+        data.writeBytes(QStringLiteral("sauvegardes/") + name, "nom\r\n");
+        QFile file(data.recordFolder() + name);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-2 * 3600), QFileDevice::FileModificationTime));
+    }
     data.writeBytes(QStringLiteral("sauvegardes/.tavelo-now12345"), "another workstation writing");
     data.writeBytes(QStringLiteral("sauvegardes/.cache-qib.txt"), "nom\r\n");
-    QFile old(data.recordFolder() + QStringLiteral(".tavelo-old12345"));
-    ASSERT_TRUE(old.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(old.setFileTime(QDateTime::currentDateTime().addSecs(-2 * 3600), QFileDevice::FileModificationTime));
-    old.close();
     ASSERT_TRUE(RecordStore::writeNewRecord(QStringLiteral("tom"), passwordHash(QStringLiteral("pw")), QStringLiteral("6A")).ok());
-    EXPECT_EQ(recordFolderFiles(data).join(QLatin1Char(' ')), QStringLiteral(".cache-qib.txt .tavelo-now12345 tom-qib.txt"));
+    EXPECT_EQ(recordFolderFiles(data).join(QLatin1Char(' ')),
+              QStringLiteral(".cache-qib.txt .tavelo-OLD12345 .tavelo-now12345 .tavelo-old123456 .tavelo-zoe-qib.txt tom-qib.txt"));
+    EXPECT_EQ(RecordStore::listRecordNames().join(QLatin1Char(' ')), QStringLiteral(".cache .tavelo-zoe tom"));
+
+    // No new record may be named so: a hidden file, and no name a pupil types.
+    EXPECT_FALSE(RecordStore::isValidRecordName(QStringLiteral(".tavelo-léo")));
+    EXPECT_FALSE(RecordStore::writeNewRecord(QStringLiteral(".léo"), passwordHash(QStringLiteral("pw")), QStringLiteral("6A")).ok());
+    EXPECT_FALSE(QFile::exists(data.recordPath(QStringLiteral(".léo"))));
 }

@@ -3,6 +3,7 @@
 #include "records/datafolder.h"
 #include "records/iostatus.h"
 #include "records/passwordhash.h"
+#include "records/frenchorder.h"
 #include "records/recordstore.h"
 #include "records/textfile.h"
 #include "support/tempdatafolder.h"
@@ -436,20 +437,24 @@ TEST(RecordStore, AnInterruptedRegistrationLeavesNoRecordBehind)
         << "the hook fails one write only";
 }
 
-TEST(RecordStore, ListingKeepsTheFileSystemOrderAndHiddenRecords)
+// Names are listed as a French reader looks for them, whatever order the disk
+// gives: accents and letter case aside. Hidden records are listed too.
+TEST(RecordStore, ListingIsInFrenchOrderWithHiddenRecords)
 {
     TempDataFolder data;
-    for (const char *name : {"zeta", "alpha", ".cache", "Milieu", "b", "omega"})
-        data.writeBytes(QStringLiteral("sauvegardes/%1-qib.txt").arg(QLatin1String(name)), "nom\r\n");
+    const QStringList measured = QStringLiteral("gaëlle jules hugo farid émile inès bruno Éva Chloé david zoé Adam .cache").split(QLatin1Char(' '));
+    for (const QString &name : measured)
+        data.writeBytes(QStringLiteral("sauvegardes/") + name + QStringLiteral("-qib.txt"), "nom\r\n");
     data.writeBytes(QStringLiteral("sauvegardes/.tavelo-abc123"), "x");
     data.writeBytes(QStringLiteral("sauvegardes/aaadmin-qib.bin"), "autorise\r\n");
     data.writeBytes(QStringLiteral("sauvegardes/autre-qib.txt.bak"), "x");
-    QStringList expected;
-    QDirIterator it(data.recordFolder(), {QStringLiteral("*-qib.txt")}, QDir::Files | QDir::Hidden | QDir::System);
-    while (it.hasNext())
-        expected << it.next().section(QLatin1Char('/'), -1).chopped(8);
-    EXPECT_EQ(expected.size(), 6);
-    EXPECT_EQ(RecordStore::listRecordNames(), expected);
+    EXPECT_EQ(RecordStore::listRecordNames(),
+              QStringLiteral(".cache Adam bruno Chloé david émile Éva farid gaëlle hugo inès jules zoé").split(QLatin1Char(' ')));
+
+    // Names equal but for accents or case keep one order: unaccented, then lower case, first.
+    QStringList twins = QStringLiteral("Éva eva Eva éva Œdipe oeil").split(QLatin1Char(' '));
+    FrenchOrder::sort(&twins);
+    EXPECT_EQ(twins, QStringLiteral("eva Eva éva Éva Œdipe oeil").split(QLatin1Char(' ')));
 }
 
 TEST(DataFiles, AdministratorHashIsTheFirstLineWhateverFollows)
@@ -487,4 +492,17 @@ TEST(IoStatus, GroupsTheCodesAsTheUserSeesThem)
     EXPECT_EQ(IoStatus::failure(EDQUOT).message(), QStringLiteral("Disque plein"));
     EXPECT_EQ(IoStatus::failure(ENAMETOOLONG).message(), QStringLiteral("Erreur E/S %1").arg(ENAMETOOLONG));
     EXPECT_FALSE(IoStatus::failure(0).ok()) << "a failure is never read as success";
+}
+
+// A password is digested as Windows-1252 bytes: a character outside that set
+// would become '?', and "Жаба" would open the account of "????".
+TEST(Passwords, CharactersOutsideWindows1252AreRefusedByName)
+{
+    EXPECT_TRUE(Cp1252::passwordRefusal(QStringLiteral("é€œ’ ?!09")).isEmpty());
+    EXPECT_EQ(Cp1252::passwordRefusal(QStringLiteral("abЖаба")),
+              QStringLiteral("Le mot de passe contient un caractère non accepté : « Ж ». "
+                             "Utilisez les lettres de l'alphabet français, les chiffres et les signes du clavier."));
+    EXPECT_TRUE(Cp1252::passwordRefusal(QStringLiteral("x\U0001F600")).contains(QStringLiteral("« \U0001F600 »")));
+    EXPECT_TRUE(Cp1252::nameRefusal(QStringLiteral("3ème C")).isEmpty());
+    EXPECT_TRUE(Cp1252::nameRefusal(QStringLiteral("Mme Łucja")).startsWith(QStringLiteral("Le nom « Mme Łucja » contient un caractère non accepté : « Ł »")));
 }

@@ -1,5 +1,6 @@
 #include "shelldriving.h"
 
+#include "records/cp1252.h"
 #include "records/passwordhash.h"
 #include "records/recordstore.h"
 #include "records/textfile.h"
@@ -24,6 +25,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using MessageBox::Kind;
@@ -192,6 +194,8 @@ TEST(Shell, RegistrationChecksInOrderThenCreatesA148LineRecord)
     tryWith(QStringLiteral("LUCAS"), QStringLiteral("x"), QStringLiteral("Ce nom existe déjà. Choisissez autre chose..."));
     tryWith(QString(), QStringLiteral("x"), QStringLiteral("Veuillez entrer un nom"));
     tryWith(QStringLiteral("emma"), QString(), QStringLiteral("Entrez un mot de passe"));
+    tryWith(QStringLiteral(".tavelo-zoe"), QStringLiteral("x"), QStringLiteral("Un nom ne peut pas commencer par un point."));
+    tryWith(QStringLiteral("emma"), QStringLiteral("Жаба"), Cp1252::passwordRefusal(QStringLiteral("Жаба")));
     // Typed text in the class box is not a choice.
     registration->ComboBox1->setEditText(QStringLiteral("6A"));
     tryWith(QStringLiteral("emma"), QStringLiteral("x"), QStringLiteral("Sélectionnez votre classe"));
@@ -201,8 +205,9 @@ TEST(Shell, RegistrationChecksInOrderThenCreatesA148LineRecord)
     registration->Edit1->clear();
     robot.type(QStringLiteral("em/ma\\:*?\"<>|"), registration->Edit1);
     EXPECT_EQ(registration->Edit1->text(), QStringLiteral("emma"));
-    registration->ComboBox1->setCurrentIndex(1);
-    emit registration->ComboBox1->activated(1);
+    const int sixB = registration->ComboBox1->findText(QStringLiteral("6B"));
+    registration->ComboBox1->setCurrentIndex(sixB);
+    emit registration->ComboBox1->activated(sixB);
     registration->Edit2->setText(QStringLiteral("mdp"));
     shell.boxes.expect(Kind::Confirmation, QStringLiteral("Avez-vous retenu votre mot de passe ?"), 1);   // Non
     robot.click(registration->Button1);
@@ -234,6 +239,12 @@ TEST(Shell, PasswordChangeDoesNotLogInAndRewritesLineThree)
     change->Edit2->setText(QStringLiteral("nouf"));
     shell.boxes.expect(Kind::Information, QStringLiteral("Les mots de passe sont différents !"));
     PupilRobot(change).click(change->Button1);
+    change->Edit1->setText(QStringLiteral("Жаба"));
+    change->Edit2->setText(QStringLiteral("Жаба"));
+    shell.boxes.expect(Kind::Plain, Cp1252::passwordRefusal(QStringLiteral("Жаба")));
+    PupilRobot(change).click(change->Button1);
+    EXPECT_TRUE(change->isVisible());
+    change->Edit1->setText(QStringLiteral("neuf"));
     change->Edit2->setText(QStringLiteral("neuf"));
     PupilRobot(change).click(change->Button1);
     flushDeletes();
@@ -443,29 +454,44 @@ TEST(Shell, APasswordChangedWhileLoggedInSurvivesTheNextSave)
     EXPECT_EQ(shell.form.screen(), Tform1::Screen::Board);
 }
 
-TEST(Shell, AFailedSaveKeepsThePupilOnHisBoardWhetherHeLeavesOrCloses)
+TEST(Shell, AFailedSaveAsksWhetherToLeaveWithoutTheNewSuccesses)
 {
     Shell shell;
     shell.data.addPupil(QStringLiteral("lucas"), QStringLiteral("a"));
     shell.logIn(QStringLiteral("lucas"), QStringLiteral("a"));
     student().results[8] = CompetenceResult{9, true, QStringLiteral("09/12/2026"), QStringLiteral("M. Besson")};
+    const QString question = QStringLiteral("Vos nouvelles réussites de cette séance n'ont pas pu être enregistrées "
+                                            "et seront perdues.\nQuitter sans enregistrer ?");
+    const auto failingSave = [&](int answer) {
+        TextFile::failNextWriteAfter(0);
+        shell.boxes.expect(Kind::Error, QStringLiteral("Disque plein"));
+        shell.boxes.expect(Kind::Confirmation, question, answer);
+    };
 
-    TextFile::failNextWriteAfter(0);
-    shell.boxes.expect(Kind::Error, QStringLiteral("Disque plein"));
+    failingSave(1);   // Non: he stays on his board
     shell.robot.click(shell.form.quitter);
     EXPECT_EQ(shell.form.screen(), Tform1::Screen::Board);
     EXPECT_TRUE(shell.form.ex[0]->isVisible());
     EXPECT_TRUE(shell.form.quitter->isVisible());
     EXPECT_FALSE(shell.form.button2->isVisible());
 
-    TextFile::failNextWriteAfter(0);
-    shell.boxes.expect(Kind::Error, QStringLiteral("Disque plein"));
+    failingSave(1);
     PupilRobot(&shell.form).closeWindow();
     EXPECT_TRUE(shell.form.isVisible()) << "the program does not quit with the successes in memory only";
     EXPECT_EQ(shell.form.screen(), Tform1::Screen::Board);
     EXPECT_FALSE(shell.record(QStringLiteral("lucas")).contains("\r\ncompetence 9\r\noui\r\n"));
 
+    // Oui: home without the success, the record as it was.
+    const QByteArray before = shell.record(QStringLiteral("lucas"));
+    failingSave(0);
+    shell.robot.click(shell.form.quitter);
+    EXPECT_EQ(shell.form.screen(), Tform1::Screen::Home);
+    EXPECT_TRUE(shell.form.button2->isVisible());
+    EXPECT_EQ(shell.record(QStringLiteral("lucas")), before);
+
     // Once the disk accepts the save, closing works and the success is kept.
+    shell.logIn(QStringLiteral("lucas"), QStringLiteral("a"));
+    student().results[8] = CompetenceResult{9, true, QStringLiteral("09/12/2026"), QStringLiteral("M. Besson")};
     PupilRobot(&shell.form).closeWindow();
     EXPECT_FALSE(shell.form.isVisible());
     EXPECT_TRUE(shell.record(QStringLiteral("lucas")).contains("\r\ncompetence 9\r\noui\r\n09/12/2026\r\nM. Besson\r\n"));
@@ -526,4 +552,64 @@ TEST(Shell, PasswordFieldsShowStarsAndTheCodeLabelOf32EndsWithOneFullStop)
     // The other hints are the statements as they are.
     EXPECT_EQ(shell.form.l[4]->toolTip(), shell.form.ex[4]->toolTip());
     EXPECT_EQ(shell.form.l[10]->toolTip(), shell.form.ex[10]->toolTip());
+}
+
+TEST(Shell, NamesAreListedInFrenchOrderAndTypedLettersFindTheFirstMatch)
+{
+    Shell shell;
+    for (const QString &name : QStringLiteral("gaëlle jules hugo émile Éva Chloé david Adam").split(QLatin1Char(' ')))
+        shell.data.addPupil(name, QStringLiteral("pw"));
+    shell.data.writeBytes(QStringLiteral("profs.txt"), "Mme Okafor\r\n\xC9tienne Roux\r\nM. Besson\r\n");
+    shell.robot.click(shell.form.button2);
+    const auto texts = [](const QListWidget *list) {
+        QStringList out;
+        for (int i = 0; i < list->count(); ++i)
+            out << list->item(i)->text();
+        return out;
+    };
+    EXPECT_EQ(texts(shell.form.combobox2), QStringLiteral("Adam Chloé david émile Éva gaëlle hugo jules").split(QLatin1Char(' ')));
+    EXPECT_EQ(texts(shell.form.ListBox1), (QStringList{QStringLiteral("Étienne Roux"), QStringLiteral("M. Besson"), QStringLiteral("Mme Okafor")}));
+
+    // A click in the list, then letters typed there (where the focus is).
+    shell.robot.click(rowCentre(shell.form.combobox2, QStringLiteral("Adam"), &shell.form));
+    shell.robot.type(QStringLiteral("ev"));
+    EXPECT_EQ(shell.form.combobox2->currentItem()->text(), QStringLiteral("Éva"));
+    shell.robot.type(QStringLiteral("x"));
+    EXPECT_EQ(shell.form.combobox2->currentItem()->text(), QStringLiteral("Éva")) << "no name begins so";
+    EXPECT_TRUE(shell.form.combobox2->currentItem()->isSelected());
+
+    // With the teacher chosen, the letters of a name being typed (the pupil
+    // tabbed back to his list) do not land in the password field.
+    shell.robot.click(rowCentre(shell.form.ListBox1, QStringLiteral("M. Besson"), &shell.form));
+    EXPECT_TRUE(shell.form.edit1->hasFocus());
+    shell.form.combobox2->setFocus(Qt::BacktabFocusReason);
+    shell.robot.type(QStringLiteral("ju"));   // a new search: the list has just taken the focus
+    EXPECT_EQ(shell.form.combobox2->currentItem()->text(), QStringLiteral("jules"));
+    EXPECT_TRUE(shell.form.edit1->text().isEmpty());
+}
+
+TEST(Shell, TheAdministratorLoginIsModalAndTheConsoleClosesOnTheHomeScreen)
+{
+    Shell shell;
+    shell.robot.click(shell.form.button4);
+    QWidget *identification = PupilRobot::topWindow(QStringLiteral("Tadminiden"));
+    ASSERT_TRUE(identification);
+    EXPECT_EQ(QApplication::activeModalWidget(), identification);
+    // A click on "Au revoir..." as the window system delivers it reaches nothing.
+    QTest::mouseClick(shell.form.windowHandle(), Qt::LeftButton, {}, shell.robot.centreOf(shell.form.fin));
+    QApplication::processEvents();
+    EXPECT_TRUE(shell.form.isVisible());
+
+    PupilRobot login(identification);
+    login.type(QStringLiteral("vorne"), identification->findChild<QLineEdit *>(QStringLiteral("MaskEdit1")));
+    login.key(Qt::Key_Return, Qt::NoModifier, identification->findChild<QLineEdit *>(QStringLiteral("MaskEdit1")));
+    flushDeletes();
+    QWidget *console = PupilRobot::topWindow(QStringLiteral("Tadmin"));
+    ASSERT_TRUE(console);
+    EXPECT_FALSE(shell.form.isVisible());
+    PupilRobot(console).click(QStringLiteral("Button13"));   // "Quitter"
+    flushDeletes();
+    EXPECT_TRUE(shell.form.isVisible());
+    EXPECT_EQ(shell.form.screen(), Tform1::Screen::Home);
+    EXPECT_TRUE(shell.form.button2->isVisible());
 }
