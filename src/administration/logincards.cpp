@@ -32,7 +32,7 @@ void paintCard(QPainter &painter, const QRectF &cell, const Card &card, qreal mm
     line(0, 7, font(QStringLiteral("Arial"), 14, true), QStringLiteral("Tavelo"));
     line(0, 7, font(QStringLiteral("Arial"), 11), QStringLiteral("Classe : ") + card.className, Qt::AlignRight);
     line(7, 6, font(QStringLiteral("Arial"), 10), card.fullName);
-    line(14, 7, font(QStringLiteral("Arial"), 11), QStringLiteral("Identifiant : ") + card.login);
+    line(14, 7, font(QStringLiteral("Arial"), 11, true), QStringLiteral("Identifiant : ") + card.login);
     line(22, 8, font(QStringLiteral("DejaVu Sans Mono"), 13, true), QStringLiteral("Mot de passe : ") + card.password);
     line(33, 12, font(QStringLiteral("Arial"), 8), howToLogIn());
 }

@@ -16,82 +16,93 @@ namespace Printing {
 namespace {
 Target *g_target = nullptr;
 
-Outcome printOn(QPrinter &printer, const QTextDocument &document, const QString &jobTitle)
+// Draws a whole job on a paged device; false when the device refused it.
+using Draw = std::function<bool(QPagedPaintDevice &device)>;
+
+Draw drawDocument(const QTextDocument &document)
 {
-    printer.setDocName(jobTitle);
-    if (!printer.isValid())
-        return Outcome::Failed;
-    document.print(&printer);
-    return printer.printerState() == QPrinter::Error ? Outcome::Failed : Outcome::Printed;
+    return [&document](QPagedPaintDevice &device) {
+        document.print(&device);
+        return true;
+    };
 }
 
-// Paints every page on the device, A4 unless the printer has its own paper.
-bool paintPages(QPagedPaintDevice &device, const Pages &pages)
+// Paints every page on the device, on A4 with margins of 10 mm.
+Draw drawPages(const Pages &pages)
 {
-    device.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    for (int index = 0; index < pages.count; ++index) {
-        if (index > 0 && !device.newPage())
+    return [&pages](QPagedPaintDevice &device) {
+        device.setPageSize(QPageSize(QPageSize::A4));
+        device.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        QPainter painter;
+        if (!painter.begin(&device))
             return false;
-        const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
-        pages.paint(painter, QRectF(QPointF(0, 0), page.size()), index);
-    }
-    return painter.end();
+        for (int index = 0; index < pages.count; ++index) {
+            if (index > 0 && !device.newPage())
+                return false;
+            const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
+            pages.paint(painter, QRectF(QPointF(0, 0), page.size()), index);
+        }
+        return painter.end();
+    };
 }
 
-Outcome printOn(QPrinter &printer, const Pages &pages, const QString &jobTitle)
+Outcome printOn(QPrinter &printer, const QString &jobTitle, const Draw &draw)
 {
     printer.setDocName(jobTitle);
-    if (!printer.isValid() || !paintPages(printer, pages))
+    if (!printer.isValid() || !draw(printer))
         return Outcome::Failed;
     return printer.printerState() == QPrinter::Error ? Outcome::Failed : Outcome::Printed;
 }
 
-void preparePdf(QPrinter &printer, const QString &path)
+Outcome printOnDefault(const QString &jobTitle, const Draw &draw)
 {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setCreator(QStringLiteral("Tavelo"));
-    printer.setPageSize(QPageSize(QPageSize::A4));
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return Outcome::NoDefaultPrinter;
+    QPrinter printer(info, QPrinter::HighResolution);
+    return printOn(printer, jobTitle, draw);
+}
+
+QByteArray pdfOf(const QString &title, const Draw &draw)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Tavelo"));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setResolution(300);
+        draw(writer);
+    }
+    return buffer.data();
 }
 }
 
 Outcome DefaultPrinter::print(const QTextDocument &document, const QString &jobTitle)
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return Outcome::NoDefaultPrinter;
-    QPrinter printer(info, QPrinter::HighResolution);
-    return printOn(printer, document, jobTitle);
+    return printOnDefault(jobTitle, drawDocument(document));
 }
 
 Outcome DefaultPrinter::print(const Pages &pages, const QString &jobTitle)
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return Outcome::NoDefaultPrinter;
-    QPrinter printer(info, QPrinter::HighResolution);
-    return printOn(printer, pages, jobTitle);
+    return printOnDefault(jobTitle, drawPages(pages));
 }
 
 Outcome PdfSink::print(const QTextDocument &document, const QString &jobTitle)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    preparePdf(printer, m_path);
-    return counted(printOn(printer, document, jobTitle), jobTitle);
+    return printToFile(jobTitle, drawDocument(document));
 }
 
-Outcome PdfSink::print(const Pages &pages, const QString &jobTitle)
+Outcome PdfSink::print(const Pages &pages, const QString &jobTitle) { return printToFile(jobTitle, drawPages(pages)); }
+
+Outcome PdfSink::printToFile(const QString &jobTitle, const std::function<bool(QPagedPaintDevice &)> &draw)
 {
     QPrinter printer(QPrinter::HighResolution);
-    preparePdf(printer, m_path);
-    return counted(printOn(printer, pages, jobTitle), jobTitle);
-}
-
-Outcome PdfSink::counted(Outcome outcome, const QString &jobTitle)
-{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(m_path);
+    printer.setCreator(QStringLiteral("Tavelo"));
+    const Outcome outcome = printOn(printer, jobTitle, draw);
     if (outcome == Outcome::Printed) {
         m_lastTitle = jobTitle;
         ++m_jobs;
@@ -107,35 +118,9 @@ Target &target()
     return g_target ? *g_target : defaultPrinter;
 }
 
-QByteArray pdfBytes(const QTextDocument &document, const QString &title)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("Tavelo"));
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setResolution(300);
-        document.print(&writer);
-    }
-    return buffer.data();
-}
+QByteArray pdfBytes(const QTextDocument &document, const QString &title) { return pdfOf(title, drawDocument(document)); }
 
-QByteArray pdfBytes(const Pages &pages, const QString &title)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("Tavelo"));
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setResolution(300);
-        paintPages(writer, pages);
-    }
-    return buffer.data();
-}
+QByteArray pdfBytes(const Pages &pages, const QString &title) { return pdfOf(title, drawPages(pages)); }
 
 QString noPrinterMessage() { return QStringLiteral("Aucune imprimante par défaut sélectionnée"); }
 

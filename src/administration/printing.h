@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 
+class QPagedPaintDevice;
 class QPainter;
 class QRectF;
 class QTextDocument;
@@ -50,7 +51,7 @@ public:
     int jobCount() const { return m_jobs; }
 
 private:
-    Outcome counted(Outcome outcome, const QString &jobTitle);
+    Outcome printToFile(const QString &jobTitle, const std::function<bool(QPagedPaintDevice &)> &draw);
 
     QString m_path;
     QString m_lastTitle;
