@@ -242,27 +242,33 @@ void Timportcomptev3::Button6Click()
     });
     Tally tally;
     for (int row = 1; row <= m_accounts.size(); ++row) {
-        const ImportPreview::Account &account = m_accounts.at(row - 1);
         StringGrid1->removeCellWidget(row, StatusColumn);
-        if (!ImportPreview::willImport(account.status)) {
+        if (!ImportPreview::willImport(m_accounts.at(row - 1).status)) {
             ++tally.refused;
             continue;
         }
-        IoStatus status;
-        const AccountImport::Result result = importer.importLine(account.line, &status);
-        setGridRow(row, {QString::number(account.line.number), account.line.login, account.line.password,
-                         account.line.className, resultText(result, status)});
+        const AccountImport::Result result = importRow(importer, row);
         tally.count(result);
-        if (result == AccountImport::Result::Created || result == AccountImport::Result::Replaced)
-            m_cards.append({account.line.login, account.line.className, account.line.password,
-                            ImportPreview::fullName(account.line)});
-        if (result == AccountImport::Result::Failed) {
-            MessageBox::error(status.message(), this);
+        if (result == AccountImport::Result::Failed)
             break;
-        }
     }
     Label4->setText(tally.text());
     Button7->setVisible(!m_cards.isEmpty());
+}
+
+// Imports the account of a grid row and tells what became of it there; a
+// created account gets its card, a failure is told in a box.
+AccountImport::Result Timportcomptev3::importRow(AccountImport::Importer &importer, int row)
+{
+    const AccountImport::Line &line = m_accounts.at(row - 1).line;
+    IoStatus status;
+    const AccountImport::Result result = importer.importLine(line, &status);
+    setGridRow(row, {QString::number(line.number), line.login, line.password, line.className, resultText(result, status)});
+    if (result == AccountImport::Result::Created || result == AccountImport::Result::Replaced)
+        m_cards.append({line.login, line.className, line.password, ImportPreview::fullName(line)});
+    if (result == AccountImport::Result::Failed)
+        MessageBox::error(status.message(), this);
+    return result;
 }
 
 void Timportcomptev3::Button7Click() { LoginCards::print(m_cards, this); }

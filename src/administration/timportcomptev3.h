@@ -40,6 +40,7 @@ private:
     void showStatuses();
     void addClass(const QString &className);
     void clearPreview();
+    AccountImport::Result importRow(AccountImport::Importer &importer, int row);
 
 
     QPointer<QWidget> m_console;
