@@ -2,11 +2,9 @@
 
 #include "administration/filechooser.h"
 #include "administration/printing.h"
-#include "records/textfile.h"
 #include "records/recordstore.h"
 #include "widgets/messagebox.h"
 
-#include <QFileInfo>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -64,12 +62,7 @@ void offerPdf(const QTextDocument &document, const QString &pupilName, QWidget *
                                  + QStringLiteral("\n\nVoulez-vous enregistrer la feuille dans un fichier PDF ?"),
                              parent))
         return;
-    const QString path = FileChooser::saveFile(parent, pdfFileName(pupilName), QStringLiteral("Fichiers PDF (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    const IoStatus status = TextFile::writeAtomically(path, Printing::pdfBytes(document, jobTitle()), false);
-    if (!status)
-        MessageBox::error(status.message() + QStringLiteral(" : ") + QFileInfo(path).fileName(), parent);
+    Printing::savePdf(parent, pdfFileName(pupilName), Printing::pdfBytes(document, jobTitle()));
 }
 }
 
@@ -87,7 +80,7 @@ void print(const QTextDocument &document, const QString &pupilName, QWidget *par
         offerPdf(document, pupilName, parent);
         break;
     case Printing::Outcome::Failed:
-        MessageBox::error(QStringLiteral("L'impression n'a pas pu se faire."), parent);
+        MessageBox::error(Printing::failureMessage(), parent);
         break;
     }
 }

@@ -1,5 +1,6 @@
 #include "administration/accountimport.h"
 #include "administration/consolequeries.h"
+#include "administration/importpreview.h"
 #include "records/passwordhash.h"
 #include "records/recordstore.h"
 #include "records/textfile.h"
@@ -7,6 +8,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using AccountImport::Line;
@@ -48,6 +51,75 @@ TEST(AccountFileLines, FieldsAreTakenWholeAndWrapAfterTheThird)
     EXPECT_EQ(accented.first().login, QStringLiteral("Hélène"));
     EXPECT_EQ(accented.first().password, QStringLiteral("cœur€"));
     EXPECT_EQ(accented.first().className, QStringLiteral("5ème"));
+}
+
+TEST(SpreadsheetFiles, EncodingSeparatorQuotesAndHeaderAreRecognised)
+{
+    // UTF-8 with a byte-order mark, ";", quotes holding a quote, a ";" and a line end.
+    AccountImport::FileContent file = AccountImport::readFile(
+        "\xEF\xBB\xBFNom;Pr\xC3\xA9nom;Classe\r\n\"Le \"\"Gall\"\"; Yann\";\" Ana\xC3\xAFs \";\"6\r\nA\"\r\n;;\r\n");
+    EXPECT_EQ(file.encoding, AccountImport::Encoding::Utf8);
+    EXPECT_EQ(file.separator, QLatin1Char(';'));
+    EXPECT_TRUE(file.header);
+    ASSERT_EQ(file.lines.size(), 2);
+    EXPECT_EQ(file.lines.at(0).surname, QStringLiteral("Le \"Gall\"; Yann"));
+    EXPECT_EQ(file.lines.at(0).firstName, QStringLiteral("Anaïs"));
+    EXPECT_EQ(file.lines.at(0).className, QStringLiteral("6 A"));
+    EXPECT_TRUE(file.lines.at(0).login.isEmpty());
+    EXPECT_EQ(file.lines.at(1).number, 4);
+
+    // Windows-1252 (not valid UTF-8), "," more frequent than ";", titles in any case.
+    file = AccountImport::readFile("Identifiant,MOT DE PASSE,Division,Remarque;x\nd\xE9" "d\xE9,m2,6B\n");
+    EXPECT_EQ(file.encoding, AccountImport::Encoding::Cp1252);
+    EXPECT_EQ(file.separator, QLatin1Char(','));
+    ASSERT_TRUE(file.header);
+    EXPECT_EQ(fields(file.lines), (Fields{{"dédé", "m2", "6B"}}));
+
+    // UTF-16 as some spreadsheets save "Unicode text".
+    QByteArray utf16("\xFF\xFE");
+    for (QChar c : QStringLiteral("Zo\u00e9\t\u00e9\t5A\r\n"))
+        utf16 += char(c.unicode() & 0xFF), utf16 += char(c.unicode() >> 8);
+    EXPECT_EQ(fields(AccountImport::readLines(utf16)), (Fields{{"Zoé", "é", "5A"}}));
+}
+
+TEST(SpreadsheetFiles, AHeaderIsALineOfColumnNamesOnly)
+{
+    EXPECT_TRUE(AccountImport::readFile("login\tmdp\tclasse\r\nx\ty\t6A\r\n").header);
+    EXPECT_EQ(AccountImport::readLines("login\tmdp\tclasse\r\nx\ty\t6A\r\n").first().number, 2);
+    EXPECT_TRUE(AccountImport::readFile("Nom d\u2019utilisateur;Mot de passe;Date de naissance\n").header);
+    EXPECT_FALSE(AccountImport::readFile("dupont\tpassword\t6A\r\n").header);
+    EXPECT_FALSE(AccountImport::readFile("nom\tx\t6A\r\n").header);
+    // Without header a quote is an ordinary character of a TAB-separated file.
+    EXPECT_EQ(fields(AccountImport::readLines("\"a\"\t b \t6A\r\n")), (Fields{{"\"a\"", " b ", "6A"}}));
+}
+
+TEST(PupilLogins, FirstNameThenTheSurnamesLettersUntilFreeAtMostTwelve)
+{
+    QStringList used{QStringLiteral("hélène"), QStringLiteral("hélènem")};
+    const auto taken = [&](const QString &login) { return used.contains(login.toLower()); };
+    EXPECT_EQ(ImportPreview::makeLogin(QStringLiteral("Zoé"), QStringLiteral("Martin"), taken), QStringLiteral("Zoé"));
+    EXPECT_EQ(ImportPreview::makeLogin(QStringLiteral("HÉLÈNE"), QStringLiteral("MARTIN"), taken), QStringLiteral("HélèneMa"));
+    EXPECT_EQ(ImportPreview::makeLogin(QStringLiteral("Jean-Édouard"), QStringLiteral("d'Arc"), taken), QStringLiteral("JeanÉdouard"));
+    used << QStringLiteral("jeanédouard");
+    EXPECT_EQ(ImportPreview::makeLogin(QStringLiteral("Jean-Édouard"), QStringLiteral("d'Arc"), taken), QStringLiteral("JeanÉdouardD"));
+    EXPECT_EQ(ImportPreview::makeLogin(QStringLiteral("Ştefan"), QString(), taken), QStringLiteral("Stefan"));
+    EXPECT_EQ(ImportPreview::makeLogin(QString(), QStringLiteral("Nguyễn"), taken), QStringLiteral("N"));
+    used = {QStringLiteral("al"), QStringLiteral("alb"), QStringLiteral("albo")};
+    EXPECT_EQ(ImportPreview::makeLogin(QStringLiteral("Al"), QStringLiteral("Bo"), taken), QStringLiteral("AlBo2"));
+    EXPECT_TRUE(ImportPreview::makeLogin(QStringLiteral("12"), QStringLiteral("-"), taken).isEmpty());
+}
+
+TEST(PupilPasswords, SixCharactersEasyToReadAloudAndToType)
+{
+    QRandomGenerator random(29);
+    const QRegularExpression rule(QStringLiteral("^[bcdfghjkmnprstvz][aeiu][bcdfghjkmnprstvz][aeiu][2-9][2-9]$"));
+    QSet<QString> drawn;
+    for (int i = 0; i < 2000; ++i) {
+        const QString password = ImportPreview::makePassword(random);
+        ASSERT_TRUE(rule.match(password).hasMatch()) << password.toStdString();
+        drawn.insert(password);
+    }
+    EXPECT_GT(drawn.size(), 1900);
 }
 
 class AccountImporter : public ::testing::Test
@@ -93,11 +165,11 @@ TEST_F(AccountImporter, UnsafeLoginsCreateAndDeleteNothing)
         EXPECT_EQ(import(login), Result::InvalidName) << login.toStdString();
     }
     EXPECT_EQ(import(QStringLiteral("zoe"), QStringLiteral("Жаба")), Result::InvalidPassword);
-    EXPECT_EQ(AccountImport::refusalText(Result::InvalidPassword), QStringLiteral("ignoré : caractère non accepté dans le mot de passe"));
+    EXPECT_EQ(AccountImport::refusalText(Result::InvalidPassword), QStringLiteral("refusé : caractère non accepté dans le mot de passe"));
     EXPECT_EQ(RecordStore::listRecordNames(), before);
     EXPECT_FALSE(QFile::exists(data.recordPath(QString())));
     EXPECT_TRUE(asked.isEmpty());
-    EXPECT_EQ(AccountImport::refusalText(Result::InvalidName), QStringLiteral("ignoré : nom invalide"));
+    EXPECT_EQ(AccountImport::refusalText(Result::InvalidName), QStringLiteral("refusé : nom invalide"));
     EXPECT_EQ(AccountImport::refusalText(Result::Created), QString());
 }
 
@@ -128,7 +200,7 @@ TEST_F(AccountImporter, LoginsAWindowsServerCannotHoldOrTooLongForAFileNameAreRe
     EXPECT_EQ(import(QString(123, QChar(0xE9)) + QStringLiteral("ab")), Result::NameTooLong);
     EXPECT_EQ(import(QString(247, QLatin1Char('x'))), Result::Created);
     EXPECT_EQ(RecordStore::listRecordNames(), QStringList{QString(247, QLatin1Char('x'))});
-    EXPECT_EQ(AccountImport::refusalText(Result::NameTooLong), QStringLiteral("ignoré : nom trop long"));
+    EXPECT_EQ(AccountImport::refusalText(Result::NameTooLong), QStringLiteral("refusé : nom trop long"));
 }
 
 TEST_F(AccountImporter, AFailedReplacementLeavesTheOldRecordWhole)
@@ -170,6 +242,36 @@ TEST_F(AccountImporter, ANameDifferingOnlyByCaseIsAnExistingAccount)
     replies = {Reply::Yes};
     EXPECT_EQ(import(QStringLiteral("dupond"), QStringLiteral("new")), Result::Replaced);
     EXPECT_EQ(RecordStore::listRecordNames(), QStringList{QStringLiteral("dupond")});
+}
+
+TEST_F(AccountImporter, ThePreviewSaysWhatEachLineWillBecomeAndWritesNothing)
+{
+    data.addPupil(QStringLiteral("Ana"), QStringLiteral("old"));
+    QRandomGenerator random(1);
+    QList<ImportPreview::Account> accounts = ImportPreview::prepare(
+        AccountImport::readFile("new\tp\t6A\r\nANA\tp\t6A\r\n\tp\t6A\r\na/b\tp\t6A\r\nnew\tq\t6A\r\n"
+                                "zed\tp\t4Z\r\nyan\tp\t\r\nsolo\t6B\r\n\r\n"),
+        random);
+    ImportPreview::classify(accounts, TempDataFolder::classes());
+    using S = ImportPreview::Status;
+    QList<S> statuses;
+    for (const ImportPreview::Account &account : accounts)
+        statuses << account.status;
+    EXPECT_EQ(statuses, (QList<S>{S::New, S::Existing, S::EmptyLogin, S::InvalidName, S::Duplicate, S::UnknownClass,
+                                  S::NoClass, S::New}));
+    EXPECT_TRUE(accounts.last().line.password.isEmpty()) << "without header an empty password stays empty";
+    EXPECT_EQ(RecordStore::listRecordNames(), QStringList{QStringLiteral("Ana")});
+
+    // With a header, logins are made free of the records and of the file's own logins.
+    accounts = ImportPreview::prepare(
+        AccountImport::readFile("Pr\xC3\xA9nom;Nom;Identifiant;Classe\nAna;Bel;;6A\nAna;Cyr;AnaC;6A\nAna;Cyr;;6A\n"), random);
+    ImportPreview::classify(accounts, TempDataFolder::classes());
+    ASSERT_EQ(accounts.size(), 3);
+    EXPECT_EQ(accounts.at(0).line.login, QStringLiteral("AnaB"));
+    EXPECT_EQ(accounts.at(2).line.login, QStringLiteral("AnaCy"));
+    EXPECT_TRUE(accounts.at(0).madeLogin && accounts.at(0).madePassword);
+    EXPECT_EQ(accounts.at(0).line.password.size(), 6);
+    EXPECT_EQ(accounts.at(2).status, S::New);
 }
 
 TEST(SuccessRate, RoundsHalvesToTheEvenNeighbourInIntegers)

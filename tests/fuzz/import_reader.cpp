@@ -1,8 +1,7 @@
-// Fuzzes the account import's reader: fields never hold a TAB or a line end,
-// lines are numbered from 1 without gaps, and a file without TAB gives logins
-// only.
+// Fuzzes the account import's reader: fields never hold a line end, nor a TAB
+// when TAB separates them; entries are numbered by their line, in order; a file
+// without any separator and without header gives logins only.
 #include "administration/accountimport.h"
-#include "records/cp1252.h"
 
 #include <QByteArray>
 #include <cstdint>
@@ -18,28 +17,28 @@ void check(bool condition, const char *what)
     }
 }
 
-bool clean(const QString &field)
+bool clean(const QString &field, QChar separator)
 {
-    return !field.contains(QLatin1Char('\t')) && !field.contains(QLatin1Char('\r')) && !field.contains(QLatin1Char('\n'));
+    return !field.contains(QLatin1Char('\r')) && !field.contains(QLatin1Char('\n'))
+           && (separator != QLatin1Char('\t') || !field.contains(QLatin1Char('\t')));
 }
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QList<AccountImport::Line> lines = AccountImport::readLines(bytes);
+    const AccountImport::FileContent file = AccountImport::readFile(bytes);
     const qsizetype ends = bytes.count('\n') + bytes.count('\r');
-    check(lines.size() <= ends + 1, "no more lines than line ends");
-    qsizetype fieldBytes = 0;
-    for (int i = 0; i < lines.size(); ++i) {
-        const AccountImport::Line &line = lines.at(i);
-        check(line.number == i + 1, "lines numbered from 1");
-        check(clean(line.login) && clean(line.password) && clean(line.className), "fields hold no separator");
-        fieldBytes += line.login.size() + line.password.size() + line.className.size();
+    check(file.lines.size() <= ends + 1, "no more lines than line ends");
+    int previous = 0;
+    for (const AccountImport::Line &line : file.lines) {
+        check(line.number > previous && line.number <= ends + 1, "lines numbered in order");
+        previous = line.number;
+        for (const QString *field : {&line.login, &line.password, &line.className, &line.firstName, &line.surname})
+            check(clean(*field, file.separator), "fields hold no line end");
     }
-    check(fieldBytes <= bytes.size(), "fields hold no more than was read");
-    if (!bytes.contains('\t'))
-        for (const AccountImport::Line &line : lines)
-            check(line.login.isEmpty() && line.password.isEmpty(), "without TAB a line is one field");
+    if (!file.header && !bytes.contains('\t') && !bytes.contains(';') && !bytes.contains(','))
+        for (const AccountImport::Line &line : file.lines)
+            check(line.login.isEmpty() && line.password.isEmpty(), "without separator a line is one field");
     return 0;
 }
