@@ -75,7 +75,9 @@ void InstructionBubble::styleLabel(QLabel *label)
     label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     label->setWordWrap(true);
     label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setStyleSheet(QStringLiteral("color: black; background: transparent; font-family: \"Comic Sans MS\"; font-size: 16px; font-weight: bold;"));
+    // Colours only: a font in the style sheet would win over the one a window gives
+    // its label afterwards (a second line in regular type, another family).
+    label->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
 }
 
 QLabel *InstructionBubble::addLabel(const QString &name, const QRect &rect, const QString &text)

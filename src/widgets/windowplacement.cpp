@@ -72,6 +72,13 @@ public:
                 hide();
         });
         window->installEventFilter(this);
+        // A list or menu of the window is an item of its own in the scene; when it
+        // closes the scene is left with no focused item and the keys reach nothing.
+        connect(scene, &QGraphicsScene::focusItemChanged, this,
+                [this](QGraphicsItem *now, QGraphicsItem *before, Qt::FocusReason reason) {
+                    if (!now && before && before != m_proxy && reason != Qt::ActiveWindowFocusReason)
+                        QMetaObject::invokeMethod(this, [this] { refocusWindow(); }, Qt::QueuedConnection);
+                });
         connect(window, &QObject::destroyed, this, [this] {
             m_window = nullptr;
             close();
@@ -79,6 +86,16 @@ public:
     }
 
     QGraphicsProxyWidget *proxy() const { return m_proxy; }
+
+    // The keyboard goes back to the window's focused control.
+    void refocusWindow()
+    {
+        if (!m_window || !m_window->isVisible() || scene()->focusItem())
+            return;
+        m_proxy->setFocus(Qt::PopupFocusReason);
+        if (QWidget *control = m_window->focusWidget())
+            control->setFocus(Qt::PopupFocusReason);
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override

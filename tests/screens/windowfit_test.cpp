@@ -10,11 +10,14 @@
 #include "shell/exercise/exercisesession.h"
 #include "widgets/windowplacement.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QGraphicsView>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -144,6 +147,37 @@ TEST_F(WindowFitHost, ATooTallWindowIsShownScaledAndClicksLandWhereItIsSeen)
     flushDeletes();
     EXPECT_TRUE(window.isNull()) << "the window frees itself";
     EXPECT_TRUE(hostAlive.isNull()) << "its host goes with it";
+}
+
+TEST_F(WindowFitHost, WhenAListOfAScaledWindowClosesTheKeysReachTheWindowAgain)
+{
+    WindowFit::setAvailableAreaForTests(Laptop);
+    QPointer<TallWindow> window = new TallWindow;
+    auto *list = new QComboBox(window);
+    list->addItems({QStringLiteral("Les Wikis"), QStringLiteral("Les blogs"), QStringLiteral("Les forums")});
+    list->setGeometry(100, 100, 160, 22);
+    window->show();
+    QApplication::processEvents();
+    QWidget *host = WindowFit::hostOf(window);
+    ASSERT_TRUE(host);
+    host->activateWindow();
+    list->setFocus();
+    QApplication::processEvents();
+    // The keys reach the host the pupil sees, which hands them to the window.
+    const auto key = [host](Qt::Key k) {
+        QTest::keyClick(host, k);
+        QApplication::processEvents();
+    };
+    for (Qt::Key closing : {Qt::Key_Escape, Qt::Key_Return}) {
+        key(Qt::Key_F4);
+        ASSERT_TRUE(list->view()->isVisible()) << "F4 opens the list";
+        key(closing);
+        ASSERT_FALSE(list->view()->isVisible());
+        const int before = list->currentIndex();
+        key(Qt::Key_Down);
+        EXPECT_EQ(list->currentIndex(), before + 1) << "after the list closed by " << closing;
+    }
+    window->close();
 }
 
 TEST_F(WindowFitHost, ClosingTheHostIsClosingTheWindow)

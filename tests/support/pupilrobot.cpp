@@ -48,14 +48,26 @@ QWidget *PupilRobot::click(QPoint p, Qt::MouseButton button)
 {
     QPointer<QWidget> target = widgetAt(p);
     EXPECT_TRUE(target) << "nothing under " << p.x() << "," << p.y();
+    QWidget *popupBefore = QApplication::activePopupWidget();
     sendMouse(target, QEvent::MouseButtonPress, p, button, button);
-    if (target)
-        sendMouse(target, QEvent::MouseButtonRelease, p, button, Qt::NoButton);
+    // The context menu is asked for on the press, before the release.
     if (target && button == Qt::RightButton) {
         QContextMenuEvent menu(QContextMenuEvent::Mouse, target->mapFrom(m_window.data(), p),
                                m_window->mapToGlobal(p));
         QApplication::sendEvent(target, &menu);
         QApplication::processEvents();
+    }
+    // A menu the press opened takes the mouse: the release is its, not the pressed widget's.
+    QWidget *popup = QApplication::activePopupWidget();
+    if (button == Qt::RightButton && popup && popup != popupBefore) {
+        const QPointF global = m_window->mapToGlobal(QPointF(p));
+        QMouseEvent release(QEvent::MouseButtonRelease, popup->mapFromGlobal(global), global, button,
+                            Qt::NoButton, Qt::NoModifier);
+        QSpontaneKeyEvent::setSpontaneous(&release);
+        QApplication::sendEvent(popup, &release);
+        QApplication::processEvents();
+    } else if (target) {
+        sendMouse(target, QEvent::MouseButtonRelease, p, button, Qt::NoButton);
     }
     return target;
 }

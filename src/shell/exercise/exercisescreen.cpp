@@ -54,6 +54,9 @@ QPushButton *ExerciseScreen::placeAbandon(const QString &name, const QRect &rect
 {
     if (!m_abandon) {
         m_abandon = new QPushButton(QStringLiteral("Abandon"), clientArea());
+        // A mouse button only: when a step disables the focused field, the focus must
+        // not fall on it, or the pupil's next Space would abandon.
+        m_abandon->setFocusPolicy(Qt::NoFocus);
         const QPixmap glyph = Pictures::get(AbandonGlyph);
         if (!glyph.isNull()) {
             m_abandon->setIcon(QIcon(glyph));

@@ -98,6 +98,10 @@ TEST_F(DefaultPrinterExercise, ThePerfectRunRecordsTheCompetence)
     EXPECT_EQ(second->Label1->text().toStdString(), "Modifie les paramètres par défaut de l'imprimante Canon iP4200");
     EXPECT_EQ(second->Label2->text().toStdString(),
               "Haute qualité d'impression couleur sur papier photo mat en mode paysage ");
+    const QFont secondLine = second->Label2->font();
+    EXPECT_EQ(secondLine.family(), QStringLiteral("Arial"));
+    EXPECT_EQ(secondLine.pixelSize(), 13);
+    EXPECT_FALSE(secondLine.bold());
     EXPECT_FALSE(first && first->isVisible());
 
     Tproprieteimprimantecanonv3 *dialog = openProperties();

@@ -301,6 +301,11 @@ TEST_F(FilePropertiesExercise, TheNewFolderComesFromEitherMenu)
     EXPECT_TRUE(w->Image2->isVisible());
     robot.click(W6zs3b.center());
     EXPECT_TRUE(w->Image4->isVisible());
+    // Left clicks on the free part of the list do nothing and count nothing.
+    robot.click(QPoint(700, 660));
+    robot.click(QPoint(300, 660));
+    expectSilent(1, 1);
+    EXPECT_FALSE(w->Image3->isVisible());
     // The context menu closes the File menu and offers its own way.
     robot.rightClick(QPoint(700, 660));
     EXPECT_FALSE(w->Image2->isVisible());

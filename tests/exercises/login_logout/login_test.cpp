@@ -11,6 +11,7 @@
 #include "widgets/picturebox.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <gtest/gtest.h>
@@ -87,6 +88,21 @@ TEST(LoginExercise, PerfectRunRecordsTheCompetence)
     EXPECT_FALSE(run.board.button(1)->isVisible());
     flushDeletes();
     EXPECT_EQ(PupilRobot::topWindow(QStringLiteral("Texercice1v3")), nullptr);
+}
+
+TEST(LoginExercise, TheNameShowsAsTypedAndTheBubbleKeepsItsFont)
+{
+    LoginRun run;
+    const QString name = QStringLiteral("<u>dupont");
+    run.fill(name, QStringLiteral("Tr3s-secret"));
+    run.send();
+    ASSERT_EQ(run.window->screen(), Texercice1v3::Screen::LoggedIn);
+    QLabel *shown = run.window->Label3;
+    EXPECT_EQ(shown->text(), name);
+    // Drawn as plain text, the brackets take their room: no markup is obeyed.
+    EXPECT_GE(shown->width(), QFontMetrics(shown->font()).horizontalAdvance(name));
+    EXPECT_TRUE(run.window->Label1->font().bold());
+    EXPECT_EQ(run.window->Label1->font().pixelSize(), 16);
 }
 
 TEST(LoginExercise, ShortFieldsAreRefusedWithoutCountingAnError)

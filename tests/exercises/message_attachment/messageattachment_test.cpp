@@ -224,9 +224,13 @@ TEST_F(MessageAttachmentExercise, TheBodyTakesThirtySevenCharactersNoLineBreakAn
     robot.type(QStringLiteral("ci-joint la photo de ma moto a vendreX"), memo);
     EXPECT_EQ(memo->toPlainText().size(), BodyLength) << "a 38th character is refused";
     EXPECT_TRUE(memo->isEnabled());
+    robot.click(memo);
     memo->selectAll();
-    robot.type(Body + QStringLiteral("!"), memo);
+    robot.type(Body);
     EXPECT_FALSE(memo->isEnabled()) << "the step completes the moment the text equals the sentence";
+    // The pupil goes on typing: the focus left the disabled body, but not for "Abandon".
+    robot.key(Qt::Key_Space);
+    ASSERT_TRUE(w1()) << "a Space after the sentence abandoned the exercise";
     EXPECT_EQ(memo->toPlainText(), Body);
     EXPECT_EQ(w1()->consigne3->text(), AttachFile);
     EXPECT_EQ(boxes.count(), 0);

@@ -106,6 +106,8 @@ TEST_F(PrintSettingsExercise, ThePerfectRunRecordsTheCompetence)
     EXPECT_EQ(window->Label1->text().toStdString(),
               "Imprime en couleur le 2ème paragraphe de ce texte (en 2 exemplaires)");
     EXPECT_EQ(window->Label2->text().toStdString(), "En faisant un aperçu au préalable");
+    EXPECT_FALSE(window->Label2->font().bold()) << "the second line is regular";
+    EXPECT_TRUE(window->Label1->font().bold());
     ASSERT_EQ(window->RichEdit1->document()->blockCount(), 21);
     EXPECT_EQ(window->RichEdit1->document()->findBlockByNumber(20).text().toStdString(), "Lucien Marvaux");
     EXPECT_EQ(window->RichEdit1->document()->findBlockByNumber(7).blockFormat().alignment() & Qt::AlignHorizontal_Mask,

@@ -190,6 +190,17 @@ TEST_F(SearchEngineExercise, TheQuizAnswersAtOnceButNeverReachesTheVerdict)
 TEST_F(SearchEngineExercise, WrongKeywordsShowTheTwoBoxesAndFranceIsRequired)
 {
     reach(1);
+    // Enter in the search field runs nothing, whatever the scope: only the button searches.
+    at(Home);
+    typeInto(Home, QStringLiteral("Edit1"), QStringLiteral("bateaux à voile"));
+    const int boxesBefore = boxes.count();
+    for (const char *scope : {"RadioButton3", "RadioButton1"}) {
+        robot.click(QString::fromLatin1(scope));
+        robot.key(Qt::Key_Return, Qt::NoModifier, control<QLineEdit>(Home, QStringLiteral("Edit1")));
+        EXPECT_EQ(boxes.count(), boxesBefore) << scope;
+        EXPECT_EQ(errors(), 0);
+        ASSERT_TRUE(PupilRobot::topWindow(Home));
+    }
     for (const QString &wrong : {QStringLiteral("bateaux a voile"), QStringLiteral("bateaux à voile "),
                                  QStringLiteral("les bateaux à voile")}) {
         boxes.expect(Kind::Error, WrongKeywords).expect(Kind::Error, KeywordReminder);

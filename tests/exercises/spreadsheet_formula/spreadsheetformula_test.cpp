@@ -249,6 +249,18 @@ TEST_F(SpreadsheetFormulaExercise, ReferencesFollowTheMouseAfterTheTypedPrefix)
     robot.press(window->t->cellRect(4, 0).center() + window->t->pos());
     robot.release(window->t->cellRect(4, 0).center() + window->t->pos());
     EXPECT_EQ(window->Edit2->text(), QStringLiteral("=min(A2"));
+    // The context menu opens on a right press and takes its release: the reference
+    // that press began ends there, and the mouse moves freely afterwards.
+    window->Edit2->setText(QStringLiteral("=min("));
+    robot.rightClick(cellPoint(3, 4));
+    ASSERT_TRUE(window->PopupMenu1->isVisible());
+    const QString named = window->Edit2->text();
+    EXPECT_EQ(named, QStringLiteral("=min(A2"));
+    robot.key(Qt::Key_Escape, Qt::NoModifier, window->PopupMenu1);
+    ASSERT_FALSE(window->PopupMenu1->isVisible());
+    robot.hover(cellPoint(6, 9));
+    robot.hover(cellPoint(7, 12));
+    EXPECT_EQ(window->Edit2->text(), named);
     // With the bar closed the mouse only selects.
     robot.key(Qt::Key_Return, Qt::NoModifier, window->Edit2);
     QTRY_COMPARE_WITH_TIMEOUT(window->state(), Texercice25::State::Idle, 3000);

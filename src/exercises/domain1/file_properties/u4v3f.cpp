@@ -36,9 +36,7 @@ Texercice4v3f::Texercice4v3f(ExerciseSession *session)
     connect(zs5, &HotSpot::clicked, this, &Texercice4v3f::folderChosen);
     connect(zs6, &HotSpot::rightClicked, this, &Texercice4v3f::listRightClick);
     connect(zs7, &HotSpot::rightClicked, this, &Texercice4v3f::listRightClick);
-    // A left click on the free part of the list is the explorer's wrong area.
-    connect(zs6, &HotSpot::clicked, this, &Texercice4v3f::wrongAction);
-    connect(zs7, &HotSpot::clicked, this, &Texercice4v3f::wrongAction);
+    // A left click on the free part of the list does nothing: only its context menu leads on.
     connect(zs9, &HotSpot::clicked, this, &Texercice4v3f::zs9Click);
     connect(zs10, &HotSpot::clicked, this, &Texercice4v3f::folderChosen);
 }

@@ -51,6 +51,7 @@ Texercice1v3::Texercice1v3(ExerciseSession *session)
     QFont nameFont(QStringLiteral("Tahoma"));
     nameFont.setPixelSize(11);
     Label3->setFont(nameFont);
+    Label3->setTextFormat(Qt::PlainText);   // the name as typed, markup included
     Label3->setStyleSheet(QStringLiteral("background: white; color: black;"));
     Label3->hide();
     zs2 = new HotSpot(QStringLiteral("zs2"), LoginLayout::zs2, this);

@@ -130,7 +130,7 @@ void Texercice13v3::buildDefinitions()
 void Texercice13v3::Button1Click()
 {
     for (int i = 0; i < 4; ++i)
-        if (!m_lists[i]->chosenFromList() || m_lists[i]->currentText() != SentenceAnswers[i]) {
+        if (m_lists[i]->currentText() != SentenceAnswers[i]) {   // typed whole or chosen, alike
             session()->wrong(CommonTexts::WrongWay);
             return;
         }

@@ -134,7 +134,11 @@ Texercice25::Texercice25(ExerciseSession *session)
     connect(t, &StringGrid::mouseUp, this, &Texercice25::tMouseUp);
     connect(t, &StringGrid::doubleClicked, this, &Texercice25::tDblClick);
     connect(t, &StringGrid::keyUp, this, &Texercice25::tKeyUp);
-    connect(t, &StringGrid::contextMenuAsked, PopupMenu1, [this](QPoint at) { PopupMenu1->popup(at); });
+    // The menu opens on the press and takes the release: the reference the press began ends here.
+    connect(t, &StringGrid::contextMenuAsked, PopupMenu1, [this](QPoint at) {
+        tMouseUp();
+        PopupMenu1->popup(at);
+    });
     connect(insrerformule1, &QAction::triggered, this, &Texercice25::insrerformule1Click);
     connect(Edit2, &QLineEdit::textChanged, this, &Texercice25::Edit2Change);
     connect(Edit2, &QLineEdit::returnPressed, this, &Texercice25::BitBtn1Click);
@@ -282,10 +286,14 @@ void Texercice25::tMouseDown(Qt::MouseButton)
     Edit2->setText(m_prefix + StringGrid::columnLetter(s.left) + QString::number(s.top));
 }
 
-void Texercice25::tMouseMove()
+void Texercice25::tMouseMove(QPoint, Qt::MouseButtons buttons)
 {
     if (!m_building)
         return;
+    if (buttons == Qt::NoButton) {   // a release the grid never saw
+        tMouseUp();
+        return;
+    }
     Edit2->setText(m_prefix + StringGrid::reference(t->selection(), true));
     Edit2->setFocus();
     Edit2->setSelection(int(m_prefix.size()), int(Edit2->text().size() - m_prefix.size()));

@@ -52,7 +52,7 @@ protected:
 
 private slots:
     void tMouseDown(Qt::MouseButton button);
-    void tMouseMove();
+    void tMouseMove(QPoint gridPoint, Qt::MouseButtons buttons);
     void tMouseUp();
     void tDblClick();
     void tKeyUp();

@@ -22,7 +22,6 @@ Texercice23v3b::Texercice23v3b(ExerciseSession *session)
     Edit1 = field("Edit1", HomeField);
     m_scopes = placeScopes(QPoint(0, 0));
     finishPage(HomeInstruction);
-    connect(Edit1, &QLineEdit::returnPressed, this, &Texercice23v3b::Image5Click);
 }
 
 void Texercice23v3b::FormShow()
