@@ -1,6 +1,12 @@
 #include "administration/printing.h"
 
+#include "administration/filechooser.h"
+#include "records/textfile.h"
+#include "widgets/messagebox.h"
+
 #include <QBuffer>
+#include <QFileInfo>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -10,34 +16,46 @@ namespace Printing {
 namespace {
 Target *g_target = nullptr;
 
-Outcome printOn(QPrinter &printer, const QTextDocument &document, const QString &jobTitle)
+void render(QPagedPaintDevice &device, const Job &job)
 {
-    printer.setDocName(jobTitle);
+    device.setPageOrientation(job.orientation);
+    if (job.document) {
+        job.document->print(&device);
+        return;
+    }
+    QPainter painter(&device);
+    const QRectF page(QPointF(0, 0), QSizeF(device.width(), device.height()));
+    job.painting(painter, page, [&device] { device.newPage(); });
+}
+
+Outcome printOn(QPrinter &printer, const Job &job)
+{
+    printer.setDocName(job.title);
     if (!printer.isValid())
         return Outcome::Failed;
-    document.print(&printer);
+    render(printer, job);
     return printer.printerState() == QPrinter::Error ? Outcome::Failed : Outcome::Printed;
 }
 }
 
-Outcome DefaultPrinter::print(const QTextDocument &document, const QString &jobTitle)
+Outcome DefaultPrinter::print(const Job &job)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
         return Outcome::NoDefaultPrinter;
     QPrinter printer(info, QPrinter::HighResolution);
-    return printOn(printer, document, jobTitle);
+    return printOn(printer, job);
 }
 
-Outcome PdfSink::print(const QTextDocument &document, const QString &jobTitle)
+Outcome PdfSink::print(const Job &job)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(m_path);
     printer.setCreator(QStringLiteral("Tavelo"));
-    const Outcome outcome = printOn(printer, document, jobTitle);
+    const Outcome outcome = printOn(printer, job);
     if (outcome == Outcome::Printed) {
-        m_lastTitle = jobTitle;
+        m_lastTitle = job.title;
         ++m_jobs;
     }
     return outcome;
@@ -51,20 +69,52 @@ Target &target()
     return g_target ? *g_target : defaultPrinter;
 }
 
-QByteArray pdfBytes(const QTextDocument &document, const QString &title)
+QByteArray pdfBytes(const Job &job)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setTitle(title);
+        writer.setTitle(job.title);
         writer.setCreator(QStringLiteral("Tavelo"));
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setResolution(300);
-        document.print(&writer);
+        render(writer, job);
     }
     return buffer.data();
 }
 
 QString noPrinterMessage() { return QStringLiteral("Aucune imprimante par défaut sélectionnée"); }
+
+namespace {
+// Offered when no printer is installed: the same pages, written at once to the
+// file the teacher chooses.
+void offerPdf(const Job &job, const QString &what, const QString &pdfFileName, QWidget *parent)
+{
+    if (!MessageBox::confirm(noPrinterMessage() + QStringLiteral("\n\nVoulez-vous enregistrer ") + what
+                                 + QStringLiteral(" dans un fichier PDF ?"),
+                             parent))
+        return;
+    const QString path = FileChooser::saveFile(parent, pdfFileName, QStringLiteral("Fichiers PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    const IoStatus status = TextFile::writeAtomically(path, pdfBytes(job), false);
+    if (!status)
+        MessageBox::error(status.message() + QStringLiteral(" : ") + QFileInfo(path).fileName(), parent);
+}
+}
+
+void printOrSave(const Job &job, const QString &what, const QString &pdfFileName, QWidget *parent)
+{
+    switch (target().print(job)) {
+    case Outcome::Printed:
+        break;
+    case Outcome::NoDefaultPrinter:
+        offerPdf(job, what, pdfFileName, parent);
+        break;
+    case Outcome::Failed:
+        MessageBox::error(QStringLiteral("L'impression n'a pas pu se faire."), parent);
+        break;
+    }
+}
 }

@@ -2,11 +2,8 @@
 
 #include "administration/filechooser.h"
 #include "administration/printing.h"
-#include "records/textfile.h"
 #include "records/recordstore.h"
-#include "widgets/messagebox.h"
 
-#include <QFileInfo>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -33,12 +30,19 @@ void addLine(QTextCursor &cursor, const QString &text, Qt::Alignment alignment, 
 }
 }
 
-void build(QTextDocument *document, const QString &pupilName, int score, const QStringList &rowTexts)
+void append(QTextCursor &cursor, const Sheet &sheet)
 {
-    document->clear();
-    QTextCursor cursor(document);
+    const QString &pupilName = sheet.pupilName;
+    const int score = sheet.score;
+    const QStringList &rowTexts = sheet.rowTexts;
     const Qt::Alignment centre = Qt::AlignHCenter;
+    const bool first = cursor.atStart();
     addLine(cursor, QStringLiteral("Exercices réussis par l'élève ") + pupilName, centre, TitlePointSize);
+    if (!first) {   // every sheet on its own page
+        QTextBlockFormat format = cursor.blockFormat();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        cursor.setBlockFormat(format);
+    }
     addLine(cursor, QString(), centre);
     addLine(cursor, QStringLiteral("score : ") + QString::number(score) + QStringLiteral(" / ")
                         + QString::number(CompetenceCount), centre);
@@ -53,25 +57,14 @@ void build(QTextDocument *document, const QString &pupilName, int score, const Q
                 Qt::AlignLeft);
 }
 
-QString jobTitle() { return QStringLiteral("feuille position"); }
-
-namespace {
-// Offered when no printer is installed: the same sheet, written at once to the
-// file the teacher chooses.
-void offerPdf(const QTextDocument &document, const QString &pupilName, QWidget *parent)
+void build(QTextDocument *document, const QString &pupilName, int score, const QStringList &rowTexts)
 {
-    if (!MessageBox::confirm(Printing::noPrinterMessage()
-                                 + QStringLiteral("\n\nVoulez-vous enregistrer la feuille dans un fichier PDF ?"),
-                             parent))
-        return;
-    const QString path = FileChooser::saveFile(parent, pdfFileName(pupilName), QStringLiteral("Fichiers PDF (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    const IoStatus status = TextFile::writeAtomically(path, Printing::pdfBytes(document, jobTitle()), false);
-    if (!status)
-        MessageBox::error(status.message() + QStringLiteral(" : ") + QFileInfo(path).fileName(), parent);
+    document->clear();
+    QTextCursor cursor(document);
+    append(cursor, Sheet{pupilName, score, rowTexts});
 }
-}
+
+QString jobTitle() { return QStringLiteral("feuille position"); }
 
 QString pdfFileName(const QString &pupilName)
 {
@@ -80,15 +73,15 @@ QString pdfFileName(const QString &pupilName)
 
 void print(const QTextDocument &document, const QString &pupilName, QWidget *parent)
 {
-    switch (Printing::target().print(document, jobTitle())) {
-    case Printing::Outcome::Printed:
-        break;
-    case Printing::Outcome::NoDefaultPrinter:
-        offerPdf(document, pupilName, parent);
-        break;
-    case Printing::Outcome::Failed:
-        MessageBox::error(QStringLiteral("L'impression n'a pas pu se faire."), parent);
-        break;
-    }
+    Printing::printOrSave(Printing::Job{&document, {}, jobTitle()}, QStringLiteral("la feuille"),
+                          pdfFileName(pupilName), parent);
+}
+
+void buildAll(QTextDocument *document, const QList<Sheet> &sheets)
+{
+    document->clear();
+    QTextCursor cursor(document);
+    for (const Sheet &sheet : sheets)
+        append(cursor, sheet);
 }
 }
