@@ -109,18 +109,18 @@ QString ClassMatrixModel::totalsText(int totalsRow, int column) const
 {
     const bool rates = totalsRow == 1;
     if (column == ClassResults::NameColumn)
-        return rates ? QStringLiteral("Taux de réussite") : ClassSheet::AcquiredTitle;
+        return rates ? ClassSheet::RateTitle : ClassSheet::AcquiredTitle;
     if (column == ClassResults::ClassColumn)
         return QString();
     if (column == ClassResults::ScoreColumn)
         return rates ? QString() : QString::number(m_totals.pupils);
-    const auto percent = [](int rate) { return QString::number(rate) + QStringLiteral(" %"); };
+    // Rates as bare percentages: "100 %" would not fit a competence's column.
     if (isCompetence(column)) {
         const int n = competenceOf(column);
-        return rates ? percent(m_totals.competenceRate(n)) : QString::number(m_totals.competences[n - 1]);
+        return QString::number(rates ? m_totals.competenceRate(n) : m_totals.competences[n - 1]);
     }
     const int d = domainOfColumn(column);
-    return rates ? percent(m_totals.domainRate(d)) : QString::number(m_totals.domains[d - 1]);
+    return QString::number(rates ? m_totals.domainRate(d) : m_totals.domains[d - 1]);
 }
 
 QString ClassMatrixModel::text(int row, int column) const

@@ -13,7 +13,7 @@ namespace {
 constexpr int RowsPerColumn = 15;
 constexpr int RowTop = 40;
 constexpr int RowStep = 24;
-constexpr int ColumnWidth = 330;
+constexpr int ColumnWidth = 380;
 }
 
 PupilResultsWindow::PupilResultsWindow(const QString &recordName, QWidget *parent)
@@ -31,7 +31,7 @@ PupilResultsWindow::PupilResultsWindow(const QString &recordName, QWidget *paren
         Row &row = m_rows[n - 1];
         row.box = place(new QCheckBox(QStringLiteral("Exercice ") + QString::number(n), this),
                         QStringLiteral("CheckBox") + QString::number(n), QRect(x, y, 100, 20));
-        row.label = place(new QLabel(this), QStringLiteral("Label") + QString::number(n), QRect(x + 104, y, 220, 20));
+        row.label = place(new QLabel(this), QStringLiteral("Label") + QString::number(n), QRect(x + 104, y, 270, 20));
         connect(row.box, &QCheckBox::clicked, this, [this, n] { RowClick(n); });
     }
     const int bottom = height() - 38;
