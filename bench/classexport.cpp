@@ -4,6 +4,7 @@
 // writing it at once). Budget: each takes at most twice the plain read.
 #include "administration/classfollowup.h"
 #include "administration/classresults.h"
+#include "administration/odsexport.h"
 #include "administration/resultsexport.h"
 #include "administration/frozencolumnsview.h"
 #include "records/datafolder.h"
@@ -179,6 +180,17 @@ void BM_ReadAndBuildOf1000(benchmark::State &state)
     }
 }
 
+// The OpenDocument file built in memory from the sheet (content and zip).
+void BM_OdsBytesOf1000(benchmark::State &state)
+{
+    const Folder &f = folder();
+    QList<PupilResults> rows;
+    ClassResults::read(f.names(), &rows);
+    const QList<SheetRow> sheet = ClassSheet::report(rows, Classes, Day);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(OdsExport::spreadsheet(sheet).size());
+}
+
 // The atomic write alone (temporary file, fsync, rename): the disk's share.
 void BM_AtomicWriteOfTheExport(benchmark::State &state)
 {
@@ -197,6 +209,7 @@ BENCHMARK(BM_FolderReadOf1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CsvOf1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadBytesOf1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportOf1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OdsBytesOf1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OdsExportOf1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_XlsxExportOf1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenFollowUpOn1000)->Unit(benchmark::kMillisecond);

@@ -52,9 +52,7 @@ PupilResults pupil(const QString &name, const QString &className, const QList<QP
 
 TEST(StoredZip, WritesAnArchiveThatAnIndependentReaderChecksMemberByMember)
 {
-    EXPECT_EQ(StoredZip::crc32("123456789"), 0xCBF43926u);
     EXPECT_EQ(OdsReading::crc32("123456789"), 0xCBF43926u);   // the tests' reader agrees with the standard
-    EXPECT_EQ(StoredZip::crc32(QByteArray()), 0u);
 
     QByteArray binary;
     for (int i = 0; i < 70000; ++i)   // every byte value, and more than 64 KiB
@@ -82,9 +80,7 @@ TEST(StoredZip, WritesAnArchiveThatAnIndependentReaderChecksMemberByMember)
     EXPECT_EQ(uchar(bytes[10]) | uchar(bytes[11]) << 8, (14 << 11) | (30 << 5) | 29);
     EXPECT_EQ(uchar(bytes[12]) | uchar(bytes[13]) << 8, (46 << 9) | (12 << 5) | 9);
 
-    // An empty archive is its end record alone; a damaged byte is caught.
-    EXPECT_EQ(StoredZip().bytes().size(), 22);
-    EXPECT_TRUE(unzipped(StoredZip().bytes()).isEmpty());
+    // A damaged byte is caught.
     QByteArray damaged = bytes;
     damaged[38 + 46 + 30 + 4 + 30 + 20 + 1000] ^= 1;   // inside the binary member's data
     QList<OdsReading::Member> ignored;
