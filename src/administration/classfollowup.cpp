@@ -123,16 +123,20 @@ QWidget *ClassFollowUp::buildBar()
     m_scoreBelow->setSpecialValueText(QStringLiteral("-"));
     m_scoreBelow->setValue(-1);
     filters->addWidget(m_scoreBelow);
+    filters->addStretch(1);
+    grid->addLayout(filters);
+
+    auto *actions = new QHBoxLayout;
     m_summary = new QLabel(bar);
     m_summary->setObjectName(QStringLiteral("Summary"));
-    filters->addWidget(m_summary, 1);
+    actions->addWidget(m_summary, 1);
     m_export = button(QStringLiteral("Exporter..."), "ExportButton", bar);
     m_printSheets = button(QStringLiteral("Imprimer les fiches"), "PrintSheetsButton", bar);
     m_printTable = button(QStringLiteral("Imprimer le tableau"), "PrintTableButton", bar);
-    filters->addWidget(m_export);
-    filters->addWidget(m_printSheets);
-    filters->addWidget(m_printTable);
-    grid->addLayout(filters);
+    actions->addWidget(m_export);
+    actions->addWidget(m_printSheets);
+    actions->addWidget(m_printTable);
+    grid->addLayout(actions);
 
     connect(m_domain, &QComboBox::currentIndexChanged, this, &ClassFollowUp::filterChange);
     connect(m_notYet, &QComboBox::currentIndexChanged, this, &ClassFollowUp::filterChange);
