@@ -8,7 +8,7 @@
 
 PACKAGES := cmake ninja-build g++ ccache pkg-config \
 	qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins \
-	libqt6svg6 libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
+	libqt6svg6 libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libxlsxwriter-dev libzip-dev \
 	breeze-icon-theme fonts-comic-neue fonts-liberation2 fonts-wine fonts-dejavu-core \
 	ffmpeg gstreamer1.0-plugins-good xvfb xdotool qt6-translations-l10n poppler-utils
 

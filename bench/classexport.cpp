@@ -1,14 +1,20 @@
-// The class view's export over 1,000 pupils (reading their records, building the
-// file and writing it at once) against a plain read of the same records' bytes.
-// Budget: the export takes at most twice the plain read.
+// The class follow-up over 1,000 pupils against a plain read of the same records'
+// bytes: opening its window (reading every record, filling the matrix, the totals
+// and the chart, painting it), and its exports (reading, building the file,
+// writing it at once). Budget: each takes at most twice the plain read.
+#include "administration/classfollowup.h"
 #include "administration/classresults.h"
+#include "administration/odsexport.h"
 #include "administration/resultsexport.h"
+#include "administration/frozencolumnsview.h"
 #include "records/datafolder.h"
 #include "records/passwordhash.h"
 #include "records/textfile.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -45,11 +51,17 @@ public:
             m_names << name;
             m_paths << f.fileName();
         }
+        QFile classes(m_dir.path() + QStringLiteral("/classes.txt"));
+        classes.open(QIODevice::WriteOnly);
+        classes.write("6A\r\n6B\r\n");
         DataFolder::setPath(m_dir.path() + QLatin1Char('/'));
     }
     const QStringList &names() const { return m_names; }
     const QStringList &paths() const { return m_paths; }
-    QString exportPath() const { return m_dir.path() + QStringLiteral("/resultats.csv"); }
+    QString exportPath(const char *ending = "csv") const
+    {
+        return m_dir.path() + QStringLiteral("/resultats.") + QLatin1String(ending);
+    }
 
 private:
     QTemporaryDir m_dir;
@@ -76,16 +88,48 @@ void BM_ReadBytesOf1000(benchmark::State &state)
     }
 }
 
-void BM_ExportOf1000(benchmark::State &state)
+const QStringList Classes{QStringLiteral("6A"), QStringLiteral("6B")};
+const QDate Day(2026, 12, 9);
+
+void exportOf1000(benchmark::State &state, const char *ending)
 {
     const Folder &f = folder();
     QList<PupilResults> rows;
     for (auto _ : state) {
         ClassResults::read(f.names(), &rows);
-        benchmark::DoNotOptimize(ResultsExport::write(f.exportPath(), rows).ok());
+        benchmark::DoNotOptimize(ResultsExport::write(f.exportPath(ending), ClassSheet::report(rows, Classes, Day)).ok());
     }
     state.counters["pupils"] = double(rows.size());
-    state.counters["bytes"] = double(QFile(f.exportPath()).size());
+    state.counters["bytes"] = double(QFile(f.exportPath(ending)).size());
+}
+
+void BM_ExportOf1000(benchmark::State &state) { exportOf1000(state, "csv"); }
+void BM_OdsExportOf1000(benchmark::State &state) { exportOf1000(state, "ods"); }
+void BM_XlsxExportOf1000(benchmark::State &state) { exportOf1000(state, "xlsx"); }
+
+// The window opened on the 1,000 pupils and painted once; then scrolled to the
+// end and painted again: the widgets it holds stay as many (no widget per row).
+void BM_OpenFollowUpOn1000(benchmark::State &state)
+{
+    folder();
+    int widgets = 0, widgetsAfterScrolling = 0, rows = 0;
+    for (auto _ : state) {
+        ClassFollowUp window(Classes);
+        window.resize(1280, 1000);
+        window.refresh();
+        window.show();
+        window.repaint();
+        state.PauseTiming();
+        rows = window.model()->rowCount();
+        widgets = int(window.findChildren<QWidget *>().size());
+        window.matrix()->verticalScrollBar()->setValue(window.matrix()->verticalScrollBar()->maximum());
+        window.repaint();
+        widgetsAfterScrolling = int(window.findChildren<QWidget *>().size());
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = double(rows);
+    state.counters["widgets"] = double(widgets);
+    state.counters["widgetsAfterScrolling"] = double(widgetsAfterScrolling);
 }
 }
 
@@ -122,7 +166,7 @@ void BM_CsvOf1000(benchmark::State &state)
     QList<PupilResults> rows;
     ClassResults::read(f.names(), &rows);
     for (auto _ : state)
-        benchmark::DoNotOptimize(ResultsExport::csvBytes(rows).size());
+        benchmark::DoNotOptimize(ResultsExport::csvBytes(ClassSheet::report(rows, Classes, Day)).size());
 }
 
 // The reading and the building of the file, without its writing.
@@ -132,8 +176,19 @@ void BM_ReadAndBuildOf1000(benchmark::State &state)
     QList<PupilResults> rows;
     for (auto _ : state) {
         ClassResults::read(f.names(), &rows);
-        benchmark::DoNotOptimize(ResultsExport::csvBytes(rows).size());
+        benchmark::DoNotOptimize(ResultsExport::csvBytes(ClassSheet::report(rows, Classes, Day)).size());
     }
+}
+
+// The OpenDocument file built in memory from the sheet (content and zip).
+void BM_OdsBytesOf1000(benchmark::State &state)
+{
+    const Folder &f = folder();
+    QList<PupilResults> rows;
+    ClassResults::read(f.names(), &rows);
+    const QList<SheetRow> sheet = ClassSheet::report(rows, Classes, Day);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(OdsExport::spreadsheet(sheet).size());
 }
 
 // The atomic write alone (temporary file, fsync, rename): the disk's share.
@@ -142,7 +197,7 @@ void BM_AtomicWriteOfTheExport(benchmark::State &state)
     const Folder &f = folder();
     QList<PupilResults> rows;
     ClassResults::read(f.names(), &rows);
-    const QByteArray bytes = ResultsExport::csvBytes(rows);
+    const QByteArray bytes = ResultsExport::csvBytes(ClassSheet::report(rows, Classes, Day));
     for (auto _ : state)
         benchmark::DoNotOptimize(TextFile::writeAtomically(f.exportPath(), bytes, false).ok());
 }
@@ -154,4 +209,18 @@ BENCHMARK(BM_FolderReadOf1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CsvOf1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadBytesOf1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportOf1000)->Unit(benchmark::kMillisecond);
-BENCHMARK_MAIN();
+BENCHMARK(BM_OdsBytesOf1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OdsExportOf1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_XlsxExportOf1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenFollowUpOn1000)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

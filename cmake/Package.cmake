@@ -97,7 +97,7 @@ Les fiches des élèves et les listes sont dans /var/lib/tavelo, accessibles en
 # (fonts, icons, the media back end's plugins) is listed.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "adduser, breeze-icon-theme, fonts-comic-neue, fonts-liberation2, fonts-wine, fonts-dejavu-core, qt6-translations-l10n, libqt6svg6, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+    "adduser, breeze-icon-theme, fonts-comic-neue, fonts-liberation2, fonts-wine, fonts-dejavu-core, qt6-translations-l10n, libqt6svg6, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, libxlsxwriter4, libzip4")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_SOURCE_DIR}/packaging/postinst)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 include(CPack)

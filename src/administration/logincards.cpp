@@ -66,21 +66,31 @@ QString howToLogIn()
 
 QString pdfFileName() { return QStringLiteral("cartes-connexion.pdf"); }
 
-Printing::Pages pages(const QList<Card> &cards)
+Printing::Job job(const QList<Card> &cards)
 {
     const int count = int((cards.size() + CardsPerPage - 1) / CardsPerPage);
-    return {count, [cards](QPainter &painter, const QRectF &page, int index) { paintPage(painter, page, cards, index); }};
+    auto painting = [cards, count](QPainter &painter, const QRectF &page, const std::function<void()> &newPage) {
+        // Margins of 10 mm on the 210 mm width of an A4 sheet.
+        const qreal margin = page.width() * 10.0 / 210.0;
+        const QRectF inside = page.adjusted(margin, margin, -margin, -margin);
+        for (int index = 0; index < count; ++index) {
+            if (index > 0)
+                newPage();
+            paintPage(painter, inside, cards, index);
+        }
+    };
+    return Printing::Job{nullptr, painting, jobTitle()};
 }
 
 void print(const QList<Card> &cards, QWidget *parent)
 {
-    const Printing::Pages sheet = pages(cards);
-    switch (Printing::target().print(sheet, jobTitle())) {
+    const Printing::Job sheet = job(cards);
+    switch (Printing::target().print(sheet)) {
     case Printing::Outcome::Printed:
         break;
     case Printing::Outcome::NoDefaultPrinter:
     {
-        const QString path = Printing::savePdf(parent, pdfFileName(), Printing::pdfBytes(sheet, jobTitle()));
+        const QString path = Printing::savePdf(parent, pdfFileName(), Printing::pdfBytes(sheet));
         if (!path.isEmpty())
             MessageBox::information(Printing::noPrinterMessage() + QStringLiteral(" : les cartes sont enregistrées dans le fichier ")
                                         + path, parent);

@@ -24,7 +24,7 @@ QString jobTitle();      // "cartes de connexion"
 QString howToLogIn();    // the line printed on every card
 QString pdfFileName();   // "cartes-connexion.pdf"
 
-Printing::Pages pages(const QList<Card> &cards);
+Printing::Job job(const QList<Card> &cards);
 
 // Prints on the default printer, without dialog; when there is none, the cards
 // are saved as one PDF file where the teacher chooses.

@@ -1,6 +1,5 @@
 #include "administration/odsexport.h"
 
-#include "administration/resultsexport.h"
 #include "administration/storedzip.h"
 
 #include <QXmlStreamWriter>
@@ -91,11 +90,11 @@ public:
         writeParagraph(m_xml, text);
         m_xml.writeEndElement();
     }
-    void number(int value)
+    void number(double value, const QString &style = QString())
     {
-        start(QString(), QStringLiteral("float"));
-        m_xml.writeAttribute(QStringLiteral("office:value"), QString::number(value));
-        writeParagraph(m_xml, QString::number(value));
+        start(style, QStringLiteral("float"));
+        m_xml.writeAttribute(QStringLiteral("office:value"), QString::number(value, 'g', 12));
+        writeParagraph(m_xml, QString::number(value, 'g', 12).replace(QLatin1Char('.'), QLatin1Char(',')));
         m_xml.writeEndElement();
     }
     void date(const QDate &day)
@@ -245,10 +244,10 @@ QString xmlSafe(const QString &text)
     return safe;
 }
 
-QByteArray contentXml(const QList<PupilResults> &rows)
+QByteArray contentXml(const QList<SheetRow> &sheet)
 {
     QByteArray out;
-    out.reserve(4096 + rows.size() * (600 + CompetenceCount * 150));
+    out.reserve(4096 + sheet.size() * (600 + CompetenceCount * 150));
     QXmlStreamWriter xml(&out);
     xml.writeStartDocument();
     xml.writeStartElement(QStringLiteral("office:document-content"));
@@ -259,24 +258,23 @@ QByteArray contentXml(const QList<PupilResults> &rows)
     xml.writeStartElement(QStringLiteral("table:table"));
     xml.writeAttribute(QStringLiteral("table:name"), QStringLiteral("Résultats"));
     writeColumns(xml);
-    {
-        RowWriter header(xml);
-        for (const QString &title : ResultsExport::headerCells())
-            header.string(title, HeaderCell);
-    }
-    for (const PupilResults &pupil : rows) {
+    for (const SheetRow &cells : sheet) {
         RowWriter row(xml);
-        row.string(pupil.name);
-        row.string(pupil.className);
-        row.number(pupil.score());
-        for (const CompetenceResult &result : pupil.results) {
-            const QDate day = result.acquired ? ClassResults::dateOf(result.date) : QDate();
-            if (day.isValid())
-                row.date(day);
-            else if (result.acquired)
-                row.string(result.date);
-            else
+        for (const SheetCell &cell : cells) {
+            switch (cell.kind) {
+            case SheetCell::Empty:
                 row.empty();
+                break;
+            case SheetCell::Text:
+                row.string(cell.text, cell.bold ? HeaderCell : QString());
+                break;
+            case SheetCell::Number:
+                row.number(cell.number, cell.bold ? HeaderCell : QString());
+                break;
+            case SheetCell::Date:
+                row.date(cell.date);
+                break;
+            }
         }
     }
     xml.writeEndElement();   // table
@@ -287,13 +285,13 @@ QByteArray contentXml(const QList<PupilResults> &rows)
     return out;
 }
 
-QByteArray spreadsheet(const QList<PupilResults> &rows, const QDateTime &modified)
+QByteArray spreadsheet(const QList<SheetRow> &sheet, const QDateTime &modified)
 {
     StoredZip zip(modified);
     zip.add(QStringLiteral("mimetype"), MimeType);   // first and stored: readers look for it at byte 38
     zip.add(QStringLiteral("META-INF/manifest.xml"), manifestXml());
     zip.add(QStringLiteral("styles.xml"), stylesXml());
-    zip.add(QStringLiteral("content.xml"), contentXml(rows));
+    zip.add(QStringLiteral("content.xml"), contentXml(sheet));
     return zip.bytes();
 }
 }

@@ -16,95 +16,46 @@ namespace Printing {
 namespace {
 Target *g_target = nullptr;
 
-// Draws a whole job on a paged device; false when the device refused it.
-using Draw = std::function<bool(QPagedPaintDevice &device)>;
-
-Draw drawDocument(const QTextDocument &document)
+void render(QPagedPaintDevice &device, const Job &job)
 {
-    return [&document](QPagedPaintDevice &device) {
-        document.print(&device);
-        return true;
-    };
+    device.setPageOrientation(job.orientation);
+    if (job.document) {
+        job.document->print(&device);
+        return;
+    }
+    QPainter painter(&device);
+    const QRectF page(QPointF(0, 0), QSizeF(device.width(), device.height()));
+    job.painting(painter, page, [&device] { device.newPage(); });
 }
 
-// Paints every page on the device, on A4 with margins of 10 mm.
-Draw drawPages(const Pages &pages)
+Outcome printOn(QPrinter &printer, const Job &job)
 {
-    return [&pages](QPagedPaintDevice &device) {
-        device.setPageSize(QPageSize(QPageSize::A4));
-        device.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-        QPainter painter;
-        if (!painter.begin(&device))
-            return false;
-        for (int index = 0; index < pages.count; ++index) {
-            if (index > 0 && !device.newPage())
-                return false;
-            const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
-            pages.paint(painter, QRectF(QPointF(0, 0), page.size()), index);
-        }
-        return painter.end();
-    };
-}
-
-Outcome printOn(QPrinter &printer, const QString &jobTitle, const Draw &draw)
-{
-    printer.setDocName(jobTitle);
-    if (!printer.isValid() || !draw(printer))
+    printer.setDocName(job.title);
+    if (!printer.isValid())
         return Outcome::Failed;
+    render(printer, job);
     return printer.printerState() == QPrinter::Error ? Outcome::Failed : Outcome::Printed;
 }
+}
 
-Outcome printOnDefault(const QString &jobTitle, const Draw &draw)
+Outcome DefaultPrinter::print(const Job &job)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
         return Outcome::NoDefaultPrinter;
     QPrinter printer(info, QPrinter::HighResolution);
-    return printOn(printer, jobTitle, draw);
+    return printOn(printer, job);
 }
 
-QByteArray pdfOf(const QString &title, const Draw &draw)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("Tavelo"));
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setResolution(300);
-        draw(writer);
-    }
-    return buffer.data();
-}
-}
-
-Outcome DefaultPrinter::print(const QTextDocument &document, const QString &jobTitle)
-{
-    return printOnDefault(jobTitle, drawDocument(document));
-}
-
-Outcome DefaultPrinter::print(const Pages &pages, const QString &jobTitle)
-{
-    return printOnDefault(jobTitle, drawPages(pages));
-}
-
-Outcome PdfSink::print(const QTextDocument &document, const QString &jobTitle)
-{
-    return printToFile(jobTitle, drawDocument(document));
-}
-
-Outcome PdfSink::print(const Pages &pages, const QString &jobTitle) { return printToFile(jobTitle, drawPages(pages)); }
-
-Outcome PdfSink::printToFile(const QString &jobTitle, const std::function<bool(QPagedPaintDevice &)> &draw)
+Outcome PdfSink::print(const Job &job)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(m_path);
     printer.setCreator(QStringLiteral("Tavelo"));
-    const Outcome outcome = printOn(printer, jobTitle, draw);
+    const Outcome outcome = printOn(printer, job);
     if (outcome == Outcome::Printed) {
-        m_lastTitle = jobTitle;
+        m_lastTitle = job.title;
         ++m_jobs;
     }
     return outcome;
@@ -118,9 +69,20 @@ Target &target()
     return g_target ? *g_target : defaultPrinter;
 }
 
-QByteArray pdfBytes(const QTextDocument &document, const QString &title) { return pdfOf(title, drawDocument(document)); }
-
-QByteArray pdfBytes(const Pages &pages, const QString &title) { return pdfOf(title, drawPages(pages)); }
+QByteArray pdfBytes(const Job &job)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(job.title);
+        writer.setCreator(QStringLiteral("Tavelo"));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setResolution(300);
+        render(writer, job);
+    }
+    return buffer.data();
+}
 
 QString noPrinterMessage() { return QStringLiteral("Aucune imprimante par défaut sélectionnée"); }
 
@@ -136,5 +98,24 @@ QString savePdf(QWidget *parent, const QString &suggestedName, const QByteArray 
         return path;
     MessageBox::error(status.message() + QStringLiteral(" : ") + QFileInfo(path).fileName(), parent);
     return {};
+}
+
+void printOrSave(const Job &job, const QString &what, const QString &pdfFileName, QWidget *parent)
+{
+    switch (target().print(job)) {
+    case Outcome::Printed:
+        break;
+    case Outcome::NoDefaultPrinter:
+        // Offered when no printer is installed: the same pages, written at once
+        // to the file the teacher chooses.
+        if (MessageBox::confirm(noPrinterMessage() + QStringLiteral("\n\nVoulez-vous enregistrer ") + what
+                                    + QStringLiteral(" dans un fichier PDF ?"),
+                                parent))
+            savePdf(parent, pdfFileName, pdfBytes(job));
+        break;
+    case Outcome::Failed:
+        MessageBox::error(failureMessage(), parent);
+        break;
+    }
 }
 }

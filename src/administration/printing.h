@@ -1,42 +1,48 @@
 #pragma once
 #include <QByteArray>
+#include <QPageLayout>
 #include <QString>
+
 #include <functional>
 
-class QPagedPaintDevice;
 class QPainter;
 class QRectF;
 class QTextDocument;
 class QWidget;
 
-// Where the progression sheet is printed: the default printer in production, a
-// PDF file or "no printer at all" in tests. No dialog, no preview.
+// Where the console prints: the default printer in production, a PDF file or "no
+// printer at all" in tests. No dialog, no preview.
 namespace Printing {
 
 enum class Outcome { Printed, NoDefaultPrinter, Failed };
 
-// Pages drawn by the program itself: paint(painter, page, index) draws page
-// 'index' (from 0) inside 'page', the printable area in the painter's units.
-struct Pages
+// A job drawn by hand: paints into 'page' (the printable rectangle, in device
+// pixels), calling newPage() before each page but the first.
+using Painting = std::function<void(QPainter &painter, const QRectF &page, const std::function<void()> &newPage)>;
+
+// What to print: a rich-text document (laid out on A4 pages), or a painting.
+struct Job
 {
-    int count = 0;
-    std::function<void(QPainter &painter, const QRectF &page, int index)> paint;
+    const QTextDocument *document = nullptr;
+    Painting painting;
+    QString title;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
 };
 
 class Target
 {
 public:
     virtual ~Target() = default;
-    virtual Outcome print(const QTextDocument &document, const QString &jobTitle) = 0;
-    virtual Outcome print(const Pages &pages, const QString &jobTitle) = 0;
+    virtual Outcome print(const Job &job) = 0;
+    Outcome print(const QTextDocument &document, const QString &jobTitle) { return print(Job{&document, {}, jobTitle}); }
 };
 
 // The system's default printer.
 class DefaultPrinter : public Target
 {
 public:
-    Outcome print(const QTextDocument &document, const QString &jobTitle) override;
-    Outcome print(const Pages &pages, const QString &jobTitle) override;
+    using Target::print;
+    Outcome print(const Job &job) override;
 };
 
 // Writes every job to one PDF file (the last job wins) and remembers its title.
@@ -44,15 +50,13 @@ class PdfSink : public Target
 {
 public:
     explicit PdfSink(const QString &pdfPath) : m_path(pdfPath) {}
-    Outcome print(const QTextDocument &document, const QString &jobTitle) override;
-    Outcome print(const Pages &pages, const QString &jobTitle) override;
+    using Target::print;
+    Outcome print(const Job &job) override;
     QString path() const { return m_path; }
     QString lastJobTitle() const { return m_lastTitle; }
     int jobCount() const { return m_jobs; }
 
 private:
-    Outcome printToFile(const QString &jobTitle, const std::function<bool(QPagedPaintDevice &)> &draw);
-
     QString m_path;
     QString m_lastTitle;
     int m_jobs = 0;
@@ -62,8 +66,8 @@ private:
 class NoPrinter : public Target
 {
 public:
-    Outcome print(const QTextDocument &, const QString &) override { return Outcome::NoDefaultPrinter; }
-    Outcome print(const Pages &, const QString &) override { return Outcome::NoDefaultPrinter; }
+    using Target::print;
+    Outcome print(const Job &) override { return Outcome::NoDefaultPrinter; }
 };
 
 // nullptr restores the default printer. The target is not owned.
@@ -78,9 +82,14 @@ QString failureMessage();
 // a failure is told in a box. The path written, or "" when cancelled or failed.
 QString savePdf(QWidget *parent, const QString &suggestedName, const QByteArray &pdf);
 
-// The document as a PDF file's bytes (A4, the platform's rich-text layout), with
-// 'title' as the document's title.
-QByteArray pdfBytes(const QTextDocument &document, const QString &title);
-// The pages as a PDF file's bytes, on A4.
-QByteArray pdfBytes(const Pages &pages, const QString &title);
+// The job as a PDF file's bytes (A4), with its title as the document's title.
+QByteArray pdfBytes(const Job &job);
+inline QByteArray pdfBytes(const QTextDocument &document, const QString &title)
+{
+    return pdfBytes(Job{&document, {}, title});
+}
+
+// Prints the job on the current target. When there is no printer, the box that
+// says so offers to save 'what' ("la feuille") as a PDF file, 'pdfFileName' by default.
+void printOrSave(const Job &job, const QString &what, const QString &pdfFileName, QWidget *parent);
 }

@@ -3,7 +3,6 @@
 #include "administration/filechooser.h"
 #include "administration/printing.h"
 #include "records/recordstore.h"
-#include "widgets/messagebox.h"
 
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -31,12 +30,19 @@ void addLine(QTextCursor &cursor, const QString &text, Qt::Alignment alignment, 
 }
 }
 
-void build(QTextDocument *document, const QString &pupilName, int score, const QStringList &rowTexts)
+void append(QTextCursor &cursor, const Sheet &sheet)
 {
-    document->clear();
-    QTextCursor cursor(document);
+    const QString &pupilName = sheet.pupilName;
+    const int score = sheet.score;
+    const QStringList &rowTexts = sheet.rowTexts;
     const Qt::Alignment centre = Qt::AlignHCenter;
+    const bool first = cursor.atStart();
     addLine(cursor, QStringLiteral("Exercices réussis par l'élève ") + pupilName, centre, TitlePointSize);
+    if (!first) {   // every sheet on its own page
+        QTextBlockFormat format = cursor.blockFormat();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        cursor.setBlockFormat(format);
+    }
     addLine(cursor, QString(), centre);
     addLine(cursor, QStringLiteral("score : ") + QString::number(score) + QStringLiteral(" / ")
                         + QString::number(CompetenceCount), centre);
@@ -51,20 +57,14 @@ void build(QTextDocument *document, const QString &pupilName, int score, const Q
                 Qt::AlignLeft);
 }
 
-QString jobTitle() { return QStringLiteral("feuille position"); }
-
-namespace {
-// Offered when no printer is installed: the same sheet, written at once to the
-// file the teacher chooses.
-void offerPdf(const QTextDocument &document, const QString &pupilName, QWidget *parent)
+void build(QTextDocument *document, const QString &pupilName, int score, const QStringList &rowTexts)
 {
-    if (!MessageBox::confirm(Printing::noPrinterMessage()
-                                 + QStringLiteral("\n\nVoulez-vous enregistrer la feuille dans un fichier PDF ?"),
-                             parent))
-        return;
-    Printing::savePdf(parent, pdfFileName(pupilName), Printing::pdfBytes(document, jobTitle()));
+    document->clear();
+    QTextCursor cursor(document);
+    append(cursor, Sheet{pupilName, score, rowTexts});
 }
-}
+
+QString jobTitle() { return QStringLiteral("feuille position"); }
 
 QString pdfFileName(const QString &pupilName)
 {
@@ -73,15 +73,15 @@ QString pdfFileName(const QString &pupilName)
 
 void print(const QTextDocument &document, const QString &pupilName, QWidget *parent)
 {
-    switch (Printing::target().print(document, jobTitle())) {
-    case Printing::Outcome::Printed:
-        break;
-    case Printing::Outcome::NoDefaultPrinter:
-        offerPdf(document, pupilName, parent);
-        break;
-    case Printing::Outcome::Failed:
-        MessageBox::error(Printing::failureMessage(), parent);
-        break;
-    }
+    Printing::printOrSave(Printing::Job{&document, {}, jobTitle()}, QStringLiteral("la feuille"),
+                          pdfFileName(pupilName), parent);
+}
+
+void buildAll(QTextDocument *document, const QList<Sheet> &sheets)
+{
+    document->clear();
+    QTextCursor cursor(document);
+    for (const Sheet &sheet : sheets)
+        append(cursor, sheet);
 }
 }

@@ -2,6 +2,7 @@
 
 #include "administration/filechooser.h"
 #include "administration/odsexport.h"
+#include "administration/xlsxexport.h"
 #include "records/competencecatalogue.h"
 #include "records/textfile.h"
 
@@ -44,7 +45,7 @@ void appendCell(QByteArray *out, const QString &text)
 
 QString fileFilters()
 {
-    return QStringLiteral("Fichiers CSV (*.csv);;Classeurs OpenDocument (*.ods)");
+    return QStringLiteral("Fichiers CSV (*.csv);;Classeurs OpenDocument (*.ods);;Classeurs XLSX (*.xlsx)");
 }
 
 QStringList headerCells()
@@ -56,9 +57,14 @@ QStringList headerCells()
     return cells;
 }
 
-bool isSpreadsheetName(const QString &path)
+Format formatOf(const QString &path)
 {
-    return QFileInfo(path).suffix().compare(QStringLiteral("ods"), Qt::CaseInsensitive) == 0;
+    const QString suffix = QFileInfo(path).suffix();
+    if (suffix.compare(QStringLiteral("ods"), Qt::CaseInsensitive) == 0)
+        return Format::OpenDocument;
+    if (suffix.compare(QStringLiteral("xlsx"), Qt::CaseInsensitive) == 0)
+        return Format::Xlsx;
+    return Format::Csv;
 }
 
 QString exportedDate(const QString &recordDate)
@@ -88,27 +94,28 @@ QByteArray csvCell(const QString &text)
     return cell;
 }
 
-QByteArray csvBytes(const QList<PupilResults> &rows)
+QByteArray csvBytes(const QList<SheetRow> &sheet)
 {
     QByteArray out = ByteOrderMark;
-    out.reserve(256 + rows.size() * (40 + CompetenceCount * 4));
-    const QStringList header = headerCells();
-    for (qsizetype i = 0; i < header.size(); ++i) {
-        if (i > 0)
-            out.append(Separator);
-        appendCell(&out, header.at(i));
-    }
-    out.append(LineEnd);
-    for (const PupilResults &row : rows) {
-        appendCell(&out, row.name);
-        out.append(Separator);
-        appendCell(&out, row.className);
-        out.append(Separator);
-        out.append(QByteArray::number(row.score()));
-        for (const CompetenceResult &result : row.results) {
-            out.append(Separator);
-            if (result.acquired)
-                appendCell(&out, exportedDate(result.date));
+    out.reserve(256 + sheet.size() * (40 + CompetenceCount * 4));
+    for (const SheetRow &row : sheet) {
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            if (i > 0)
+                out.append(Separator);
+            const SheetCell &cell = row.at(i);
+            switch (cell.kind) {
+            case SheetCell::Empty:
+                break;
+            case SheetCell::Text:
+                appendCell(&out, cell.text);
+                break;
+            case SheetCell::Number:   // a decimal comma, as the semicolons ask
+                out.append(QByteArray::number(cell.number, 'g', 12).replace('.', ','));
+                break;
+            case SheetCell::Date:
+                appendCell(&out, exportedDate(cell.text));
+                break;
+            }
         }
         out.append(LineEnd);
     }
@@ -124,11 +131,22 @@ QString defaultFileName(const QStringList &classes, const QDate &date)
     return name + date.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".csv");
 }
 
-IoStatus write(const QString &path, const QList<PupilResults> &rows)
+IoStatus write(const QString &path, const QList<SheetRow> &sheet)
 {
-    if (!isSpreadsheetName(path))
-        return TextFile::writeAtomically(path, csvBytes(rows), false);
-    const QByteArray bytes = OdsExport::spreadsheet(rows);
+    QByteArray bytes;
+    switch (formatOf(path)) {
+    case Format::Csv:
+        return TextFile::writeAtomically(path, csvBytes(sheet), false);
+    case Format::OpenDocument:
+        bytes = OdsExport::spreadsheet(sheet);
+        break;
+    case Format::Xlsx: {
+        const IoStatus status = XlsxExport::workbook(sheet, &bytes);
+        if (!status)
+            return status;
+        break;
+    }
+    }
     if (bytes.isEmpty())   // beyond what a zip without its 64-bit extension holds
         return IoStatus::failure(EFBIG);
     return TextFile::writeAtomically(path, bytes, false);

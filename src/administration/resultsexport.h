@@ -1,14 +1,14 @@
 #pragma once
-#include "administration/classresults.h"
+#include "administration/classsheet.h"
 
 #include <QByteArray>
 #include <QDate>
 
 // The class's results as a file for the teachers' spreadsheets: semicolon-separated
 // values in UTF-8 with a byte-order mark (so accents and columns open right), one
-// header line with the competences' codes, one line per pupil: name; class; score;
-// then the date each competence was acquired, or nothing. A name ending in ".ods"
-// gets the same table as an OpenDocument spreadsheet (odsexport.h).
+// line per row of the sheet (classsheet.h): dates as "yyyy-MM-dd", numbers with a
+// decimal comma. A name ending in ".ods" gets the same table as an OpenDocument
+// spreadsheet (odsexport.h), one ending in ".xlsx" as an XLSX workbook.
 namespace ResultsExport {
 
 // The save dialog's file types, CSV first.
@@ -17,8 +17,9 @@ QString fileFilters();
 // The header row: "Nom", "Classe", "Score sur 29", then the competences' codes.
 QStringList headerCells();
 
-// True when 'path' names an OpenDocument spreadsheet (".ods", any letter case).
-bool isSpreadsheetName(const QString &path);
+// The format a file name asks for by its ending (any letter case); CSV otherwise.
+enum class Format { Csv, OpenDocument, Xlsx };
+Format formatOf(const QString &path);
 
 // A record's date ("dd/MM/yyyy") as the file gives it: "yyyy-MM-dd", which every
 // spreadsheet reads as that very day whatever its language (a spreadsheet set to
@@ -31,13 +32,13 @@ QString exportedDate(const QString &recordDate);
 // "+", "-", "@", a tab or a carriage return) is prefixed with an apostrophe.
 QByteArray csvCell(const QString &text);
 
-QByteArray csvBytes(const QList<PupilResults> &rows);
+QByteArray csvBytes(const QList<SheetRow> &sheet);
 
 // "resultats-<classes>-<yyyy-MM-dd>.csv", every character a file name may not
 // hold on a school's machines replaced with "_".
 QString defaultFileName(const QStringList &classes, const QDate &date);
 
-// Writes the file at once (temporary file beside it, then renamed over it): an
-// OpenDocument spreadsheet when isSpreadsheetName(path), the CSV otherwise.
-IoStatus write(const QString &path, const QList<PupilResults> &rows);
+// Writes the file at once (temporary file beside it, then renamed over it) in the
+// format of formatOf(path).
+IoStatus write(const QString &path, const QList<SheetRow> &sheet);
 }

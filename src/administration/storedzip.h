@@ -5,10 +5,8 @@
 #include <QString>
 
 // A zip archive whose members are stored as they are, without compression: what
-// an OpenDocument file needs ("mimetype" first and uncompressed) with no library
-// beyond Qt. Each member gets a local header, the archive ends with the central
-// directory and its end record. No zip64: an archive stays under 4 GiB and 65,535
-// members (the results of a whole school are a few megabytes).
+// an OpenDocument file needs ("mimetype" first and uncompressed). Written by
+// libzip into memory, so that the caller writes the file atomically.
 class StoredZip
 {
 public:
@@ -19,20 +17,15 @@ public:
     // Appends a member; names use "/" between folders, as zip wants.
     void add(const QString &name, const QByteArray &data);
 
-    // The whole archive; empty when it would exceed the format's limits.
+    // The whole archive; empty when it has no member or libzip fails.
     QByteArray bytes() const;
-
-    // The CRC-32 of zip (and of PNG, gzip ...): reflected polynomial 0xEDB88320.
-    static quint32 crc32(const QByteArray &data);
 
 private:
     struct Member
     {
         QByteArray name;   // UTF-8
         QByteArray data;
-        quint32 crc = 0;
     };
     QList<Member> m_members;
-    quint16 m_dosTime = 0;
-    quint16 m_dosDate = 0;
+    time_t m_modified = 0;
 };

@@ -1,6 +1,7 @@
 #include "administration/tadmin.h"
 
-#include "administration/classview.h"
+#include "administration/classfollowup.h"
+#include "administration/resulttexts.h"
 #include "administration/consolequeries.h"
 #include "administration/progressionsheet.h"
 #include "administration/timportcomptev3.h"
@@ -36,8 +37,8 @@ const QColor Cream(0xFF, 0xFB, 0xF0);
 const QColor SkyBlue(0xA6, 0xCA, 0xF0);
 const QColor MoneyGreen(0xC0, 0xDC, 0xC0);
 const QColor Success(0x00, 0x80, 0x00);
-const QString Administrator = QStringLiteral("l'administrateur");
-const QString NotAcquired = QStringLiteral("non réussi");
+using ResultTexts::Administrator;
+using ResultTexts::NotAcquired;
 
 constexpr int RowsPerPage = 20;
 constexpr int RowTop = 56;
@@ -60,17 +61,6 @@ void setTextColour(QWidget *widget, const QColor &colour)
     p.setColor(QPalette::WindowText, colour);
     p.setColor(QPalette::Text, colour);
     widget->setPalette(p);
-}
-
-// The label of a row ticked by hand: row 2 reads "validé", rows 3 .. 29 carry two
-// spaces before the validator.
-QString tickedByHandText(int n, const QString &date)
-{
-    if (n == 1)
-        return QStringLiteral("réussi le ") + date + QStringLiteral(" / ") + Administrator;
-    if (n == 2)
-        return QStringLiteral("validé le ") + date + QStringLiteral(" / ") + Administrator;
-    return QStringLiteral("réussi le ") + date + QStringLiteral(" /  ") + Administrator;
 }
 
 // The lines of an edit box as a list file holds them: a final line end adds none.
@@ -128,7 +118,6 @@ Tadmin::Tadmin(QWidget *mainWindow)
     buildStatisticsGrid();
     buildListEditor();
     buildSheet();
-    GroupBox6 = place(new ClassView(this), "GroupBox6", QRect(400, 8, 385, 585));
     buildDivers();
 
     resetRows();
@@ -162,7 +151,7 @@ void Tadmin::buildLeftHalf()
     paintWith(GroupBox1, Cream);
     Button1 = place(new QPushButton(QStringLiteral("Réinitialiser la sélection"), GroupBox1), "Button1", QRect(8, 20, 169, 28));
     Button2 = place(new QPushButton(QStringLiteral("Taux réussite de la sélection"), GroupBox1), "Button2", QRect(8, 52, 169, 28));
-    Button18 = place(new QPushButton(QStringLiteral("Vue de la classe"), GroupBox1), "Button18", QRect(8, 84, 169, 28));
+    Button18 = place(new QPushButton(QStringLiteral("Suivi des classes"), GroupBox1), "Button18", QRect(8, 84, 169, 28));
     Button3 = place(new QPushButton(QStringLiteral("Supprimer tout (fin d'année)"), GroupBox1), "Button3", QRect(8, 116, 169, 28));
     Button4 = place(new QPushButton(QStringLiteral("Editer la liste groupes/profs"), GroupBox1), "Button4", QRect(8, 148, 169, 28));
 
@@ -322,7 +311,6 @@ void Tadmin::showPanel(Panel panel)
     StringGrid1->setVisible(panel == Panel::Statistics);
     GroupBox4->setVisible(panel == Panel::Editor);
     r->setVisible(panel == Panel::Sheet);
-    GroupBox6->setVisible(panel == Panel::ClassView);
 }
 
 void Tadmin::hidePasswordEntry()
@@ -462,7 +450,7 @@ void Tadmin::ListBox2Click()
             ++m_score;
             row.date = result.date;
             row.validator = result.validator;
-            setRow(n, true, QStringLiteral("réussi le ") + result.date + QStringLiteral(" / ") + result.validator);
+            setRow(n, true, ResultTexts::acquired(result));
         } else {
             row.date.clear();
             row.validator.clear();
@@ -481,7 +469,7 @@ void Tadmin::RowClick(int n)
     if (row.box->isChecked()) {
         row.date = m_date;
         row.validator = Administrator;
-        setRow(n, true, tickedByHandText(n, m_date));
+        setRow(n, true, ResultTexts::tickedByHand(n, m_date));
     } else {
         setRow(n, false, NotAcquired);
     }
@@ -592,8 +580,8 @@ void Tadmin::Button1Click()
             || reportFailure(RecordStore::writeRecord(pupil, header, cleared, GroupLabel::Exercice)))
             return;
     }
-    if (m_panel == Panel::ClassView)   // its ticks are no longer true
-        showPanel(Panel::None);
+    if (m_followUp)   // its ticks are no longer true
+        m_followUp->refresh();
 }
 
 void Tadmin::Button2Click()
@@ -624,16 +612,14 @@ void Tadmin::Button2Click()
 void Tadmin::Button18Click()
 {
     hidePasswordEntry();
-    const QStringList pupils = listedPupils();
-    if (pupils.isEmpty()) {
-        MessageBox::plain(QStringLiteral("Pas d'inscrits dans cette sélection"), this);
-        return;
+    if (!m_followUp) {
+        m_followUp = new ClassFollowUp(selectedClasses());
+        m_followUp->show();
+        if (!m_followUp->refresh())
+            return;
     }
-    QList<PupilResults> rows;
-    if (reportFailure(ClassResults::read(pupils, &rows)))
-        return;
-    GroupBox6->setResults(rows, selectedClasses());
-    showPanel(Panel::ClassView);
+    m_followUp->raise();
+    m_followUp->activateWindow();
 }
 
 void Tadmin::Button3Click()
@@ -644,8 +630,10 @@ void Tadmin::Button3Click()
     for (const QString &name : RecordStore::listRecordNames())
         RecordStore::deleteRecordFile(name);   // failures are silent: such a record is listed again
     clearPupilList();
-    if (m_panel == Panel::Results || m_panel == Panel::Sheet || m_panel == Panel::ClassView)
+    if (m_panel == Panel::Results || m_panel == Panel::Sheet)
         showPanel(Panel::None);
+    if (m_followUp)
+        m_followUp->refresh();
 }
 
 void Tadmin::Button4Click()
@@ -733,6 +721,8 @@ void Tadmin::closeEvent(QCloseEvent *event)
 {
     if (m_import)
         m_import->close();
+    if (m_followUp)
+        m_followUp->close();
     emit closed();
     if (m_mainWindow)
         m_mainWindow->show();
@@ -746,3 +736,5 @@ void Tadmin::paintEvent(QPaintEvent *event)
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
+
+ClassFollowUp *Tadmin::followUp() const { return m_followUp; }

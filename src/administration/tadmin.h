@@ -6,7 +6,7 @@
 
 #include "records/recordstore.h"
 
-class ClassView;
+class ClassFollowUp;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -31,14 +31,15 @@ public:
     // Fills the class list from "classes.txt" (done once the console is shown).
     void loadClassList();
 
-    enum class Panel { None, Results, Statistics, Editor, Sheet, ClassView };
+    enum class Panel { None, Results, Statistics, Editor, Sheet };
     Panel panel() const { return m_panel; }
 
     // The row of competence n (1 .. 29) of the results panel.
     QCheckBox *rowBox(int n) const { return m_rows.at(n - 1).box; }
     QLabel *rowLabel(int n) const { return m_rows.at(n - 1).label; }
     int score() const { return m_score; }
-    ClassView *classView() const { return GroupBox6; }
+    // The class follow-up window opened by "Suivi des classes", if any.
+    ClassFollowUp *followUp() const;
 
 signals:
     // The console closes: the main window, shown again right after, is to show its home screen.
@@ -71,7 +72,7 @@ private slots:
     void Button15Click();  // "Valider" (administrator password)
     void Button16Click();  // "Changer Mot de passe administrateur"
     void Button17Click();  // "Importer des comptes "élève""
-    void Button18Click();  // "Vue de la classe"
+    void Button18Click();  // "Suivi des classes"
     void CheckBox37Click(bool checked);
 
 private:
@@ -104,6 +105,7 @@ private:
 
     QPointer<QWidget> m_mainWindow;
     QPointer<Timportcomptev3> m_import;
+    QPointer<ClassFollowUp> m_followUp;
 
     QLabel *Lab1 = nullptr;
     QListWidget *ListBox1 = nullptr;
@@ -137,7 +139,6 @@ private:
     QPlainTextEdit *Memo1 = nullptr, *Memo2 = nullptr;
     QPushButton *Button12 = nullptr;
     QTextEdit *r = nullptr;
-    ClassView *GroupBox6 = nullptr;
 
     Panel m_panel = Panel::None;
     QString m_loadedPupil;   // the record file the results panel shows

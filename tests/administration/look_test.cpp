@@ -1,5 +1,6 @@
 // Renders the administration windows to PNG files in /tmp for a look by eye:
 //   test_administration --gtest_also_run_disabled_tests --gtest_filter='*Look*'
+#include "administration/classfollowup.h"
 #include "administration/tadminiden.h"
 #include "administration/timportcomptev3.h"
 #include "consolefixture.h"
@@ -36,7 +37,10 @@ TEST_F(ConsoleTest, DISABLED_Look)
     clickButton(QStringLiteral("Button2"));
     save(console, QStringLiteral("console-statistics"));
     clickButton(QStringLiteral("Button18"));
-    save(console, QStringLiteral("console-classview"));
+    console->followUp()->resize(1280, 980);
+    save(console->followUp(), QStringLiteral("class-follow-up"));
+    console->followUp()->close();
+    console->activateWindow();
     clickPupil(QStringLiteral("bruno"));
     clickPupil(QStringLiteral("alice"));
     clickButton(QStringLiteral("Button6"));
