@@ -303,7 +303,7 @@ void paintSessionStartMenu(QPainter &painter, const QSize &size, const QString &
     const struct { const char *icon; const char *text; } programs[] = {
         {"internet-web-browser", "Navigateur Internet"}, {"internet-mail", "Messagerie"},
         {"x-office-document", "Traitement de texte"},     {"x-office-spreadsheet", "Tableur"},
-        {"image-editor-photofiltre", "PhotoFiltre"}, {"accessories-calculator", "Calculatrice"},
+        {"", "PhotoFiltre"}, {"accessories-calculator", "Calculatrice"},
         {"accessories-text-editor", "Bloc-notes"}};
     const struct { const char *icon; const char *text; } places[] = {
         {"folder-documents", "Mes documents"}, {"folder-pictures", "Mes images"},
@@ -315,7 +315,8 @@ void paintSessionStartMenu(QPainter &painter, const QSize &size, const QString &
     for (const auto &item : programs) {
         if (y + 34 > bottomBand - 30)
             break;
-        PictureKit::paintIcon(painter, QRect(10, y, 30, 30), QString::fromLatin1(item.icon));
+        // The image editor's own logo where the table gives no theme icon.
+        PictureKit::paintIcon(painter, QRect(10, y, 30, 30), *item.icon ? QString::fromLatin1(item.icon) : ImageEditor::Icon);
         painter.setPen(Qt::black);
         painter.drawText(QRect(48, y, half - 52, 30), Qt::AlignVCenter, QString::fromUtf8(item.text));
         y += 38;

@@ -49,7 +49,7 @@ void paintKeyboardPicture(QPainter &painter, const QRect &rect)
     const auto keyRect = [&](int row, qreal from, qreal width) {
         return QRectF(body.left() + 6 + from * unit + 1, body.top() + 6 + row * keyH + 1, width * unit - 2, keyH - 2);
     };
-    painter.setFont(classicFont(std::max(8, int(keyH / 2.2))));
+    painter.setFont(classicFont(std::max(8, int(keyH / 2.6))));   // "AltGr" holds on its key
     const auto drawKey = [&](const QPainterPath &outline, const QRectF &face, const QString &text) {
         painter.setPen(QColor(120, 120, 120));
         painter.setBrush(Qt::white);
