@@ -5,6 +5,8 @@
 #include <QIcon>
 #include <QLinearGradient>
 #include <QPainter>
+
+#include <algorithm>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QWidget>
@@ -414,7 +416,10 @@ QRect paintChrome(QPainter &p, const Chrome &c)
     }
     if (l.go.isValid())
         paintGo(p, l.go);
-    paintField(p, l.search.adjusted(-3, -3, 3, 3), c.searchHint, uiFont(12), QColor(0x90, 0x90, 0x90));
+    // The search field ends inside a narrower window, its frame whole.
+    QRect search = l.search;
+    search.setRight(std::min(search.right(), c.width - 8));
+    paintField(p, search.adjusted(-3, -3, 3, 3), c.searchHint, uiFont(12), QColor(0x90, 0x90, 0x90));
     if (l.bookmarksHeight > 0)
         paintBookmarksBar(p, QRect(0, l.toolbarBottom, c.width, l.bookmarksHeight), c.bookmarks);
 

@@ -1,6 +1,8 @@
 // The school desktop: icons on their grid, task bar, classic pop-up menus, the
 // start menu of a session and the image editor's window.
 #include "pictures/desktop.h"
+#include "pictures/drawinglog.h"
+#include "pictures/imageeditor.h"
 #include "pictures/fonts.h"
 
 #include <QLinearGradient>
@@ -59,7 +61,7 @@ QList<Icon> schoolIcons(bool withSavedPicture)
         {QStringLiteral("x-office-document"), QStringLiteral("Traitement de texte"), 0, 2},
         {QStringLiteral("x-office-spreadsheet"), QStringLiteral("Tableur"), 1, 2},
         {QStringLiteral("x-office-presentation"), QStringLiteral("Diaporama"), 2, 2},
-        {QStringLiteral("applications-graphics"), EditorName, 3, 2},
+        {ImageEditor::Icon, ImageEditor::programName(), 3, 2},
         {QStringLiteral("accessories-calculator"), QStringLiteral("Calculatrice"), 0, 3},
         {QStringLiteral("accessories-text-editor"), QStringLiteral("Bloc-notes"), 1, 3},
         {QStringLiteral("computer"), QStringLiteral("Poste de travail"), 2, 3},
@@ -113,31 +115,7 @@ QRect paintTaskBar(QPainter &painter, const QRect &rect, const QStringList &task
 {
     Saved saved(painter);
     PictureKit::paintTaskBar(painter, rect, {}, -1);
-    // Cover the kit's round button with the wide start button of this desktop.
     const QRect start(rect.left() + 2, rect.top() + 3, StartButtonWidth, rect.height() - 6);
-    painter.fillRect(QRect(rect.left(), rect.top() + 1, StartButtonWidth + 8, rect.height() - 1),
-                     QColor(35, 38, 45));
-    QLinearGradient green(start.topLeft(), start.bottomLeft());
-    green.setColorAt(0, QColor(98, 186, 96));
-    green.setColorAt(0.5, QColor(56, 142, 60));
-    green.setColorAt(1, QColor(38, 110, 44));
-    painter.setPen(QColor(28, 80, 32));
-    painter.setBrush(green);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.drawRoundedRect(QRectF(start).adjusted(0.5, 0.5, -0.5, -0.5), 12, 12);
-    // An emblem of four coloured panes, then the caption.
-    const QPointF c(start.left() + 20, start.center().y() + 0.5);
-    const QColor panes[] = {QColor(235, 80, 60), QColor(120, 200, 80), QColor(60, 140, 230), QColor(250, 200, 50)};
-    painter.setPen(Qt::NoPen);
-    for (int i = 0; i < 4; ++i) {
-        painter.setBrush(panes[i]);
-        painter.drawRoundedRect(QRectF(c.x() - 9 + (i % 2) * 10, c.y() - 9 + (i / 2) * 10, 8.5, 8.5), 1.5, 1.5);
-    }
-    painter.setPen(Qt::white);
-    QFont font = classicFont(17, true);
-    font.setItalic(true);
-    painter.setFont(font);
-    painter.drawText(start.adjusted(36, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Démarrer"));
     // Running programs.
     painter.setFont(PictureKit::uiFont(12));
     int x = start.right() + 12;
@@ -233,6 +211,7 @@ QList<QRect> paintPopup(QPainter &painter, const QRect &frame, const Popup &popu
             painter.fillRect(QRect(r.left() + 24, r.center().y(), r.width() - 26, 1), QColor(215, 215, 215));
             continue;
         }
+        DrawingLog::menuRow(painter, r);
         const bool lit = i == popup.highlighted;
         if (lit) {
             painter.setPen(QColor(38, 160, 218));
@@ -324,7 +303,7 @@ void paintSessionStartMenu(QPainter &painter, const QSize &size, const QString &
     const struct { const char *icon; const char *text; } programs[] = {
         {"internet-web-browser", "Navigateur Internet"}, {"internet-mail", "Messagerie"},
         {"x-office-document", "Traitement de texte"},     {"x-office-spreadsheet", "Tableur"},
-        {"applications-graphics", "PhotoFiltre"},         {"accessories-calculator", "Calculatrice"},
+        {"", "PhotoFiltre"}, {"accessories-calculator", "Calculatrice"},
         {"accessories-text-editor", "Bloc-notes"}};
     const struct { const char *icon; const char *text; } places[] = {
         {"folder-documents", "Mes documents"}, {"folder-pictures", "Mes images"},
@@ -336,7 +315,8 @@ void paintSessionStartMenu(QPainter &painter, const QSize &size, const QString &
     for (const auto &item : programs) {
         if (y + 34 > bottomBand - 30)
             break;
-        PictureKit::paintIcon(painter, QRect(10, y, 30, 30), QString::fromLatin1(item.icon));
+        // The image editor's own logo where the table gives no theme icon.
+        PictureKit::paintIcon(painter, QRect(10, y, 30, 30), *item.icon ? QString::fromLatin1(item.icon) : ImageEditor::Icon);
         painter.setPen(Qt::black);
         painter.drawText(QRect(48, y, half - 52, 30), Qt::AlignVCenter, QString::fromUtf8(item.text));
         y += 38;
@@ -377,210 +357,6 @@ void paintSessionStartMenu(QPainter &painter, const QSize &size, const QString &
     painter.setPen(QColor(20, 60, 120));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(all.adjusted(0, 0, -1, -1));
-}
-
-// ---- the image editor --------------------------------------------------------------
-
-void paintKeyboardPicture(QPainter &painter, const QRect &rect)
-{
-    Saved saved(painter);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(rect, Qt::white);
-    const QRectF body = QRectF(rect).adjusted(10, 30, -10, -34);
-    painter.setPen(QPen(QColor(60, 60, 60), 1.5));
-    painter.setBrush(QColor(225, 225, 228));
-    painter.drawRoundedRect(body, 6, 6);
-    // Five rows of keys.
-    const int rows = 5;
-    const qreal keyH = (body.height() - 12) / rows;
-    // A French keyboard: its letters in rows, the space bar in the bottom row.
-    const QStringList keys[rows] = {
-        QString::fromUtf8("² & é \" ' ( - è _ ç à ) =").split(QLatin1Char(' ')),
-        QString::fromUtf8("⇥ A Z E R T Y U I O P ^ $").split(QLatin1Char(' ')),
-        QString::fromUtf8("⇪ Q S D F G H J K L M ù").split(QLatin1Char(' ')),
-        QString::fromUtf8("⇧ < W X C V B N , ; :").split(QLatin1Char(' ')),
-        QStringList{QStringLiteral("Ctrl"), QStringLiteral("Alt"), QString(), QString(), QStringLiteral("AltGr"),
-                    QStringLiteral("Ctrl")}};
-    painter.setFont(classicFont(std::max(8, int(keyH / 2.2))));
-    for (int r = 0; r < rows; ++r) {
-        const qreal y = body.top() + 6 + r * keyH;
-        const int count = int(keys[r].size());
-        const qreal keyW = (body.width() - 12) / count;
-        for (int k = 0; k < count; ++k) {
-            qreal x = body.left() + 6 + k * keyW;
-            qreal w = keyW;
-            if (r == rows - 1 && k == 2)
-                w = 2 * keyW;   // the space bar takes two places
-            if (r == rows - 1 && k == 3)
-                continue;
-            painter.setPen(QColor(120, 120, 120));
-            painter.setBrush(r == rows - 1 && k == 2 ? QColor(250, 250, 250) : Qt::white);
-            const QRectF key(x + 1, y + 1, w - 2, keyH - 2);
-            painter.drawRoundedRect(key, 2, 2);
-            painter.setPen(QColor(40, 40, 40));
-            painter.drawText(key.adjusted(3, 1, -2, -1), Qt::AlignLeft | Qt::AlignTop, keys[r][k]);
-        }
-    }
-    // Labels with arrows, as on a teaching diagram.
-    painter.setFont(classicFont(11, true));
-    const struct { const char *text; qreal x; qreal y; bool top; } labels[] = {
-        {"Tabulation", 0.04, 0.22, true}, {"Chiffres", 0.4, 0.0, true}, {"Retour arrière", 0.9, 0.0, true},
-        {"Majuscule", 0.08, 0.75, false}, {"Barre d'espace", 0.5, 0.95, false},      {"Entrée", 0.92, 0.5, false}};
-    for (const auto &l : labels) {
-        const QPointF key(body.left() + body.width() * l.x, body.top() + 8 + body.height() * l.y * 0.9);
-        const QPointF text(key.x(), l.top ? rect.top() + 14 : rect.bottom() - 12);
-        painter.setPen(QPen(QColor(200, 40, 40), 1.2));
-        painter.drawLine(QPointF(key.x(), l.top ? text.y() + 4 : text.y() - 12), key);
-        painter.setPen(QColor(200, 40, 40));
-        const QString s = QString::fromUtf8(l.text);
-        const qreal w = QFontMetricsF(painter.font()).horizontalAdvance(s);
-        const qreal left = std::clamp(text.x() - w / 2, qreal(rect.left() + 2), rect.right() - w - 2);
-        painter.drawText(QPointF(left, text.y()), s);
-    }
-}
-
-void paintImageEditor(QPainter &painter, const QSize &size, const QString &document)
-{
-    Saved saved(painter);
-    const QRect outer(0, 0, std::min(size.width(), EditorFrameWidth), size.height());
-    PictureKit::WindowFrame frame;
-    frame.caption = document.isEmpty() ? EditorName : EditorName + QStringLiteral(" - [") + document + QLatin1Char(']');
-    frame.icon = QStringLiteral("applications-graphics");
-    PictureKit::paintWindowFrame(painter, outer, frame);
-    // Our own close box where the hot spot lies (the kit's frame is covered there).
-    painter.fillRect(QRect(outer.right() - 80, 2, 79, 28), QColor(220, 222, 224));
-    const QRect closeBox = EditorCloseButton;
-    const QRect maxBox = closeBox.translated(-24, 0);
-    const QRect minBox = closeBox.translated(-48, 0);
-    for (const QRect &b : {minBox, maxBox}) {
-        painter.setPen(QColor(150, 150, 150));
-        painter.setBrush(QColor(245, 245, 245));
-        painter.drawRoundedRect(QRectF(b).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-    }
-    painter.setPen(QPen(QColor(40, 40, 40), 1.5));
-    painter.drawLine(minBox.left() + 6, minBox.bottom() - 6, minBox.right() - 6, minBox.bottom() - 6);
-    painter.drawRect(maxBox.adjusted(6, 6, -7, -7));
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QColor(150, 30, 30));
-    painter.setBrush(QColor(214, 60, 50));
-    painter.drawRoundedRect(QRectF(closeBox).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-    painter.setPen(QPen(Qt::white, 2));
-    painter.drawLine(closeBox.topLeft() + QPoint(7, 7), closeBox.bottomRight() - QPoint(7, 7));
-    painter.drawLine(QPoint(closeBox.right() - 7, closeBox.top() + 7), QPoint(closeBox.left() + 7, closeBox.bottom() - 7));
-    painter.setRenderHint(QPainter::Antialiasing, false);
-
-    // Menu bar: "Fichier" first, where the hot spot lies.
-    const QRect bar(1, EditorMenuTop, outer.width() - 2, EditorMenuHeight);
-    painter.fillRect(bar, QColor(240, 240, 240));
-    painter.setFont(classicFont(12));
-    painter.setPen(Qt::black);
-    painter.drawText(EditorFileMenuTitle, Qt::AlignCenter, QStringLiteral("Fichier"));
-    const QStringList titles{QStringLiteral("Edition"), QStringLiteral("Image"), QStringLiteral("Calque"),
-                             QStringLiteral("Sélection"), QStringLiteral("Réglage"), QStringLiteral("Filtre"),
-                             QStringLiteral("Affichage"), QStringLiteral("Outils"), QStringLiteral("Fenêtre"),
-                             QStringLiteral("?")};
-    int x = EditorFileMenuTitle.right() + 4;
-    for (const QString &t : titles) {
-        const int w = QFontMetrics(painter.font()).horizontalAdvance(t) + 14;
-        painter.drawText(QRect(x, bar.top(), w, bar.height()), Qt::AlignCenter, t);
-        x += w;
-    }
-    // Two tool bars of icons.
-    const QRect tools(1, EditorToolBarsTop, outer.width() - 2, EditorToolBarsHeight);
-    painter.fillRect(tools, QColor(236, 236, 236));
-    const QStringList row1{QStringLiteral("document-new"), QStringLiteral("document-open"), QStringLiteral("document-save"),
-                           QStringLiteral("document-print"), QString(), QStringLiteral("edit-undo"),
-                           QStringLiteral("edit-redo"), QString(), QStringLiteral("edit-cut"), QStringLiteral("edit-copy"),
-                           QStringLiteral("edit-paste"), QString(), QStringLiteral("zoom-in"), QStringLiteral("zoom-out"),
-                           QStringLiteral("zoom-fit-best"), QString(), QStringLiteral("transform-rotate"),
-                           QStringLiteral("object-flip-horizontal"), QStringLiteral("object-flip-vertical")};
-    const QStringList row2{QStringLiteral("color-management"), QStringLiteral("contrast"), QStringLiteral("brightness-high"),
-                           QString(), QStringLiteral("draw-brush"), QStringLiteral("draw-freehand"),
-                           QStringLiteral("draw-eraser"), QStringLiteral("color-fill"), QStringLiteral("draw-text"),
-                           QString(), QStringLiteral("select-rectangular"), QStringLiteral("transform-crop"),
-                           QStringLiteral("image-resize-symbolic"), QStringLiteral("edit-select-all")};
-    auto iconRow = [&](const QStringList &icons, int top) {
-        int ix = 6;
-        for (const QString &icon : icons) {
-            if (icon.isEmpty()) {
-                painter.fillRect(QRect(ix + 2, top + 2, 1, 20), QColor(190, 190, 190));
-                ix += 8;
-                continue;
-            }
-            PictureKit::paintIcon(painter, QRect(ix, top + 3, 20, 20), icon);
-            ix += 26;
-        }
-    };
-    iconRow(row1, tools.top() + 1);
-    painter.fillRect(QRect(1, tools.top() + 28, tools.width(), 1), QColor(210, 210, 210));
-    iconRow(row2, tools.top() + 29);
-
-    // The working area, a colour palette at the right and the status bar.
-    const QRect work(1, tools.bottom() + 1, outer.width() - 2 - 60, outer.height() - tools.bottom() - 24);
-    painter.fillRect(work, QColor(128, 128, 128));
-    const QRect side(work.right() + 1, work.top(), 60, work.height());
-    painter.fillRect(side, QColor(236, 236, 236));
-    const QColor palette[] = {Qt::black, Qt::white, Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::cyan, Qt::magenta,
-                              QColor(128, 0, 0), QColor(0, 128, 0), QColor(0, 0, 128), QColor(128, 128, 0)};
-    for (int i = 0; i < 12; ++i) {
-        const QRect sw(side.left() + 8 + (i % 2) * 22, side.top() + 10 + (i / 2) * 22, 18, 18);
-        painter.fillRect(sw, palette[i]);
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QColor(90, 90, 90));
-        painter.drawRect(sw.adjusted(0, 0, -1, -1));
-    }
-    const QRect status(1, outer.height() - 23, outer.width() - 2, 22);
-    painter.fillRect(status, QColor(240, 240, 240));
-    painter.setPen(QColor(60, 60, 60));
-    painter.setFont(classicFont(11));
-    painter.drawText(status.adjusted(6, 0, 0, 0), Qt::AlignVCenter,
-                     document.isEmpty() ? QStringLiteral("Prêt") : QStringLiteral("640 x 260 pixels   -   Couleurs 16 M"));
-    if (!document.isEmpty()) {
-        // The picture in its own document window.
-        const QRect doc(work.left() + 30, work.top() + 30, work.width() - 60, std::min(work.height() - 60, 300));
-        painter.fillRect(doc.adjusted(-1, -22, 1, 1), QColor(200, 210, 225));
-        painter.setPen(Qt::black);
-        painter.setFont(classicFont(11, true));
-        painter.drawText(QRect(doc.left() + 4, doc.top() - 22, doc.width(), 22), Qt::AlignVCenter,
-                         document + QStringLiteral("  (100%)"));
-        paintKeyboardPicture(painter, doc);
-    }
-}
-
-QList<QRect> paintEditorFileMenu(QPainter &painter, const QSize &size, int itemHeight, int anchor, int anchorTop,
-                                 int highlighted)
-{
-    Popup popup;
-    popup.items = {entry(QStringLiteral("Nouveau...")),
-                   entry(QStringLiteral("Ouvrir...")),
-                   entry(QStringLiteral("Fichiers récents"), true),
-                   MenuItem::line(),
-                   entry(QStringLiteral("Enregistrer")),
-                   entry(QStringLiteral("Enregistrer sous...")),
-                   entry(QStringLiteral("Fermer")),
-                   entry(QStringLiteral("Tout fermer")),
-                   MenuItem::line(),
-                   entry(QStringLiteral("Importer"), true),
-                   entry(QStringLiteral("Exporter"), true),
-                   MenuItem::line(),
-                   entry(QStringLiteral("Imprimer...")),
-                   MenuItem::line(),
-                   entry(QStringLiteral("Quitter"))};
-    popup.items[0].shortcut = QStringLiteral("Ctrl+N");
-    popup.items[1].shortcut = QStringLiteral("Ctrl+O");
-    popup.items[4].shortcut = QStringLiteral("Ctrl+S");
-    popup.items[12].shortcut = QStringLiteral("Ctrl+P");
-    popup.items[0].icon = QStringLiteral("document-new");
-    popup.items[1].icon = QStringLiteral("document-open");
-    popup.items[4].icon = QStringLiteral("document-save");
-    popup.items[5].icon = QStringLiteral("document-save-as");
-    popup.items[12].icon = QStringLiteral("document-print");
-    popup.itemHeight = itemHeight;
-    popup.separatorHeight = 5;
-    popup.anchor = anchor;
-    popup.anchorTop = anchorTop;
-    popup.highlighted = highlighted;
-    return paintPopup(painter, QRect(QPoint(0, 0), size), popup);
 }
 
 // ---- the save-as dialog -------------------------------------------------------------

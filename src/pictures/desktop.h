@@ -48,7 +48,7 @@ inline const QString SavedPictureCaption = QStringLiteral("keyboard3v3.jpg");
 // ---- the whole desktop -------------------------------------------------------------
 
 constexpr int TaskBarHeight = 40;
-constexpr int StartButtonWidth = 136;
+constexpr int StartButtonWidth = PictureKit::StartButtonWidth;
 
 // The task bar along the bottom of 'rect'; returns the start button.
 QRect paintTaskBar(QPainter &painter, const QRect &rect, const QStringList &tasks = {});
@@ -95,26 +95,6 @@ struct StartMenuGeometry
 void paintSessionStartMenu(QPainter &painter, const QSize &size, const QString &user, const QRect &logOff,
                            const QRect &shutDown);
 
-// ---- the image editor --------------------------------------------------------------
-
-constexpr int EditorFrameWidth = 599;
-constexpr int EditorMenuTop = 32;
-constexpr int EditorMenuHeight = 24;
-constexpr int EditorToolBarsTop = 56;
-constexpr int EditorToolBarsHeight = 57;
-constexpr QRect EditorFileMenuTitle{0, 32, 49, 24};
-constexpr QRect EditorCloseButton{577, 6, 22, 22};
-inline const QString EditorName = QStringLiteral("PhotoFiltre");
-
-// The editor's window (at most EditorFrameWidth wide, the rest left transparent):
-// title bar, menu bar, two tool bars, its grey working area and, when 'document' is
-// not empty, that picture open in it.
-void paintImageEditor(QPainter &painter, const QSize &size, const QString &document);
-// The labelled keyboard the pupils open.
-void paintKeyboardPicture(QPainter &painter, const QRect &rect);
-// The editor's File menu filling 'size'; the entry 'anchor' has its top at 'anchorTop'.
-QList<QRect> paintEditorFileMenu(QPainter &painter, const QSize &size, int itemHeight, int anchor, int anchorTop,
-                                 int highlighted = -1);
 // ---- the save-as dialog -------------------------------------------------------------
 
 // Every place is given, in the dialog picture's coordinates, by the window that
@@ -146,7 +126,4 @@ struct SaveDialog
 QRect saveDialogPlace(const SaveDialog &dialog, int index);
 void paintSaveDialog(QPainter &painter, const QSize &size, const SaveDialog &dialog);
 
-// Entry indexes of that menu.
-constexpr int EditorMenuRecent = 2;
-constexpr int EditorMenuSaveAs = 5;
 }

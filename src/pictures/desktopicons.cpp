@@ -1,5 +1,7 @@
 #include "pictures/desktopicons.h"
 
+#include "pictures/drawinglog.h"
+#include "pictures/imageeditor.h"
 #include "pictures/kit.h"
 
 #include <QFontMetrics>
@@ -27,7 +29,7 @@ QString themeName(Kind kind)
     case Kind::PdfReader: return QStringLiteral("application-pdf");
     case Kind::MediaLibrary: return QStringLiteral("applications-multimedia");
     case Kind::InternetShortcut: return QStringLiteral("applications-internet");
-    case Kind::PhotoEditor: return QStringLiteral("applications-graphics");
+    case Kind::PhotoEditor: return ImageEditor::Icon;
     case Kind::ImageViewer: return QStringLiteral("image-x-generic");
     case Kind::WordProcessor: return QStringLiteral("x-office-document");
     case Kind::TextEditor: return QStringLiteral("accessories-text-editor");
@@ -114,7 +116,7 @@ void paintTile(QPainter &painter, const QRect &tile, Kind kind, const QString &c
     const QFontMetrics metrics(font);
     QString shown = caption;
     if (metrics.boundingRect(text, Qt::TextWordWrap | Qt::AlignHCenter, caption).height() > text.height())
-        shown = metrics.elidedText(caption, Qt::ElideRight, text.width());
+        shown = DrawingLog::fitted(metrics, caption, text.width());
     const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
     painter.setPen(QColor(0, 0, 0, 180));
     painter.drawText(text.translated(1, 1), flags, shown);

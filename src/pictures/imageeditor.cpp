@@ -1,15 +1,20 @@
 #include "pictures/imageeditor.h"
 
+#include "pictures/drawinglog.h"
 #include "pictures/kit.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 namespace ImageEditor {
 
 namespace {
+// The logo is the editor's icon wherever a picture shows the program.
+const bool logoIsTheIcon = PictureKit::addDrawnIcon(Icon, &paintLogo);
+
 constexpr int TitleWidths[MenuCount] = {48, 60, 46, 56, 58, 46, 68, 48, 60, 22};
 constexpr int MenuLeft = 2;
 constexpr int ToolLeft = 4;
@@ -213,11 +218,17 @@ QPoint menuTopLeft(int which)
 
 QString programName()
 {
-    return QStringLiteral("Retouche photo");
+    return QStringLiteral("PhotoFiltre");
+}
+
+QString windowCaption(const QString &document)
+{
+    return document.isEmpty() ? programName() : programName() + QStringLiteral(" - [") + document + QLatin1Char(']');
 }
 
 void paintLogo(QPainter &p, const QRect &r)
 {
+    DrawingLog::program(programName(), "ImageEditor");
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF frame = QRectF(r).adjusted(r.width() * 0.04, r.height() * 0.12, -r.width() * 0.2, -r.height() * 0.08);
@@ -357,6 +368,7 @@ void paintMenu(QPainter &p, const QPoint &topLeft, const MenuPicture &m, int hig
             p.drawLine(28, r.center().y(), r.right() - 4, r.center().y());
             continue;
         }
+        DrawingLog::menuRow(p, r);
         if (i == highlighted) {
             p.fillRect(r.adjusted(2, 1, -2, -1), PictureKit::Colours::Highlight);
             p.setPen(Qt::white);
@@ -380,24 +392,27 @@ void paintMenu(QPainter &p, const QPoint &topLeft, const MenuPicture &m, int hig
     p.restore();
 }
 
-void paintEditor(QPainter &p, const QString &caption, const QSize &imageSize)
+void paintChrome(QPainter &p, const Chrome &c, const QString &document, const QString &status)
 {
     p.save();
-    const QRect outer(QPoint(0, 0), Size);
+    const QRect outer(QPoint(0, 0), c.size);
     p.fillRect(outer, Face);
 
-    // Title bar.
-    QLinearGradient title(0, 0, Size.width(), 0);
-    title.setColorAt(0, QColor(10, 36, 106));
-    title.setColorAt(1, QColor(120, 150, 210));
-    p.fillRect(TitleBar, title);
-    paintLogo(p, QRect(4, 3, 19, 19));
+    // Title bar: the logo, "PhotoFiltre - [document]" and the three boxes, the close
+    // box at its given place.
+    const QRect title(0, 0, c.size.width(), c.titleHeight);
+    QLinearGradient band(0, 0, c.size.width(), 0);
+    band.setColorAt(0, QColor(10, 36, 106));
+    band.setColorAt(1, QColor(120, 150, 210));
+    p.fillRect(title, band);
+    const int logo = std::min(19, c.titleHeight - 6);
+    paintLogo(p, QRect(4, (c.titleHeight - logo) / 2, logo, logo));
     p.setFont(PictureKit::uiFont(13, true));
     p.setPen(Qt::white);
-    const QString text = caption.isEmpty() ? programName() : caption + QStringLiteral(" - ") + programName();
-    p.drawText(TitleBar.adjusted(28, 0, -80, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+    p.drawText(title.adjusted(logo + 10, 0, -(c.size.width() - c.closeBox.left()) - 3 * c.closeBox.width(), 0),
+               Qt::AlignLeft | Qt::AlignVCenter, windowCaption(document));
     for (int i = 0; i < 3; ++i) {
-        const QRect b(Size.width() - 66 + i * 21, 4, 18, 16);
+        const QRect b = c.closeBox.translated(-(2 - i) * (c.closeBox.width() + 3), 0);
         p.fillRect(b, Face);
         p.setPen(Qt::black);
         p.drawRect(b.adjusted(0, 0, -1, -1));
@@ -412,16 +427,15 @@ void paintEditor(QPainter &p, const QString &caption, const QSize &imageSize)
         }
     }
 
-    // Menu bar.
+    // Menu bar and tool bars, lower by as much as the title bar is higher.
+    p.translate(0, c.titleHeight - TitleBar.height());
     p.setFont(PictureKit::uiFont(12));
     p.setPen(PictureKit::Colours::Text);
     const QStringList titles = menuTitles();
     for (int i = 0; i < MenuCount; ++i)
         p.drawText(menuTitle(i), Qt::AlignCenter, titles[i]);
-
-    // Tool bars.
     for (int row = 0; row < 2; ++row) {
-        const QRect band(0, ToolTop[row] - 1, Size.width(), ToolHeight + 2);
+        const QRect band(0, ToolTop[row] - 1, c.size.width(), ToolHeight + 2);
         p.setPen(Qt::white);
         p.drawLine(band.topLeft(), band.topRight());
         p.setPen(Shadow);
@@ -436,16 +450,32 @@ void paintEditor(QPainter &p, const QString &caption, const QSize &imageSize)
                 p.setPen(Qt::white);
                 p.drawLine(x + 1, band.top() + 4, x + 1, band.bottom() - 4);
             }
-            paintToolGlyph(p, rects[i], list[i]);
+            if (rects[i].right() < c.size.width())
+                paintToolGlyph(p, rects[i], list[i]);
         }
     }
+    p.translate(0, TitleBar.height() - c.titleHeight);
 
     // Work area, the drawing-tool palette floating over it, the status bar.
-    p.fillRect(WorkArea, QColor(128, 128, 128));
-    p.fillRect(Palette, Face);
+    const QRect statusBar(0, c.size.height() - StatusBar.height(), c.size.width(), StatusBar.height());
+    const int workTop = c.titleHeight + WorkArea.top() - TitleBar.height();
+    p.fillRect(QRect(0, workTop, c.size.width(), statusBar.top() - workTop), QColor(128, 128, 128));
+    paintToolPalette(p, c.palette);
     p.setPen(Shadow);
-    p.drawRect(Palette.adjusted(0, 0, -1, -1));
-    const QRect paletteTitle(Palette.left() + 2, Palette.top() + 2, Palette.width() - 4, 14);
+    p.drawLine(statusBar.topLeft(), statusBar.topRight());
+    p.setPen(PictureKit::Colours::Text);
+    p.setFont(PictureKit::uiFont(11));
+    p.drawText(statusBar.adjusted(6, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, status);
+    p.restore();
+}
+
+void paintToolPalette(QPainter &p, const QRect &palette)
+{
+    p.save();
+    p.fillRect(palette, Face);
+    p.setPen(Shadow);
+    p.drawRect(palette.adjusted(0, 0, -1, -1));
+    const QRect paletteTitle(palette.left() + 2, palette.top() + 2, palette.width() - 4, 14);
     p.fillRect(paletteTitle, QColor(10, 36, 106));
     p.setPen(Qt::white);
     p.setFont(PictureKit::uiFont(10, true));
@@ -457,25 +487,27 @@ void paintEditor(QPainter &p, const QString &caption, const QSize &imageSize)
                                    QStringLiteral("draw-rectangle"), QStringLiteral("draw-ellipse"),
                                    QStringLiteral("draw-polygon"), QStringLiteral("draw-text"),
                                    QStringLiteral("draw-path"), QStringLiteral("zoom-in")};
+    const int left = palette.left() + (palette.width() - 53) / 2;
     for (int i = 0; i < paletteIcons.size(); ++i) {
-        const QRect cell(Palette.left() + 6 + (i % 2) * 28, Palette.top() + 22 + (i / 2) * 28, 25, 25);
+        const QRect cell(left + (i % 2) * 28, palette.top() + 22 + (i / 2) * 28, 25, 25);
         p.setPen(Shadow);
         p.drawRect(cell.adjusted(0, 0, -1, -1));
         PictureKit::paintIcon(p, cell.adjusted(3, 3, -3, -3), paletteIcons[i]);
     }
     // The two colour squares under the tools.
-    const int swatchTop = Palette.top() + 22 + 7 * 28 + 10;
-    p.fillRect(QRect(Palette.left() + 24, swatchTop + 14, 26, 26), Qt::white);
+    const int swatchTop = palette.top() + 22 + 7 * 28 + 10;
+    p.fillRect(QRect(left + 18, swatchTop + 14, 26, 26), Qt::white);
     p.setPen(Qt::black);
-    p.drawRect(QRect(Palette.left() + 24, swatchTop + 14, 25, 25));
-    p.fillRect(QRect(Palette.left() + 12, swatchTop, 26, 26), Qt::black);
-    p.setPen(Shadow);
-    p.drawLine(StatusBar.topLeft(), StatusBar.topRight());
-    p.setPen(PictureKit::Colours::Text);
-    p.setFont(PictureKit::uiFont(11));
-    p.drawText(StatusBar.adjusted(6, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-               caption.isEmpty() ? QStringLiteral("Prêt")
-                                 : QStringLiteral("%1 x %2 pixels   Couleurs RVB").arg(imageSize.width()).arg(imageSize.height()));
+    p.drawRect(QRect(left + 18, swatchTop + 14, 25, 25));
+    p.fillRect(QRect(left + 6, swatchTop, 26, 26), Qt::black);
     p.restore();
+}
+
+void paintEditor(QPainter &p, const QString &caption, const QSize &imageSize)
+{
+    const Chrome full{Size, TitleBar.height(), QRect(Size.width() - 24, 4, 18, 16), Palette};
+    paintChrome(p, full, caption,
+                caption.isEmpty() ? QStringLiteral("Prêt")
+                                  : QStringLiteral("%1 x %2 pixels   Couleurs RVB").arg(imageSize.width()).arg(imageSize.height()));
 }
 }

@@ -82,10 +82,40 @@ constexpr int RecentSunset = 2;
 inline const QString SunsetFile = QStringLiteral("Coucher de soleil.jpg");
 
 // ---- painting ----------------------------------------------------------------------
-// The whole editor, titled "<caption> - Retouche photo" (just the program's name
-// when caption is empty), with an empty work area; the status bar gives the open
-// image's size.
+// The whole editor, titled "PhotoFiltre - [caption]" (just the program's name when
+// caption is empty), with an empty work area; the status bar gives the open image's
+// size.
 void paintEditor(QPainter &painter, const QString &caption, const QSize &imageSize = QSize(800, 600));
+
+// The editor's window at any size: its title bar (the close box at 'closeBox'), the
+// menu and tool bars under it, the grey work area with the tool palette at
+// 'palette' and the status bar at the bottom.
+struct Chrome
+{
+    QSize size;
+    int titleHeight;
+    QRect closeBox;
+    QRect palette;
+};
+void paintChrome(QPainter &painter, const Chrome &chrome, const QString &document, const QString &status);
+void paintToolPalette(QPainter &painter, const QRect &palette);
+// "PhotoFiltre - [document]", or the program's name alone.
+QString windowCaption(const QString &document);
+
+// ---- the editor in a smaller window ------------------------------------------------
+// The storage and data-security exercises show the editor 599 pixels wide, its title
+// bar 32 high; a picture may be wider, the rest left transparent.
+constexpr int SmallWidth = 599;
+constexpr int SmallTitleHeight = 32;
+constexpr QRect SmallFileMenuTitle{2, 32, 48, 24};
+constexpr QRect SmallCloseButton{577, 6, 22, 22};
+// With 'document' not empty, that picture (the labelled keyboard) open in it.
+void paintSmallEditor(QPainter &painter, const QSize &size, const QString &document);
+// The labelled keyboard the pupils open.
+void paintKeyboardPicture(QPainter &painter, const QRect &rect);
+// The File menu filling 'size', its line 'line' drawn over 'row' (the hot spot
+// laid over it) and the other lines as high.
+void paintSmallFileMenu(QPainter &painter, const QSize &size, int line, const QRect &row);
 void paintMenu(QPainter &painter, const QPoint &topLeft, const MenuPicture &menu, int highlighted = -1);
 // The editor's own logo (a framed landscape with a brush), for the title bar and
 // the desktop shortcut.
@@ -93,4 +123,6 @@ void paintLogo(QPainter &painter, const QRect &rect);
 // One tool button's glyph inside 'rect'.
 void paintToolGlyph(QPainter &painter, const QRect &rect, const Tool &tool);
 QString programName();
+// The theme name under which PictureKit::paintIcon() draws the logo.
+inline const QString Icon = QStringLiteral("image-editor-photofiltre");
 }

@@ -27,6 +27,11 @@ QFont uiFont(int pixels = 12, bool bold = false);
 // installAppearance() first, or it is empty under the offscreen platform.
 QIcon themeIcon(const QString &name);
 void paintIcon(QPainter &painter, const QRect &rect, const QString &themeName);
+// A program's own icon, drawn rather than taken from the theme: paintIcon() with
+// 'name' draws it wherever the program shows up (title bar, shortcut, start menu),
+// so that a program looks the same in every picture.
+using IconPainter = void (*)(QPainter &painter, const QRect &rect);
+bool addDrawnIcon(const QString &name, IconPainter paint);
 
 namespace Colours {
 inline const QColor Window(239, 240, 241);
@@ -183,6 +188,10 @@ QRect paintDesktopIcon(QPainter &painter, const QPoint &topLeft, const QString &
                        bool selected = false);
 
 constexpr int TaskBarHeight = 40;
+constexpr int StartButtonWidth = 136;
+// The one start button of every desktop: a green pill, four coloured panes and
+// "démarrer", scaled to 'rect'.
+void paintStartButton(QPainter &painter, const QRect &rect);
 struct TaskBarGeometry
 {
     QRect startButton;

@@ -1,4 +1,5 @@
 // The picture kit: the desktop and the illustrations.
+#include "pictures/drawinglog.h"
 #include "pictures/kit.h"
 #include "pictures/kit_internal.h"
 
@@ -53,8 +54,8 @@ QRect paintDesktopIcon(QPainter &painter, const QPoint &topLeft, const QString &
     if (metrics.boundingRect(textRect, Qt::TextWordWrap | Qt::AlignHCenter, caption).height() > textRect.height()) {
         const int cut = int(caption.indexOf(QLatin1Char(' ')));
         shown = cut > 0 ? caption.left(cut) + QLatin1Char('\n')
-                              + metrics.elidedText(caption.mid(cut + 1), Qt::ElideRight, textRect.width())
-                        : metrics.elidedText(caption, Qt::ElideRight, textRect.width());
+                              + DrawingLog::fitted(metrics, caption.mid(cut + 1), textRect.width())
+                        : DrawingLog::fitted(metrics, caption, textRect.width());
     }
     const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
     painter.setPen(QColor(0, 0, 0, 160));
@@ -72,20 +73,8 @@ TaskBarGeometry paintTaskBar(QPainter &painter, const QRect &rect, const QString
     painter.fillRect(rect, QColor(35, 38, 45, 235));
     painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), QColor(255, 255, 255, 40));
 
-    g.startButton = QRect(rect.left() + 4, rect.top() + 4, rect.height() - 8, rect.height() - 8);
-    QRadialGradient glow(QRectF(g.startButton).center(), g.startButton.width() / 2.0);
-    glow.setColorAt(0, QColor(100, 200, 255));
-    glow.setColorAt(1, QColor(30, 120, 200));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(glow);
-    painter.drawRoundedRect(g.startButton, 6, 6);
-    // The start button's emblem: four rounded squares.
-    painter.setBrush(Qt::white);
-    const QPointF c = QRectF(g.startButton).center();
-    const qreal s = g.startButton.width() / 5.0;
-    for (int i = 0; i < 4; ++i)
-        painter.drawRoundedRect(QRectF(c.x() - s - 1 + (i % 2) * (s + 2), c.y() - s - 1 + (i / 2) * (s + 2), s, s),
-                                1.5, 1.5);
+    g.startButton = QRect(rect.left() + 2, rect.top() + 3, StartButtonWidth, rect.height() - 6);
+    paintStartButton(painter, g.startButton);
 
     painter.setFont(uiFont(12));
     int x = g.startButton.right() + 10;
@@ -106,6 +95,43 @@ TaskBarGeometry paintTaskBar(QPainter &painter, const QRect &rect, const QString
     painter.setPen(Qt::white);
     painter.drawText(g.clock, Qt::AlignCenter, clock);
     return g;
+}
+
+void paintStartButton(QPainter &painter, const QRect &rect)
+{
+    DrawingLog::program(QStringLiteral("démarrer"), "PictureKit");
+    Saved saved(painter);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient green(rect.topLeft(), rect.bottomLeft());
+    green.setColorAt(0, QColor(98, 186, 96));
+    green.setColorAt(0.5, QColor(56, 142, 60));
+    green.setColorAt(1, QColor(38, 110, 44));
+    painter.setPen(QColor(28, 80, 32));
+    painter.setBrush(green);
+    const qreal radius = std::min(12.0, rect.height() / 2.5);
+    painter.drawRoundedRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+    // An emblem of four coloured panes, then the word.
+    const qreal pane = std::max(5.0, rect.height() / 3.6);
+    const QPointF c(rect.left() + 8 + pane, rect.center().y() + 0.5);
+    const QColor panes[] = {QColor(235, 80, 60), QColor(120, 200, 80), QColor(60, 140, 230), QColor(250, 200, 50)};
+    painter.setPen(Qt::NoPen);
+    for (int i = 0; i < 4; ++i) {
+        painter.setBrush(panes[i]);
+        painter.drawRoundedRect(QRectF(c.x() - pane - 0.5 + (i % 2) * (pane + 1), c.y() - pane - 0.5 + (i / 2) * (pane + 1),
+                                       pane, pane),
+                                1.5, 1.5);
+    }
+    const QRect word = rect.adjusted(int(2 * pane) + 16, 0, -6, 0);
+    QFont font = uiFont(std::max(12, rect.height() * 3 / 5), true);
+    font.setItalic(true);
+    // As large as the button is high, no larger than its width holds.
+    while (font.pixelSize() > 9 && QFontMetrics(font).horizontalAdvance(QStringLiteral("démarrer")) > word.width())
+        font.setPixelSize(font.pixelSize() - 1);
+    painter.setFont(font);
+    painter.setPen(QColor(0, 0, 0, 90));
+    painter.drawText(word.translated(1, 1), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("démarrer"));
+    painter.setPen(Qt::white);
+    painter.drawText(word, Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("démarrer"));
 }
 
 QList<QRect> paintStartMenu(QPainter &painter, const QPoint &bottomLeft, const QList<MenuItem> &items,

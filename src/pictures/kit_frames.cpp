@@ -3,6 +3,8 @@
 #include "pictures/fonts.h"
 #include "pictures/kit_internal.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 namespace PictureKit {
@@ -19,10 +21,30 @@ QFont uiFont(int pixels, bool bold)
 
 QIcon themeIcon(const QString &name) { return QIcon::fromTheme(name); }
 
+namespace {
+QHash<QString, IconPainter> &drawnIcons()
+{
+    static QHash<QString, IconPainter> icons;
+    return icons;
+}
+}
+
+bool addDrawnIcon(const QString &name, IconPainter paint)
+{
+    drawnIcons().insert(name, paint);
+    return true;
+}
+
 void paintIcon(QPainter &painter, const QRect &rect, const QString &themeName)
 {
     if (themeName.isEmpty())
         return;
+    if (const IconPainter drawn = drawnIcons().value(themeName)) {
+        painter.save();
+        drawn(painter, rect);
+        painter.restore();
+        return;
+    }
     themeIcon(themeName).paint(&painter, rect);
 }
 

@@ -1,6 +1,7 @@
 // The picture kit: menus and tool bars.
 #include "pictures/kit.h"
 #include "pictures/kit_internal.h"
+#include "pictures/drawinglog.h"
 
 #include <algorithm>
 
@@ -99,6 +100,7 @@ QList<QRect> paintMenu(QPainter &painter, const QPoint &topLeft, const QList<Men
             painter.fillRect(QRect(r.left() + 6, r.center().y(), r.width() - 12, 1), QColor(214, 216, 218));
             continue;
         }
+        DrawingLog::menuRow(painter, r);
         const bool lit = i == highlighted && item.enabled;
         if (lit) {
             painter.setPen(Qt::NoPen);

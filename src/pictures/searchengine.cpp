@@ -1,5 +1,6 @@
 #include "pictures/searchengine.h"
 
+#include "pictures/drawinglog.h"
 #include "pictures/classicbrowser.h"
 #include "pictures/fonts.h"
 #include "pictures/kit.h"
@@ -129,6 +130,7 @@ QRect paintBrowserFrame(QPainter &p, int width, int height, const QString &title
 
 void paintLogo(QPainter &p, const QRectF &rect)
 {
+    DrawingLog::program(Name, "SearchEngine");
     // The engine's own mark: its name in deep teal, the last letter in orange, and a
     // magnifying glass before it.
     p.save();
@@ -204,9 +206,7 @@ void paintResultHeader(QPainter &p, const Header &h)
     paintEngineField(p, h.field, h.query);
     paintEngineButton(p, h.searchButton, QStringLiteral("Rechercher"));
     if (h.advancedLink.isValid()) {
-        QFont f = font(10, false, true);
-        f.setStretch(QFont::SemiCondensed);
-        p.setFont(f);
+        p.setFont(font(12, false, true));
         p.setPen(LinkBlue);
         p.drawText(h.advancedLink, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Recherche avancée"));
     }

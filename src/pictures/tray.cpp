@@ -10,10 +10,10 @@
 
 namespace Tray {
 namespace {
-const QColor BarTop(36, 94, 220);
-const QColor BarBottom(22, 64, 170);
-const QColor TrayTop(16, 140, 238);
-const QColor TrayBottom(12, 104, 204);
+const QColor BarTop(45, 48, 56);   // the task bar of every desktop
+const QColor BarBottom(35, 38, 45);
+const QColor TrayTop(45, 48, 56);
+const QColor TrayBottom(35, 38, 45);
 
 void paintBar(QPainter &p, const QRect &r, const QColor &top, const QColor &bottom)
 {
@@ -209,23 +209,6 @@ void paintDesktop(QPainter &p, const QSize &size)
         y += PictureKit::DesktopIconSize.height() + 6;
     }
     paintBar(p, bar, BarTop, BarBottom);
-    // The start button: green, rounded on the right, a flag-free emblem and its word.
-    const QRect start = startButton(size);
-    QPainterPath button;
-    button.addRoundedRect(QRectF(start).adjusted(0, 0, -1, 0), 10, 10);
-    QLinearGradient g(start.topLeft(), start.bottomLeft());
-    g.setColorAt(0, QColor(92, 180, 92));
-    g.setColorAt(1, QColor(40, 130, 40));
-    p.setPen(QPen(QColor(30, 90, 30), 1));
-    p.setBrush(g);
-    p.drawPath(button);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawEllipse(QRectF(start.left() + 10, start.top() + 5, 15, 15));
-    p.setBrush(QColor(40, 130, 40));
-    p.drawEllipse(QRectF(start.left() + 14, start.top() + 9, 7, 7));
-    p.setPen(Qt::white);
-    p.setFont(pixelFont(QStringLiteral("Tahoma"), 17, FontStyle{true, true}));
-    p.drawText(start.adjusted(32, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("démarrer"));
+    PictureKit::paintStartButton(p, startButton(size));
 }
 }

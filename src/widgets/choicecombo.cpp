@@ -34,6 +34,10 @@ void ChoiceCombo::setPlaceholderChoice(const QString &text)
         setEditText(text);
     else
         setPlaceholderText(text);
+    // The prompt reads as plainly as an answer: a pale one looks disabled.
+    QPalette p = palette();
+    p.setColor(QPalette::PlaceholderText, p.color(QPalette::Text));
+    setPalette(p);
     m_chosen = false;
 }
 

@@ -6,6 +6,7 @@
 #include "exercises/domain2/data_security/u12v3.h"
 #include "exercises/domain2/data_security/u12v3b.h"
 #include "pictures/desktop.h"
+#include "pictures/imageeditor.h"
 #include "shell/exercise/exercisesession.h"
 #include "widgets/hotspot.h"
 #include "widgets/picturebox.h"
@@ -247,7 +248,7 @@ TEST(DataSecurityPictures, TheDesktopPutsThePictureFileUnderItsHotSpot)
     const QRect taskBar(0, DesktopSize.height() - Desktop::TaskBarHeight, Desktop::StartButtonWidth,
                         Desktop::TaskBarHeight);
     EXPECT_TRUE(taskBar.translated(W2Image1.topLeft()).contains(W2zs8.center()));
-    EXPECT_TRUE(Desktop::EditorCloseButton.translated(W2Image2.topLeft()).contains(W2zs7.center()));
-    EXPECT_TRUE(Desktop::EditorFileMenuTitle.translated(W2Image2.topLeft()).contains(W2zs2.center()));
+    EXPECT_TRUE(ImageEditor::SmallCloseButton.translated(W2Image2.topLeft()).contains(W2zs7.center()));
+    EXPECT_TRUE(ImageEditor::SmallFileMenuTitle.translated(W2Image2.topLeft()).contains(W2zs2.center()));
 }
 }

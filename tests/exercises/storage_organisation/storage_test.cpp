@@ -9,6 +9,7 @@
 #include "exercises/domain1/storage_organisation/u3v3c.h"
 #include "exercises/domain1/storage_organisation/u3v3e.h"
 #include "pictures/desktop.h"
+#include "pictures/imageeditor.h"
 #include "shell/exercise/exercisesession.h"
 #include "widgets/hotspot.h"
 #include "widgets/picturebox.h"
@@ -247,7 +248,7 @@ TEST(StoragePictures, TheDesktopAndMenusPutEachTargetUnderItsHotSpot)
     EXPECT_EQ(copy->column, 1);
     EXPECT_EQ(copy->row, 0);
     const auto editor = std::find_if(icons.begin(), icons.end(),
-                                     [](const Desktop::Icon &i) { return i.caption == Desktop::EditorName; });
+                                     [](const Desktop::Icon &i) { return i.caption == ImageEditor::programName(); });
     ASSERT_NE(editor, icons.end());
     EXPECT_EQ(std::make_pair(editor->column, editor->row), std::make_pair(3, 2));
     EXPECT_EQ(RecentFiles[RecentIndex], QStringLiteral("3 - keyboard3v3.jpg"));
@@ -259,9 +260,9 @@ TEST(StoragePictures, TheDesktopAndMenusPutEachTargetUnderItsHotSpot)
     const QRect taskBar(0, DesktopSize.height() - Desktop::TaskBarHeight, DesktopSize.width(), Desktop::TaskBarHeight);
     EXPECT_TRUE(taskBar.translated(DesktopRect.topLeft()).contains(W1Image3.center()));
     // The editor's close box under the hot spots of windows 2 and 3.
-    EXPECT_TRUE(Desktop::EditorCloseButton.translated(W2Image2.topLeft()).contains(W2zs12.center()));
-    EXPECT_TRUE(Desktop::EditorCloseButton.translated(W3Image4.topLeft()).contains(W3zs3.center()));
-    EXPECT_TRUE(Desktop::EditorFileMenuTitle.translated(W1Image7.topLeft()).contains(W1Image10.center()));
+    EXPECT_TRUE(ImageEditor::SmallCloseButton.translated(W2Image2.topLeft()).contains(W2zs12.center()));
+    EXPECT_TRUE(ImageEditor::SmallCloseButton.translated(W3Image4.topLeft()).contains(W3zs3.center()));
+    EXPECT_TRUE(ImageEditor::SmallFileMenuTitle.translated(W1Image7.topLeft()).contains(W1Image10.center()));
     // The desktop's menus: their first entry and "Type" under the hot spots.
     const QRect menu(QPoint(0, 0), W4Image2.size());
     const QRect arrange = Desktop::popupLayout(menu, Desktop::desktopContextMenu(inPicture(W4zs3, W4Image2).top() + 2))[0];

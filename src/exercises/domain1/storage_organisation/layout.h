@@ -59,7 +59,7 @@ constexpr QRect W2Image6{104, 256, 556, 414};   // save-as on the desktop
 constexpr QRect W2zs1{0, 192, 593, 73};
 constexpr QRect W2zs2{0, 192, 49, 25};
 constexpr QRect W2zs{0, 208, 209, 265};
-constexpr QRect W2zs3{8, 312, 201, 21};
+constexpr QRect W2zs3{6, 309, 203, 24};    // the save-as line of the File menu, whole
 constexpr QRect W2zs5{112, 320, 89, 345};
 constexpr QRect W2zs4{112, 392, 89, 65};
 constexpr QRect W2zs6{208, 288, 265, 33};

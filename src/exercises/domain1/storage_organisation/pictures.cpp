@@ -3,6 +3,7 @@
 // files, the two states of the save-as dialog and the desktop's menus.
 #include "exercises/domain1/storage_organisation/layout.h"
 #include "pictures/desktop.h"
+#include "pictures/imageeditor.h"
 #include "pictures/outlines.h"
 #include "pictures/pictures.h"
 
@@ -23,17 +24,17 @@ void paintArranged(QPainter &p, const QSize &)
                               Desktop::arrangedByType(Desktop::schoolIcons(true), ArrangedFirstRow, ArrangedRows));
 }
 
-void paintEmptyEditor(QPainter &p, const QSize &size) { Desktop::paintImageEditor(p, size, QString()); }
-void paintEditorWithCopy(QPainter &p, const QSize &size) { Desktop::paintImageEditor(p, size, SavedFile); }
+void paintEmptyEditor(QPainter &p, const QSize &size) { ImageEditor::paintSmallEditor(p, size, QString()); }
+void paintEditorWithCopy(QPainter &p, const QSize &size) { ImageEditor::paintSmallEditor(p, size, SavedFile); }
 
 void paintFileMenuRecent(QPainter &p, const QSize &size)
 {
-    Desktop::paintEditorFileMenu(p, size, 27, Desktop::EditorMenuRecent, inPicture(W1Image13, W1Image11).top() + 1);
+    ImageEditor::paintSmallFileMenu(p, size, ImageEditor::FileRecent, inPicture(W1Image13, W1Image11));
 }
 
 void paintFileMenuSaveAs(QPainter &p, const QSize &size)
 {
-    Desktop::paintEditorFileMenu(p, size, 23, Desktop::EditorMenuSaveAs, inPicture(W2zs3, W2Image3).top() - 3);
+    ImageEditor::paintSmallFileMenu(p, size, ImageEditor::FileSaveAs, inPicture(W2zs3, W2Image3));
 }
 
 void paintRecentFiles(QPainter &p, const QSize &size)

@@ -68,7 +68,7 @@ constexpr DesktopIcon Icons[21] = {
     {0, 2, Kind::MediaLibrary, "Médiathèque", 4},
     {1, 2, Kind::InternetShortcut, "Navigateur Internet", 4},
     {2, 2, Kind::PersonalFolder, "Mes documents", 3},
-    {3, 2, Kind::PhotoEditor, "Retouche photo", 4},
+    {3, 2, Kind::PhotoEditor, "PhotoFiltre", 4},
     {0, 3, Kind::CompressedFolder, "exposes.zip", 2},
     {1, 3, Kind::ImageViewer, "Visionneuse d'images", 4},
     {2, 3, Kind::Computer, "Poste de travail", 0},

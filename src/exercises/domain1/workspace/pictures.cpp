@@ -40,44 +40,19 @@ void drawArrow(QPainter &p, const QRect &row, const QColor &colour = Colours::Te
     p.drawPath(a);
 }
 
-void paintStartButton(QPainter &p, const QRect &r)
-{
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, QColor(90, 170, 90));
-    g.setColorAt(1, QColor(40, 120, 50));
-    QPainterPath shape;
-    shape.addRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 9, 9);
-    p.fillPath(shape, g);
-    p.setPen(QColor(20, 70, 30));
-    p.drawPath(shape);
-    // The emblem: four rounded squares.
-    p.setPen(Qt::NoPen);
-    const QColor tiles[4] = {QColor(240, 90, 60), QColor(120, 200, 80), QColor(70, 150, 240), QColor(250, 200, 50)};
-    for (int i = 0; i < 4; ++i)
-        p.fillRect(QRectF(r.left() + 10 + (i % 2) * 8, r.top() + 5 + (i / 2) * 8, 7, 7), tiles[i]);
-    QFont f = uiFont(14, true);
-    f.setItalic(true);
-    p.setFont(f);
-    p.setPen(QColor(0, 0, 0, 90));
-    p.drawText(r.adjusted(31, 1, 0, 1), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("démarrer"));
-    p.setPen(Qt::white);
-    p.drawText(r.adjusted(30, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("démarrer"));
-    p.restore();
-}
-
 void paintDesktop(QPainter &p, const QSize &size)
 {
     const QRect all(QPoint(0, 0), size);
     paintWallpaper(p, all);
     for (int i = 0; i < 21; ++i)
-        DesktopIcons::paintTile(p, inPicture(iconRect(i), Image1), Icons[i].kind, QString::fromUtf8(Icons[i].caption));
+        // Every tile drawn as large as the largest, so that each caption has its two lines.
+        DesktopIcons::paintTile(p, QRect(inPicture(iconRect(i), Image1).topLeft(), LargeIcon), Icons[i].kind,
+                                QString::fromUtf8(Icons[i].caption));
     const QRect start = inPicture(Shape1, Image1);
     const QRect bar(0, start.top() - 3, size.width(), size.height() - start.top() + 3);
     paintTaskBar(p, bar, {}, -1, QStringLiteral("10:24"));
     p.fillRect(QRect(bar.left(), bar.top() + 1, 180, bar.height() - 1), QColor(35, 38, 45));
-    paintStartButton(p, start);
+    PictureKit::paintStartButton(p, start);
 }
 
 void paintStartMenuPicture(QPainter &p, const QSize &size)
@@ -106,7 +81,7 @@ void paintStartMenuPicture(QPainter &p, const QSize &size)
     const Row left[] = {{DesktopIcons::Kind::WebBrowser, "Internet"},
                         {DesktopIcons::Kind::TextEditor, "Courrier électronique"},
                         {DesktopIcons::Kind::MediaPlayer, "Lecteur multimédia"},
-                        {DesktopIcons::Kind::PhotoEditor, "Retouche photo"},
+                        {DesktopIcons::Kind::PhotoEditor, "PhotoFiltre"},
                         {DesktopIcons::Kind::PdfReader, "Lecteur PDF"},
                         {DesktopIcons::Kind::TextEditor, "Bloc-notes"},
                         {DesktopIcons::Kind::FileTransfer, "Transfert FTP"}};
@@ -195,7 +170,7 @@ void paintPrograms(QPainter &p, const QSize &size)
                               QStringLiteral("Lecteur vidéo"),
                               QStringLiteral("Lecteur PDF"),
                               QStringLiteral("Médiathèque"),
-                              QStringLiteral("Retouche photo"),
+                              QStringLiteral("PhotoFiltre"),
                               QStringLiteral("Visionneuse d'images"),
                               QStringLiteral("Transfert FTP"),
                               QStringLiteral("Bloc-notes"),

@@ -122,8 +122,11 @@ void paintHomePage(QPainter &p, const QSize &size)
         {"Notre journal fête ses cinq ans", "par Hugo, le 21/11", "Cinq ans d'articles écrits par les élèves de toutes les classes."},
         {"Atelier d'écriture : les contes", "par Inès, le 14/11", "Chaque élève a inventé la suite d'un conte traditionnel."},
     };
-    for (const auto &a : articles) {
-        paintWebImage(p, QRect(16, y, 90, 64), WebImage::People);
+    // Each article with a picture of its own subject.
+    const WebImage pictures[] = {WebImage::Building, WebImage::Landscape, WebImage::Computer, WebImage::Book};
+    for (int i = 0; i < 4; ++i) {
+        const auto &a = articles[i];
+        paintWebImage(p, QRect(16, y, 90, 64), pictures[i]);
         paintWebLink(p, QPoint(118, y), QString::fromUtf8(a[0]), 14);
         text(p, QRect(118, y + 20, 400, 16), QString::fromUtf8(a[1]), 11, false, QColor(110, 110, 120));
         paintWebParagraph(p, QRect(118, y + 38, 440, 30), QString::fromUtf8(a[2]), 12);

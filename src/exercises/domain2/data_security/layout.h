@@ -60,7 +60,7 @@ constexpr QRect W2zs1{88, 296, 89, 73};
 constexpr QRect W2Image2{16, 8, 609, 561};
 constexpr QRect W2zs2{22, 40, 41, 21};
 constexpr QRect W2Image3{22, 58, 217, 273};
-constexpr QRect W2zs3{26, 166, 203, 17};
+constexpr QRect W2zs3{22, 163, 217, 24};   // the save-as line of the File menu, whole
 constexpr QRect W2Image4{128, 72, 737, 417};
 constexpr QRect W2zs5{234, 166, 111, 19};
 constexpr QRect W2Image5{231, 103, 625, 269};
@@ -80,6 +80,11 @@ inline const QString FindServer = QStringLiteral("Clique sur le serveur de fichi
 inline const QString FindFirewall = QStringLiteral("Clique sur le pare-feu");
 inline const QString LogOn = QStringLiteral("Connecte-toi au serveur de fichiers SERVPEDA\ravec le compte eleve2\r"
                                             "(sans prendre de risque au niveau de la sécurité !)");
+// The diagram's captions.
+inline const QString NetworkWorkstations = QStringLiteral("Stations de travail élèves et enseignants");
+inline const QString NetworkServer = QStringLiteral("Serveur de fichiers");
+inline const QString NetworkFirewall = QStringLiteral("Pare-feu");
+inline const QString NetworkOffice = QStringLiteral("Postes du secrétariat");
 inline const QString MemoHeader = QStringLiteral("Login        Mot de passe");
 inline const QString OpenPicture = QStringLiteral("Ouvre le fichier Keyboard3v3.jpg");
 inline const QString FromDesktop = QStringLiteral("(A partir du bureau)");

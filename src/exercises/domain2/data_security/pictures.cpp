@@ -5,6 +5,7 @@
 #include "exercises/domain2/data_security/layout.h"
 #include "pictures/fonts.h"
 #include "pictures/desktop.h"
+#include "pictures/imageeditor.h"
 #include "pictures/kit.h"
 #include "pictures/outlines.h"
 #include "pictures/pictures.h"
@@ -73,6 +74,38 @@ void paintCloud(QPainter &p, const QRectF &r)
     p.restore();
 }
 
+// A file server drawn as one: a tower cabinet with drive bays and lit indicators.
+void paintServerTower(QPainter &p, const QRect &r)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF cabinet = QRectF(r).adjusted(3, 1, -3, -1);
+    QLinearGradient side(cabinet.topLeft(), cabinet.topRight());
+    side.setColorAt(0, QColor(70, 76, 88));
+    side.setColorAt(1, QColor(40, 44, 52));
+    p.setPen(QPen(QColor(20, 22, 28), 1));
+    p.setBrush(side);
+    p.drawRoundedRect(cabinet, 2, 2);
+    p.setBrush(QColor(150, 156, 168));
+    p.setPen(Qt::NoPen);
+    for (int bay = 0; bay < 3; ++bay)
+        p.drawRect(QRectF(cabinet.left() + 4, cabinet.top() + 5 + bay * 8, cabinet.width() - 8, 5));
+    p.setBrush(QColor(90, 220, 90));
+    p.drawEllipse(QPointF(cabinet.left() + 7, cabinet.bottom() - 8), 2, 2);
+    p.setBrush(QColor(250, 170, 40));
+    p.drawEllipse(QPointF(cabinet.left() + 13, cabinet.bottom() - 8), 2, 2);
+    p.restore();
+}
+
+// A part's name, bold and word-wrapped, right against the part it names.
+void paintCaption(QPainter &p, const QRect &r, const QString &text, const QColor &colour,
+                  Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter)
+{
+    p.setPen(colour);
+    p.setFont(font(12, true));
+    p.drawText(r, alignment | Qt::TextWordWrap, text);
+}
+
 void paintNetwork(QPainter &p, const QSize &size)
 {
     const QRect all(QPoint(0, 0), size);
@@ -106,15 +139,13 @@ void paintNetwork(QPainter &p, const QSize &size)
     p.drawRoundedRect(QRectF(hub.x() - 12, hub.y() - 6, 24, 12), 2, 2);
     p.setRenderHint(QPainter::Antialiasing, false);
 
-    // The teaching workstations: three computers side by side.
+    // The teaching workstations: four computers in a room of their own.
     p.fillRect(stations.adjusted(-6, -4, 6, 4), QColor(235, 245, 235));
     for (int i = 0; i < 3; ++i)
         PictureKit::paintIcon(p, QRect(stations.left() - 4 + i * 26, stations.top() + 6 + (i % 2) * 26, 32, 32),
                               QStringLiteral("computer"));
     PictureKit::paintIcon(p, QRect(stations.left() + 18, stations.top() + 44, 32, 32), QStringLiteral("computer"));
-    // The file server and the firewall.
-    p.fillRect(server, QColor(235, 240, 250));
-    PictureKit::paintIcon(p, QRect(server.left(), server.center().y() - 17, 34, 34), QStringLiteral("network-server"));
+    paintServerTower(p, server);
     paintFirewall(p, firewall);
     paintCloud(p, internet);
     // The school office: two computers and a printer in a room of their own.
@@ -124,6 +155,14 @@ void paintNetwork(QPainter &p, const QSize &size)
     PictureKit::paintIcon(p, QRect(office.left() + 8, office.top() + 14, 40, 40), QStringLiteral("computer"));
     PictureKit::paintIcon(p, QRect(office.left() + 58, office.top() + 14, 40, 40), QStringLiteral("computer"));
     PictureKit::paintIcon(p, QRect(office.left() + 34, office.top() + 62, 36, 36), QStringLiteral("printer"));
+
+    // Each part named as the instructions name it, beside it and clear of its hot spot.
+    const int labelsRight = stations.left() - 10;
+    paintCaption(p, QRect(4, stations.top() + 8, labelsRight - 4, 62), NetworkWorkstations, QColor(30, 100, 40));
+    paintCaption(p, QRect(4, server.top() + 4, server.left() - 12, 44), NetworkServer, QColor(30, 60, 130));
+    paintCaption(p, QRect(4, firewall.top() + 14, firewall.left() - 12, 24), NetworkFirewall, QColor(150, 40, 20));
+    paintCaption(p, QRect(office.left() - 6, office.bottom() + 4, office.width() + 12, 36), NetworkOffice,
+                 QColor(120, 90, 30), Qt::AlignHCenter | Qt::AlignTop);
 }
 
 // ---- the log-on dialog ----------------------------------------------------------------
@@ -172,11 +211,11 @@ void paintLogOn(QPainter &p, const QSize &size)
 // ---- window 2 --------------------------------------------------------------------------
 
 void paintDesktop(QPainter &p, const QSize &size) { Desktop::paintDesktop(p, size, Desktop::schoolIcons(true)); }
-void paintEditor(QPainter &p, const QSize &size) { Desktop::paintImageEditor(p, size, PictureFile); }
+void paintEditor(QPainter &p, const QSize &size) { ImageEditor::paintSmallEditor(p, size, PictureFile); }
 
 void paintFileMenu(QPainter &p, const QSize &size)
 {
-    Desktop::paintEditorFileMenu(p, size, 24, Desktop::EditorMenuSaveAs, inPicture(W2zs3, W2Image3).top() - 3);
+    ImageEditor::paintSmallFileMenu(p, size, ImageEditor::FileSaveAs, inPicture(W2zs3, W2Image3));
 }
 
 Desktop::SaveDialog dialog()

@@ -11,9 +11,12 @@
 #include "widgets/placement.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+
+#include <algorithm>
 
 using namespace DataSecurityLayout;
 
@@ -24,6 +27,19 @@ QLineEdit *logOnField(const char *name, const QRect &rect, QWidget *parent)
     edit->setFont(pixelFont(QStringLiteral("Tahoma"), 12));
     edit->hide();
     return edit;
+}
+
+// What the memo needs to show every line whole, never less than its given size.
+QSize memoSize(const QPlainTextEdit *memo)
+{
+    const QFontMetrics metrics(memo->font());
+    int widest = 0;
+    const QStringList lines = memo->toPlainText().split(QLatin1Char('\n'));
+    for (const QString &line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const int margins = 2 * (qRound(memo->document()->documentMargin()) + memo->frameWidth()) + 4;
+    return QSize(std::max(widest + margins, DataSecurityLayout::Memo1.width()),
+                 std::max(int(lines.size()) * metrics.lineSpacing() + margins, DataSecurityLayout::Memo1.height()));
 }
 }
 
@@ -41,10 +57,12 @@ Texercice12v3::Texercice12v3(ExerciseSession *session)
     zs4 = hotSpot(QStringLiteral("zs4"), DataSecurityLayout::zs4);
     Memo1 = place(new QPlainTextEdit(accountMemo(), this), "Memo1", DataSecurityLayout::Memo1);
     Memo1->setReadOnly(true);
-    // The header's two columns fit the memo's width in a small fixed font.
-    Memo1->setFont(pixelFont(QStringLiteral("DejaVu Sans Mono"), 8));
-    Memo1->document()->setDocumentMargin(2);
+    // The password is copied letter by letter: the accounts are set in a fixed font
+    // as large as the instructions', and the memo grows from its corner to hold them.
+    Memo1->setFont(pixelFont(QStringLiteral("DejaVu Sans Mono"), 16));
+    Memo1->document()->setDocumentMargin(4);
     Memo1->setFrameShape(QFrame::Box);
+    Memo1->resize(memoSize(Memo1));
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -28,7 +28,7 @@ constexpr int DefinitionWidth = 490;
 constexpr int RowTop = 110;
 constexpr int RowPitch = 50;
 constexpr QSize CheckSize{17, 17};
-constexpr int BoxHeight = 40;
+constexpr int BoxHeight = 46;
 constexpr int LineLeft = 214;
 constexpr int LineWidth = 4;
 constexpr QRect Shape1{80, 62, 26, 26};    // which column is next: terms
@@ -41,12 +41,12 @@ inline const QColor TermColour(112, 48, 160);
 inline const QColor DefinitionColour(0, 32, 112);
 
 // Term k (1 .. 7) and definition j (8 .. 14) rows.
-constexpr QRect termBox(int k) { return {TermLeft, RowTop - 11 + RowPitch * (k - 1), TermWidth, BoxHeight}; }
+constexpr QRect termBox(int k) { return {TermLeft, RowTop - 14 + RowPitch * (k - 1), TermWidth, BoxHeight}; }
 constexpr QRect termCheck(int k) { return {QPoint(TermCheckLeft, RowTop + RowPitch * (k - 1)), CheckSize}; }
 constexpr QRect definitionCheck(int j) { return {QPoint(DefinitionCheckLeft, RowTop + RowPitch * (j - 8)), CheckSize}; }
 constexpr QRect definitionBox(int j)
 {
-    return {DefinitionLeft, RowTop - 11 + RowPitch * (j - 8), DefinitionWidth, BoxHeight};
+    return {DefinitionLeft, RowTop - 14 + RowPitch * (j - 8), DefinitionWidth, BoxHeight};
 }
 // The line of a pair, from the term's side to the definition's box.
 constexpr QPoint lineStart(int k) { return {LineLeft, RowPitch * k + 65}; }
@@ -92,7 +92,8 @@ constexpr QRect TrayArea2{595, 766, 305, 41};   // Image2 of window 2
 // In the shorter third window the desktop's task bar, and its tray, sit lower on the picture.
 constexpr QRect TrayArea3{595, 719, 305, 41};
 
-inline const QString AntivirusQuestion = QStringLiteral("Un antivirus est-il actif sur ce poste ?");
+// A no-break space keeps the question mark on its word's line.
+inline const QString AntivirusQuestion = QStringLiteral("Un antivirus est-il actif sur ce poste\u00a0?");
 inline const QString DateInstruction = QStringLiteral("Indique la date de mise à jour des signatures");
 inline const QString HourInstruction = QStringLiteral("Indique l'heure à laquelle se fait la mise à jour automatique");
 inline const QString WrongDate = QStringLiteral("Mauvaise date !");
@@ -149,7 +150,8 @@ constexpr QRect Window3Abandon{780, 684, 105, 25};
 
 // ---- Window 4: the two documents -------------------------------------------------------
 constexpr QSize Window4Size{793, 517};
-inline const QString DocumentQuestion = QStringLiteral("Que penses-tu du document  ci-contre ?");
+// Nor does "ci-contre" break at its hyphen.
+inline const QString DocumentQuestion = QStringLiteral("Que penses-tu du document  ci-\u2060contre\u00a0?");
 inline const QStringList DocumentKinds = {QStringLiteral("Virus"), QStringLiteral("Hoax"), QStringLiteral("Spam"),
                                           QStringLiteral("Cheval de troie"), QStringLiteral("Cookie")};
 inline const QString DocumentAnswers[2] = {QStringLiteral("Hoax"), QStringLiteral("Spam")};

@@ -33,6 +33,19 @@ QLabel *wordBox(const QString &name, const QRect &rect, const QString &text, con
                              .arg(colour.name()));
     return label;
 }
+
+// A white box on a square of its row's colour, so that it stands out of the pale wall.
+QCheckBox *rowCheck(const QString &name, const QRect &rect, const QColor &colour, QWidget *parent)
+{
+    auto *box = place(new QCheckBox(parent), name, rect);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    box->setPalette(palette);
+    box->setAutoFillBackground(true);
+    return box;
+}
 }
 
 Texercice11v3::Texercice11v3(ExerciseSession *session)
@@ -42,13 +55,13 @@ Texercice11v3::Texercice11v3(ExerciseSession *session)
     setAttribute(Qt::WA_OpaquePaintEvent);
     for (int k = 1; k <= 7; ++k) {
         boxes[k - 1] = wordBox(QStringLiteral("Memo%1").arg(k), termBox(k), Terms[k - 1], TermColour, 15, this);
-        r[k - 1] = place(new QCheckBox(this), QStringLiteral("r%1").arg(k), termCheck(k));
+        r[k - 1] = rowCheck(QStringLiteral("r%1").arg(k), termCheck(k), TermColour, this);
         connect(r[k - 1], &QCheckBox::clicked, this, [this, k] { termClick(k); });
     }
     for (int j = 8; j <= 14; ++j) {
-        r[j - 1] = place(new QCheckBox(this), QStringLiteral("r%1").arg(j), definitionCheck(j));
+        r[j - 1] = rowCheck(QStringLiteral("r%1").arg(j), definitionCheck(j), DefinitionColour, this);
         boxes[j - 1] = wordBox(QStringLiteral("Memo%1").arg(j), definitionBox(j), Definitions[j - 8].text,
-                               DefinitionColour, 11, this);
+                               DefinitionColour, 12, this);
         connect(r[j - 1], &QCheckBox::clicked, this, [this, j] { definitionClick(j); });
     }
     Shape1 = new Disc(QStringLiteral("Shape1"), PrudenceLayout::Shape1, Lime, this);

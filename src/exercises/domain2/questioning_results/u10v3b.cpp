@@ -4,6 +4,7 @@
 #include "exercises/domain2/questioning_results/layout.h"
 #include "pictures/fonts.h"
 #include "shell/exercise/exercisesession.h"
+#include "widgets/fittedfont.h"
 #include "widgets/hotspot.h"
 #include "widgets/instructionbubble.h"
 #include "widgets/picturebox.h"
@@ -46,13 +47,17 @@ Texercice10v3b::Texercice10v3b(ExerciseSession *session)
     zs2->hide();
     Memo1 = place(new QPlainTextEdit(W::MemoLines.join(QLatin1Char('\n')), this), "Memo1", W::Memo1);
     Memo1->setReadOnly(true);
-    Memo1->setFont(pixelFont(QStringLiteral("Tahoma"), 11));
+    // Its lines held whole, as the pupil compares them with the chart.
+    Memo1->setFont(fittedFont(pixelFont(QStringLiteral("Tahoma"), 11), W::MemoLines, W::Memo1.width() - 14));
     QPalette yellow = Memo1->palette();
     yellow.setColor(QPalette::Base, QColor(255, 255, 0));
     yellow.setColor(QPalette::Text, Qt::black);
     Memo1->setPalette(yellow);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Should a line still outgrow the frame, it wraps inside it; the text ends with
+    // empty lines, which need no scroll bar.
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Button1 = button(W::ReadButton, QStringLiteral("Button1"), W::Button1, this);
     ListBox1 = AnswerList::place(this, QStringLiteral("GroupBox1"), QStringLiteral("ListBox1"), W::GroupBox1,
                                  W::NatureCaption, W::Natures, &GroupBox1);

@@ -115,11 +115,12 @@ void paintWizard(QPainter &p, const QSize &size, int page)
     p.setFont(PictureKit::uiFont(12, true));
     p.drawText(StepsPane.adjusted(8, 6, 0, 0), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Étapes"));
     for (int i = 0; i < StepNames.size(); ++i) {
-        const QRect line(StepsPane.left() + 4, StepsPane.top() + 30 + i * 24, StepsPane.width() - 8, 22);
+        // Room for two lines: a long step's name wraps rather than runs out of the pane.
+        const QRect line(StepsPane.left() + 4, StepsPane.top() + 30 + i * 38, StepsPane.width() - 8, 36);
         if (i == page - 1)
             p.fillRect(line, QColor(61, 174, 233, 70));
-        p.setFont(PictureKit::uiFont(10, i == page - 1));
-        p.drawText(line.adjusted(4, 0, 0, 0), Qt::AlignVCenter, StepNames.at(i));
+        p.setFont(PictureKit::uiFont(12, i == page - 1));
+        p.drawText(line.adjusted(4, 0, -2, 0), Qt::AlignVCenter | Qt::TextWordWrap, StepNames.at(i));
     }
     p.setPen(QColor(190, 190, 190));
     p.drawLine(8, 262, size.width() - 8, 262);

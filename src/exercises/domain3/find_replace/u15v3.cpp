@@ -3,6 +3,7 @@
 #include "dialogs/urechercherremplacerv3.h"
 #include "exercises/domain3/find_replace/layout.h"
 #include "shell/exercise/exercisesession.h"
+#include "widgets/fittedfont.h"
 #include "widgets/hotspot.h"
 #include "widgets/picturebox.h"
 #include "widgets/richoffsets.h"
@@ -36,9 +37,13 @@ Texercice15v3::Texercice15v3(ExerciseSession *session)
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     RichEdit1->setGeometry(FindReplaceLayout::RichEdit1);
     RichEdit1->setFrameShape(QFrame::NoFrame);
+    // Each line of the document holds on one line of the page, as the pupil compares them.
     QFont sans(QStringLiteral("Arial"));
     sans.setPixelSize(17);
-    RichEdit1->document()->setDefaultFont(sans);
+    QStringList lines;
+    for (int line = 0; line < 4; ++line)
+        lines << paragraphLine(line);
+    RichEdit1->document()->setDefaultFont(fittedFont(sans, lines, FindReplaceLayout::RichEdit1.width() - 6));
     RichEdit1->document()->setDocumentMargin(0);
 
     zs1 = new HotSpot(this);

@@ -49,9 +49,7 @@ constexpr QRect Photo{8, 214, 606, 457};     // Image2 .. Image6, levels 1 .. 5
 constexpr QRect HalfPhoto{8, 214, 400, 300}; // Image17
 constexpr QRect zs13{8, 214, 601, 451};      // closes the open menu
 constexpr QRect zs14{704, 209, 65, 424};     // the drawing-tool palette
-constexpr QRect zs60{212, 150, 165, 18};     // Réglage: brightness/contrast
 constexpr QRect zs61{116, 278, 229, 22};     // Image: image size
-constexpr QRect zs63{26, 254, 201, 18};      // Fichier: save as
 constexpr int MenuTitleTop = 134;
 constexpr int StartLevel = 4;
 constexpr int MaxErrors = 2;
@@ -65,6 +63,13 @@ inline QRect menuPicture(int menu)
 {
     return QRect(ImageEditor::menuTopLeft(menu) + EditorTop, ImageEditor::menuSize(ImageEditor::menu(menu)));
 }
+// A menu line in window pixels: its hot spot covers the drawn row whole.
+inline QRect menuLine(int menu, int line)
+{
+    return ImageEditor::lineRects(ImageEditor::menu(menu)).at(line).translated(menuPicture(menu).topLeft());
+}
+inline const QRect zs60 = menuLine(ImageEditor::Adjust, ImageEditor::AdjustBrightnessContrast);
+inline const QRect zs63 = menuLine(ImageEditor::File, ImageEditor::FileSaveAs);
 inline QRect toolZone(int row, int index)
 {
     return inWindow(ImageEditor::toolRects(row).at(index));

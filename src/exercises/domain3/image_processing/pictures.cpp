@@ -22,7 +22,7 @@ constexpr Shortcut Shortcuts[4][4] = {
     {{"user-trash", "Corbeille"}, {"computer", "Poste de travail"}, {"folder-documents", "Mes documents"},
      {"internet-web-browser", "Navigateur Internet"}},
     {{"x-office-document", "Traitement de texte"}, {"x-office-spreadsheet", "Tableur"},
-     {"x-office-presentation", "Présentation"}, {"", "Retouche photo"}},
+     {"x-office-presentation", "Présentation"}, {"", "PhotoFiltre"}},
     {{"internet-mail", "Messagerie"}, {"accessories-calculator", "Calculatrice"},
      {"multimedia-volume-control", "Lecteur audio"}, {"help-browser", "Aide"}},
     {{"applications-games", "Jeux"}, {"office-calendar", "Agenda"}, {"office-address-book", "Carnet d'adresses"},
@@ -37,13 +37,8 @@ void paintDesktop(QPainter &p, const QSize &size)
         for (int column = 0; column < 4; ++column) {
             const Shortcut &s = Shortcuts[row][column];
             const QPoint topLeft(IconColumns[column], IconRows[row]);
-            const QString caption = QString::fromUtf8(s.caption);
-            if (*s.icon) {
-                paintDesktopIcon(p, topLeft, QString::fromLatin1(s.icon), caption);
-                continue;
-            }
-            paintDesktopIcon(p, topLeft, QString(), caption);
-            ImageEditor::paintLogo(p, QRect(topLeft.x() + (DesktopIconSize.width() - 48) / 2, topLeft.y() + 4, 48, 48));
+            paintDesktopIcon(p, topLeft, *s.icon ? QString::fromLatin1(s.icon) : ImageEditor::Icon,
+                             QString::fromUtf8(s.caption));
         }
     paintTaskBar(p, QRect(0, size.height() - TaskBarHeight, size.width(), TaskBarHeight), {});
 }

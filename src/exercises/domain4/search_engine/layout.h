@@ -125,7 +125,7 @@ constexpr QRect ResultScopeFrame{205, 189, 244, 33};     // RadioGroup1
 constexpr int ResultScopeShift = 205 - 389;              // the home scopes, moved left and up
 constexpr int ResultScopeRise = 189 - 317;
 constexpr QRect ResultHeader{0, 106, 481, 119};          // zs1
-constexpr QRect AdvancedLink{392, 164, 77, 15};          // Image2
+constexpr QRect AdvancedLink{392, 164, 112, 19};         // Image2, the link drawn large enough to click
 constexpr QRect ResultLogo{8, 150, 106, 40};
 constexpr QRect ResultSearchButton{324, 166, 64, 23};
 constexpr int ResultBandBottom = 258;   // the results start below it

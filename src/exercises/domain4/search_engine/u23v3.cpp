@@ -43,7 +43,7 @@ Texercice23v3::Texercice23v3(ExerciseSession *session)
     for (int q = 0; q < 7; ++q) {
         auto *memo = place(new QTextEdit(this), QStringLiteral("Memo%1").arg(q + 1), Questions[q].memo);
         memo->setReadOnly(true);
-        memo->setFont(pixelFont(QStringLiteral("Comic Sans MS"), 11));
+        memo->setFont(pixelFont(QStringLiteral("Comic Sans MS"), 11, true));   // the regular face is too thin
         memo->setPlainText(QString::fromUtf8(Questions[q].text));
         memo->setAlignment(Qt::AlignCenter);
         memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -1,5 +1,6 @@
 #pragma once
 #include "pictures/browseroptions.h"
+#include "pictures/searchengine.h"
 
 #include <QRect>
 #include <QSize>
@@ -17,7 +18,7 @@ constexpr int Competence = 22;
 inline const QString LibraryAddress = QStringLiteral("www.bnf.fr");
 inline const QString LibraryUrl = QStringLiteral("http://") + LibraryAddress + QLatin1Char('/');
 inline const QString SearchEngineUrl = QStringLiteral("http://www.trouvix.fr/");
-inline const QString SearchEngineName = QStringLiteral("Trouvix");
+inline const QString SearchEngineName = SearchEngine::Name;
 inline const QString TownName = QStringLiteral("Quimbel");
 inline const QString TownUrl = QStringLiteral("http://www.quimbel.fr/");
 inline const QString LibraryName = QStringLiteral("Bnf");

@@ -51,7 +51,7 @@ Pictures::Painter browserShot(int width, const QString &url, const QStringList &
         c.activeTab = active;
         c.panel = panel;
         c.yesterday = {{TownTitle, QColor(0x2e, 0x8b, 0x57), QLatin1Char('Q')},
-                       {QStringLiteral("Trouvix - Recherche"), QColor(0x33, 0x66, 0xcc), QLatin1Char('T')},
+                       {SearchEngine::Name + QStringLiteral(" - Recherche"), QColor(0x33, 0x66, 0xcc), QLatin1Char('T')},
                        {QStringLiteral("Météo de la semaine"), QColor(0xe0, 0x90, 0x10), QLatin1Char('M')}};
         const QRect area = paintChrome(p, c);
         switch (page) {

@@ -4,6 +4,7 @@
 #include "exercises/domain4/web_browser/layout.h"
 #include "pictures/classicbrowser.h"
 #include "pictures/fonts.h"
+#include "pictures/searchengine.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -92,28 +93,10 @@ void paintSearchEnginePage(QPainter &p, const QRect &page)
     const int cx = EngineQueryField.center().x();
     link(p, QRect(page.right() - 190, page.top() + 6, 180, 18), QStringLiteral("Connexion"), pixelFont(QStringLiteral("Arial"), 13),
          Qt::AlignRight | Qt::AlignVCenter);
-    // The engine's name with a magnifying glass in place of its "o".
-    const QRect logo(cx - 170, 130, 340, 80);
-    QFont lf = pixelFont(QStringLiteral("Arial"), 64, true);
-    p.setFont(lf);
-    const QString first = QStringLiteral("Tr"), rest = QStringLiteral("uvix");
-    const int w1 = p.fontMetrics().horizontalAdvance(first), w2 = p.fontMetrics().horizontalAdvance(rest);
-    const int total = w1 + 52 + w2;
-    int x = cx - total / 2;
-    const int base = logo.top() + 64;
-    p.setPen(QColor(0x1f, 0x4e, 0x9e));
-    p.drawText(x, base, first);
-    x += w1;
-    p.setPen(QPen(QColor(0xf0, 0x8a, 0x12), 7));
-    p.setBrush(QColor(0xff, 0xf4, 0xe0));
-    p.drawEllipse(QRect(x + 3, base - 42, 38, 38));
-    p.setPen(QPen(QColor(0xf0, 0x8a, 0x12), 8, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(x + 37, base - 8, x + 48, base + 4);
-    x += 52;
-    p.setPen(QColor(0xf0, 0x8a, 0x12));
-    p.drawText(x, base, QStringLiteral("u"));
-    p.setPen(QColor(0x1f, 0x4e, 0x9e));
-    p.drawText(x + p.fontMetrics().horizontalAdvance(QStringLiteral("u")), base, QStringLiteral("vix"));
+    // The engine's own mark, as on its other pages, and its motto under it.
+    const QRect logo(cx - 170, 130, 340, 64);
+    SearchEngine::paintLogo(p, logo);
+    const int base = logo.bottom() - 4;
     p.setFont(pixelFont(QStringLiteral("Arial"), 13));
     p.setPen(QColor(0x66, 0x66, 0x66));
     p.drawText(QRect(cx - 170, base + 4, 340, 16), Qt::AlignCenter, QStringLiteral("le moteur de recherche francophone"));
@@ -150,10 +133,10 @@ void paintSearchEnginePage(QPainter &p, const QRect &page)
     p.drawText(QRect(EngineQueryField.left(), 285, 400, 18), Qt::AlignVCenter,
                QStringLiteral("Rechercher dans :  ○ le Web   ● pages francophones"));
     link(p, QRect(cx - 250, 360, 500, 18),
-         QStringLiteral("Publicité   -   Trouvix en français   -   À propos de Trouvix"), small, Qt::AlignCenter);
+         QStringLiteral("Publicité   -   %1 en français   -   À propos de %1").arg(SearchEngine::Name), small, Qt::AlignCenter);
     p.setFont(pixelFont(QStringLiteral("Arial"), 11));
     p.setPen(QColor(0x77, 0x77, 0x77));
-    p.drawText(QRect(cx - 200, 392, 400, 16), Qt::AlignCenter, QStringLiteral("©2008 Trouvix"));
+    p.drawText(QRect(cx - 200, 392, 400, 16), Qt::AlignCenter, QStringLiteral("©2008 ") + SearchEngine::Name);
     p.restore();
 }
 

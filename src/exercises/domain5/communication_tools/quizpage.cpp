@@ -55,7 +55,7 @@ void QuizPage::buildRow(int index, int &comboNumber, int &pairNumber)
     const CommunicationQuiz::Question &q = m_questions[index];
     Row row;
     row.memo = new MemoLabel(QStringLiteral("Memo%1").arg(index + 1), memoRect(index),
-                             pixelFont(QStringLiteral("Comic Sans MS"), 11), this);
+                             pixelFont(QStringLiteral("Comic Sans MS"), 11, true), this);   // the regular face is too thin
     row.memo->setText(q.text);
     if (q.isChoice()) {
         row.combo = place(new ChoiceCombo(this, false), QStringLiteral("ComboBoxEx%1").arg(++comboNumber),

@@ -43,10 +43,11 @@ constexpr QRect Image4{288, 128, 577, 417};// the attach-files dialog
 constexpr QRect TreeView1{392, 184, 449, 285};
 constexpr QRect zs2b{760, 470, 89, 35};    // the dialog's open button
 
-// The instruction bubble and Abandon, over the reading pane under the composition.
-constexpr QRect Mascot{12, 556, 84, 100};
-constexpr QRect Bubble{104, 556, 640, 92};
-constexpr QRect consigne3{116, 566, 616, 72};
+// The instruction bubble and Abandon, over the reading pane under the composition,
+// clear of the status bar.
+constexpr QRect Mascot{12, 536, 84, 100};
+constexpr QRect Bubble{104, 540, 640, 92};
+constexpr QRect consigne3{116, 550, 616, 72};
 constexpr QRect BitBtn20{790, 600, 105, 30};
 
 constexpr int BodyLength = 37;

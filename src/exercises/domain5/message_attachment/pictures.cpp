@@ -15,6 +15,7 @@ MainView mainWindow()
 {
     MainView view;
     view.account = Account;
+    view.height = Window1Size.height();   // the status bar whole at the window's foot
     view.messages = {
         Message{QStringLiteral("Sortie au musée vendredi"), QStringLiteral("Mme Laurent"),
                 QStringLiteral("02/12/2026 17:40"), false, false},
