@@ -1,7 +1,9 @@
 #include "consolefixture.h"
 
+#include "records/helpswitch.h"
 #include "records/clock.h"
 
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
@@ -347,6 +349,23 @@ TEST_F(ConsoleLists, RegistrationBoxFollowsAndSetsTheMarker)
     EXPECT_TRUE(child<QCheckBox>(QStringLiteral("CheckBox37"))->isChecked());
     robot.click(child<QCheckBox>(QStringLiteral("CheckBox37")));
     EXPECT_FALSE(RecordStore::registrationAllowed());
+}
+
+TEST_F(ConsoleLists, HelpBoxIsTickedOnANewInstallationAndForbidsByItsMarker)
+{
+    auto *box = child<QCheckBox>(QStringLiteral("CheckBox38"));
+    EXPECT_EQ(box->text(), QStringLiteral("Autoriser l'aide aux élèves (démonstration et guidage)"));
+    EXPECT_TRUE(box->isChecked());
+    robot.click(box);
+    EXPECT_FALSE(HelpSwitch::allowed());
+    EXPECT_TRUE(QFile::exists(HelpSwitch::markerPath()));
+    EXPECT_FALSE(HelpSwitch::markerPath().endsWith(QStringLiteral("-qib.txt")));
+    delete console.data();
+    openConsole();
+    EXPECT_FALSE(child<QCheckBox>(QStringLiteral("CheckBox38"))->isChecked());
+    robot.click(child<QCheckBox>(QStringLiteral("CheckBox38")));
+    EXPECT_TRUE(HelpSwitch::allowed());
+    EXPECT_FALSE(QFile::exists(HelpSwitch::markerPath()));
 }
 
 TEST_F(ConsoleLists, QuitterShowsTheMainWindowAgain)

@@ -121,7 +121,8 @@ void TargetOutline::outline(const QRect &screenRect, const QString &caption)
     QRect label;
     if (!caption.isEmpty()) {
         const QSize text = QFontMetrics(font).size(0, caption) + QSize(16, 8);
-        label = QRect(ring.left(), ring.bottom() + 4, text.width(), text.height());
+        // Beside the target, where it hides neither the target nor the fields below it.
+        label = QRect(ring.right() + 6, ring.center().y() - text.height() / 2, text.width(), text.height());
     }
     const QRect whole = label.isNull() ? ring : ring.united(label);
     if (whole == geometry() && caption == m_caption && isVisible())

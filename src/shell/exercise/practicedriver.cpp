@@ -211,8 +211,9 @@ void PracticeDriver::refreshOutline()
         return;
     const Step &step = m_steps.at(m_guided);
     const WalkthroughPlayer::Aim aim = WalkthroughPlayer::targetOf(step);
+    // A button takes the click on its caption as well: the whole of it is the target.
     if (aim.widget)
-        m_targetRect = screenRect(aim, aim.area);
+        m_targetRect = screenRect(aim, qobject_cast<QAbstractButton *>(aim.widget) ? aim.widget->rect() : aim.area);
     if (step.gesture == Gesture::Drag) {
         const WalkthroughPlayer::Aim drop = WalkthroughPlayer::targetOf(Walkthrough::click(QString(), step.to));
         if (drop.widget)
