@@ -149,7 +149,8 @@ bool PracticeDriver::eventFilter(QObject *watched, QEvent *event)
     if (!isInput(event->type()) || !m_session || m_session->isEnding())
         return false;
     if (Practice::of(m_session) == Practice::Mode::Guided) {
-        if (watched->isWidgetType())   // each event once, where the widget gets it
+        // The window's copy too: a release whose widget went away reaches only the window.
+        if (watched->isWidgetType() || watched->isWindowType())
             observe(event);
         return false;
     }
@@ -243,6 +244,10 @@ void PracticeDriver::observe(QEvent *event)
 {
     if (m_guided < 0)
         return;
+    // The target may have shown since the last look (a press comes before its handler).
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick
+        || (event->type() == QEvent::MouseMove && m_targetRect.isNull()))
+        refreshOutline();
     const Step &step = m_steps.at(m_guided);
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
