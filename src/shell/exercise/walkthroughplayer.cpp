@@ -77,6 +77,8 @@ QString coverOf(QWidget *widget, QPoint local)
         hit = top;
     if (hit != widget && !widget->isAncestorOf(hit))
         return QStringLiteral("%1 is covered by %2").arg(nameOf(widget), nameOf(hit));
+    if (!hit->isEnabled())
+        return QStringLiteral("%1 is greyed").arg(nameOf(hit));
     return {};
 }
 

@@ -15,13 +15,13 @@ const QString Properties = QStringLiteral("Tproprieteimprimantecanonv3");
 Steps steps()
 {
     return {
-        click(QStringLiteral("Clique sur le bouton Démarrer"), at(First, W1::zs3)),
+        click(QStringLiteral("Clique sur le bouton Démarrer"), on(First, QStringLiteral("zs3"))),
         click(QStringLiteral("Clique sur un endroit vide du bureau"), at(First, QRect(700, 100, 10, 10))).asMistake(),
-        click(QStringLiteral("Ouvre « Imprimantes et télécopieurs »"), at(First, W1::zs5)),
-        rightClick(QStringLiteral("Clique droit sur l'imprimante Canon iP4200"), at(First, W1::zs7)),
-        click(QStringLiteral("Choisis « Définir par défaut »"), at(First, W1::zs9)),
-        rightClick(QStringLiteral("Clique droit sur l'imprimante Canon iP4200"), at(Second, W2::zs2)),
-        click(QStringLiteral("Choisis « Propriétés »"), at(Second, W2::zs4)),
+        click(QStringLiteral("Ouvre « Imprimantes et télécopieurs »"), on(First, QStringLiteral("zs5"))),
+        rightClick(QStringLiteral("Clique droit sur l'imprimante Canon iP4200"), on(First, QStringLiteral("zs7"))),
+        click(QStringLiteral("Choisis « Définir par défaut »"), on(First, QStringLiteral("zs9"))),
+        rightClick(QStringLiteral("Clique droit sur l'imprimante Canon iP4200"), on(Second, QStringLiteral("zs2"))),
+        click(QStringLiteral("Choisis « Propriétés »"), on(Second, QStringLiteral("zs4"))),
         click(QStringLiteral("Ouvre la liste des papiers"), on(Properties, QStringLiteral("ComboBox1"))),
         key(QStringLiteral("Descends dans la liste"), Properties, Qt::Key_Down),
         key(QStringLiteral("Descends dans la liste"), Properties, Qt::Key_Down),

@@ -14,11 +14,11 @@ Steps steps()
     // A wrong answer would move the quiz on: the mistake is a click beside the start button.
     Steps run{
         click(QStringLiteral("Clique sur la barre des tâches"), at(Window, Shape4)).asMistake(),
-        click(QStringLiteral("Clique sur le bouton Démarrer"), at(Window, Shape1)),
-        hover(QStringLiteral("Monte dans le menu Démarrer"), at(Window, Shape3)),
-        click(QStringLiteral("Clique sur « Tous les programmes »"), at(Window, Shape2)),
-        click(QStringLiteral("Ouvre le dossier de la suite bureautique"), at(Window, Shape6)),
-        click(QStringLiteral("Lance le tableur"), at(Window, Shape7)),
+        click(QStringLiteral("Clique sur le bouton Démarrer"), on(Window, QStringLiteral("Shape1"))),
+        hover(QStringLiteral("Monte dans le menu Démarrer"), on(Window, QStringLiteral("Shape3"))),
+        click(QStringLiteral("Clique sur « Tous les programmes »"), on(Window, QStringLiteral("Shape2"))),
+        click(QStringLiteral("Ouvre le dossier de la suite bureautique"), on(Window, QStringLiteral("Shape6"))),
+        click(QStringLiteral("Lance le tableur"), on(Window, QStringLiteral("Shape7"))),
         click(QStringLiteral("Ferme le tableur"), at(Window, QRect(Image6.right() - 18, Image6.top() + 14, 4, 4))),
     };
     for (int question = 1; question <= 7; ++question) {
