@@ -232,3 +232,25 @@ TEST(WalkthroughHelp, ForbiddenHelpLeavesTheMascotAPicture)
     ASSERT_TRUE(HelpSwitch::allow(true).ok());
     EXPECT_TRUE(HelpSwitch::allowed());
 }
+
+// Escape stops a demonstration and gives the pupil the exercise fresh.
+TEST(WalkthroughHelp, EscapeStopsTheDemonstration)
+{
+    TempDataFolder data;
+    StandInBoard board;
+    ScriptedMessages boxes;
+    PracticeDriver::setInstantForTests(true);
+    ASSERT_TRUE(ExerciseRegistry::launch(1, &board));
+    Practice::relaunch(1, &board, Mode::Demonstration);   // what the mascot's menu does, tested above
+    auto *window = qobject_cast<ExerciseScreen *>(PupilRobot::topWindow(QStringLiteral("Texercice1v3")));
+    ASSERT_TRUE(window);
+    PupilRobot(window).key(Qt::Key_Escape, Qt::NoModifier, window);
+    flushDeletes();
+    ASSERT_TRUE(ExerciseSession::current());
+    EXPECT_EQ(Practice::of(ExerciseSession::current()), Mode::None);
+    EXPECT_EQ(boxes.count(), 0);
+    EXPECT_FALSE(student().results[0].acquired);
+    ExerciseSession::current()->abandon();
+    flushDeletes();
+    PracticeDriver::setInstantForTests(false);
+}
