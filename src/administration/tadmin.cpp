@@ -6,6 +6,7 @@
 #include "administration/progressionsheet.h"
 #include "administration/timportcomptev3.h"
 #include "pictures/pictures.h"
+#include "records/helpswitch.h"
 #include "records/clock.h"
 #include "records/cp1252.h"
 #include "records/datafolder.h"
@@ -128,6 +129,10 @@ Tadmin::Tadmin(QWidget *mainWindow)
     {
         const QSignalBlocker blocker(CheckBox37);
         CheckBox37->setChecked(RecordStore::registrationAllowed());
+    }
+    {
+        const QSignalBlocker blocker(CheckBox38);
+        CheckBox38->setChecked(HelpSwitch::allowed());
     }
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -277,18 +282,20 @@ void Tadmin::buildSheet()
 
 void Tadmin::buildDivers()
 {
-    GroupBox5 = place(new QGroupBox(QStringLiteral("Divers"), this), "GroupBox5", QRect(8, 552, 377, 121));
+    GroupBox5 = place(new QGroupBox(QStringLiteral("Divers"), this), "GroupBox5", QRect(8, 552, 377, 137));
     paintWith(GroupBox5, Cream);
     Button16 = place(new QPushButton(QStringLiteral("Changer Mot de passe administrateur"), GroupBox5), "Button16", QRect(8, 22, 209, 27));
     Edit2 = place(new QLineEdit(GroupBox5), "Edit2", QRect(222, 24, 90, 23));
     Button15 = place(new QPushButton(QStringLiteral("Valider"), GroupBox5), "Button15", QRect(316, 22, 53, 27));
     Button17 = place(new QPushButton(QStringLiteral("Importer des comptes \"élève\""), GroupBox5), "Button17", QRect(8, 55, 361, 27));
     CheckBox37 = place(new QCheckBox(QStringLiteral("Autoriser la création de comptes (par les élèves)"), GroupBox5), "CheckBox37", QRect(8, 90, 361, 20));
+    CheckBox38 = place(new QCheckBox(QStringLiteral("Autoriser l'aide aux élèves (démonstration et guidage)"), GroupBox5), "CheckBox38", QRect(8, 112, 361, 20));
     Edit2->installEventFilter(this);
     connect(Button16, &QPushButton::clicked, this, &Tadmin::Button16Click);
     connect(Button15, &QPushButton::clicked, this, &Tadmin::Button15Click);
     connect(Button17, &QPushButton::clicked, this, &Tadmin::Button17Click);
     connect(CheckBox37, &QCheckBox::toggled, this, &Tadmin::CheckBox37Click);
+    connect(CheckBox38, &QCheckBox::toggled, this, &Tadmin::CheckBox38Click);
 }
 
 void Tadmin::loadClassList()
@@ -713,6 +720,12 @@ void Tadmin::CheckBox37Click(bool checked)
     // The box tells what the disk holds, not what was asked for.
     const QSignalBlocker blocker(CheckBox37);
     CheckBox37->setChecked(RecordStore::registrationAllowed());
+}
+
+void Tadmin::CheckBox38Click(bool checked)
+{
+    hidePasswordEntry();
+    reportFailure(HelpSwitch::allow(checked));
 }
 
 void Tadmin::Button13Click() { close(); }

@@ -74,6 +74,7 @@ private slots:
     void Button17Click();  // "Importer des comptes "élève""
     void Button18Click();  // "Suivi des classes"
     void CheckBox37Click(bool checked);
+    void CheckBox38Click(bool checked);
 
 private:
     struct Row
@@ -124,6 +125,7 @@ private:
     QPushButton *Button15 = nullptr;
     QPushButton *Button17 = nullptr;
     QCheckBox *CheckBox37 = nullptr;
+    QCheckBox *CheckBox38 = nullptr;   // pupils may ask the mascot for help
     QPushButton *Button13 = nullptr;
 
     QGroupBox *GroupBox3 = nullptr;

@@ -1,10 +1,12 @@
 #include "widgets/messagebox.h"
+#include "widgets/messageboxplay.h"
 
 #include "widgets/windowplacement.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 namespace MessageBox {
 namespace {
@@ -17,12 +19,11 @@ struct ShowingGuard
     ~ShowingGuard() { --g_showing; }
 };
 
-int exec(const Box &box, QWidget *parent, QMessageBox::Icon icon)
-{
-    ShowingGuard guard;
-    if (g_responder)
-        return g_responder->answer(box);
+QMessageBox::Icon iconOf(Kind kind);
 
+// The real box; with msecs > 0 it closes by itself after that time with 'answer'.
+int execReal(const Box &box, QWidget *parent, QMessageBox::Icon icon, int answer = -1, int msecs = 0)
+{
     QWidget *owner = parent ? parent : QApplication::activeWindow();
     // Over a window shown scaled, the box is a window of its own over the host,
     // at its true size, with its caption.
@@ -42,9 +43,19 @@ int exec(const Box &box, QWidget *parent, QMessageBox::Icon icon)
         dialog.setEscapeButton(buttons.at(escape));
     }
     dialog.setWindowModality(Qt::ApplicationModal);
+    if (msecs > 0 && answer >= 0 && answer < buttons.size())
+        QTimer::singleShot(msecs, &dialog, [&dialog, button = buttons.at(answer)] { button->click(); });
     dialog.exec();
     const int index = buttons.indexOf(dialog.clickedButton());
     return index < 0 ? escape : index;
+}
+
+int exec(const Box &box, QWidget *parent, QMessageBox::Icon icon)
+{
+    ShowingGuard guard;
+    if (g_responder)
+        return g_responder->answer(box);
+    return execReal(box, parent, icon);
 }
 
 QMessageBox::Icon iconOf(Kind kind)
@@ -61,6 +72,14 @@ QMessageBox::Icon iconOf(Kind kind)
 }
 
 void setResponder(Responder *responder) { g_responder = responder; }
+Responder *responder() { return g_responder; }
+
+int showFor(const Box &box, int answer, int msecs, QWidget *parent)
+{
+    return execReal(box, parent, iconOf(box.kind), answer, msecs);
+}
+
+int showReal(const Box &box, QWidget *parent) { return execReal(box, parent, iconOf(box.kind)); }
 
 bool isShowing() { return g_showing > 0; }
 

@@ -1,9 +1,11 @@
 #include "consolefixture.h"
 
+#include "records/helpswitch.h"
 #include "records/clock.h"
 #include "records/cp1252.h"
 #include "records/textfile.h"
 
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
@@ -398,6 +400,23 @@ TEST_F(ConsoleLists, ListEditorKeepsAnEmptyEntryAndRefusesNamesOutsideTheCodePag
     teachers->undo();
     clickButton(QStringLiteral("Button12"));
     EXPECT_EQ(data.readBytes(QStringLiteral("profs.txt")), QByteArray("Mme Laurent\r\n\r\n")) << "the empty entry is kept";
+}
+
+TEST_F(ConsoleLists, HelpBoxIsTickedOnANewInstallationAndForbidsByItsMarker)
+{
+    auto *box = child<QCheckBox>(QStringLiteral("CheckBox38"));
+    EXPECT_EQ(box->text(), QStringLiteral("Autoriser l'aide aux élèves (démonstration et guidage)"));
+    EXPECT_TRUE(box->isChecked());
+    robot.click(box);
+    EXPECT_FALSE(HelpSwitch::allowed());
+    EXPECT_TRUE(QFile::exists(HelpSwitch::markerPath()));
+    EXPECT_FALSE(HelpSwitch::markerPath().endsWith(QStringLiteral("-qib.txt")));
+    delete console.data();
+    openConsole();
+    EXPECT_FALSE(child<QCheckBox>(QStringLiteral("CheckBox38"))->isChecked());
+    robot.click(child<QCheckBox>(QStringLiteral("CheckBox38")));
+    EXPECT_TRUE(HelpSwitch::allowed());
+    EXPECT_FALSE(QFile::exists(HelpSwitch::markerPath()));
 }
 
 TEST_F(ConsoleLists, QuitterShowsTheMainWindowAgain)

@@ -2,6 +2,7 @@
 
 #include "pictures/pictures.h"
 #include "shell/exercise/exercisesession.h"
+#include "shell/exercise/practice.h"
 #include "widgets/instructionbubble.h"
 #include "widgets/windowplacement.h"
 
@@ -138,6 +139,7 @@ void ExerciseScreen::showEvent(QShowEvent *event)
     if ((windowFlags() & Qt::FramelessWindowHint) || WindowFit::hostOf(this))
         centreOnScreen();
     FormShow();
+    Practice::offerHelp(this);
 }
 
 void ExerciseScreen::closeEvent(QCloseEvent *event)

@@ -2,6 +2,7 @@
 
 #include "records/recordstore.h"
 #include "shell/exercise/exercisescreen.h"
+#include "shell/exercise/practice.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -10,11 +11,49 @@
 
 namespace {
 QPointer<ExerciseSession> g_current;
+// A practice run's state, kept on the session (properties: the class stays as it is).
+const char *const PracticeProperty = "practice";
+const char *const QuietEndProperty = "quietEnd";            // the main window stays hidden
+const char *const PracticeDoneProperty = "practiceDone";    // reached what records
+
+bool flag(const QObject *o, const char *name) { return o->property(name).toBool(); }
+bool practising(const ExerciseSession *s) { return Practice::of(s) != Practice::Mode::None; }
+}
+
+namespace Practice {
+Mode of(const ExerciseSession *session)
+{
+    return session ? Mode(session->property(PracticeProperty).toInt()) : Mode::None;
+}
+
+void relaunch(int competence, QWidget *mainWindow, Mode mode)
+{
+    if (ExerciseSession *running = ExerciseSession::current()) {
+        running->setProperty(QuietEndProperty, true);
+        running->end();
+    }
+    launchFresh(competence, mainWindow, mode);
+}
+}
+
+// The end of a practice run: its own box, then the exercise fresh, for the pupil.
+static void endPractice(ExerciseSession *session)
+{
+    Practice::succeeded(session);
+    QWidget *window = nullptr;
+    for (QWidget *w : session->windows())
+        if (w->isVisible())
+            window = w;
+    const bool shown = Practice::of(session) == Practice::Mode::Demonstration;
+    MessageBox::information(shown ? Practice::ShownEnd : Practice::GuidedEnd, window);
+    if (!session->isEnding())
+        Practice::relaunch(session->competence(), session->mainWindow(), Practice::Mode::None);
 }
 
 ExerciseSession::ExerciseSession(int competence, QWidget *mainWindow)
     : QObject(nullptr), m_competence(competence), m_mainWindow(mainWindow)
 {
+    setProperty(PracticeProperty, int(Practice::takePending()));
     // A new launch ends whatever was still running (there is one exercise at a time).
     if (g_current && g_current != this)
         g_current->end();
@@ -91,7 +130,7 @@ bool ExerciseSession::isHandingOver(const QWidget *window) const
 
 void ExerciseSession::wrong(const QString &text, MessageBox::Kind kind, bool counted)
 {
-    if (counted)
+    if (counted && !practising(this))
         ++m_errorCount;
     MessageBox::show(kind, text, QApplication::activeWindow());
 }
@@ -113,6 +152,10 @@ QLabel *ExerciseSession::defaultLabel() const
 
 void ExerciseSession::recordSuccess()
 {
+    if (practising(this)) {
+        setProperty(PracticeDoneProperty, true);   // the exercise's own end closes the run
+        return;
+    }
     const int index = m_competence - 1;
     if (index < 0 || index >= CompetenceCount)
         return;
@@ -130,6 +173,10 @@ void ExerciseSession::succeed(QLabel *label, const SuccessTexts &texts)
 {
     if (m_ending)
         return;
+    if (practising(this)) {
+        endPractice(this);
+        return;
+    }
     if (!label)
         label = defaultLabel();
     if (label && !texts.label.isEmpty())
@@ -151,6 +198,15 @@ void ExerciseSession::fail(QLabel *label, const FailureTexts &texts)
 {
     if (m_ending)
         return;
+    if (practising(this)) {
+        // A wrong action that ends the exercise: its message, counted nowhere, then
+        // the same help again from the start.
+        if (!texts.box.isEmpty())
+            MessageBox::show(texts.kind, texts.box, label ? label->window() : nullptr);
+        if (!m_ending)
+            Practice::relaunch(m_competence, m_mainWindow, Practice::of(this));
+        return;
+    }
     if (!label)
         label = defaultLabel();
     if (label && !texts.labelFormat.isEmpty())
@@ -163,7 +219,7 @@ void ExerciseSession::fail(QLabel *label, const FailureTexts &texts)
 bool ExerciseSession::verdict(int threshold, const QString &successBox, QLabel *label,
                               const FailureTexts &failure, const QString &successLabel)
 {
-    if (m_errorCount <= threshold) {
+    if (m_errorCount <= threshold || practising(this)) {
         succeed(label, SuccessTexts{successLabel, successBox});
         return true;
     }
@@ -171,12 +227,21 @@ bool ExerciseSession::verdict(int threshold, const QString &successBox, QLabel *
     return false;
 }
 
-void ExerciseSession::abandon() { end(); }
+void ExerciseSession::abandon()
+{
+    setProperty(PracticeDoneProperty, false);
+    end();
+}
 
 void ExerciseSession::end()
 {
     if (m_ending)
         return;
+    if (flag(this, PracticeDoneProperty) && !flag(this, QuietEndProperty)) {
+        setProperty(PracticeDoneProperty, false);
+        endPractice(this);
+        return;
+    }
     m_ending = true;
     // Close the windows last shown first; each frees itself.
     const QList<QWidget *> owned = windows();
@@ -190,7 +255,7 @@ void ExerciseSession::end()
     }
     if (g_current == this)
         g_current = nullptr;
-    if (m_mainWindow)
+    if (m_mainWindow && !flag(this, QuietEndProperty))
         m_mainWindow->show();
     emit ended();
     deleteLater();

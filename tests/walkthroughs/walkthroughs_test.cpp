@@ -1,0 +1,256 @@
+#include "records/helpswitch.h"
+#include "records/recordstore.h"
+#include "shell/exercise/exerciseregistry.h"
+#include "shell/exercise/exercisescreen.h"
+#include "shell/exercise/exercisesession.h"
+#include "shell/exercise/practice.h"
+#include "shell/exercise/practicedriver.h"
+#include "shell/exercise/walkthrough.h"
+#include "shell/exercise/walkthroughplayer.h"
+#include "support/pupilrobot.h"
+#include "support/scriptedmessages.h"
+#include "support/standinboard.h"
+#include "support/tempdatafolder.h"
+#include "widgets/instructionbubble.h"
+#include "widgets/picturebox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEventLoop>
+#include <QMenu>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+// Every registered walkthrough is played from the board, the pupil's way, without
+// pauses: as the pupil would do it, shown by the mascot's demonstration, and done
+// by the pupil while the mascot guides him. Filter one exercise with
+// --gtest_filter='*/Competence12'.
+namespace {
+using Practice::Mode;
+
+class Walkthroughs : public ::testing::TestWithParam<int>
+{
+protected:
+    void SetUp() override
+    {
+        PracticeDriver::setInstantForTests(true);
+        student().clearResults();
+        login().pupilName = QStringLiteral("martinlea");
+        login().validatorName = QStringLiteral("Mme Laurent");
+        login().todayText = QStringLiteral("09/12/2026");
+        login().acquiredCount = 0;
+    }
+    void TearDown() override
+    {
+        PracticeDriver::setInstantForTests(false);
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w != &board && w->isVisible())
+                w->close();
+        flushDeletes();
+    }
+
+    // Launches the exercise and plays its walkthrough to the end (or its failure).
+    void play(WalkthroughPlayer &player)
+    {
+        ASSERT_TRUE(ExerciseRegistry::launch(competence(), &board)) << "no exercise " << competence();
+        playOn(player);
+    }
+    void playOn(WalkthroughPlayer &player)
+    {
+        QEventLoop loop;
+        QObject::connect(&player, &WalkthroughPlayer::finished, &loop, &QEventLoop::quit);
+        QTimer stuck;   // a walkthrough waits only on the exercise's own short timers
+        stuck.setSingleShot(true);
+        QObject::connect(&stuck, &QTimer::timeout, &loop, &QEventLoop::quit);
+        stuck.start(60000);
+        player.start();
+        loop.exec();
+        EXPECT_TRUE(stuck.isActive()) << "the walkthrough never finished, at step " << player.stepIndex() + 1;
+        player.stop();
+        flushDeletes();
+    }
+
+    // The pupil clicks the mascot of the window on screen and chooses in its menu.
+    void askHelp(const QString &choice)
+    {
+        auto *screen = qobject_cast<ExerciseScreen *>(PupilRobot::topWindow());
+        ASSERT_TRUE(screen && screen->bubble() && screen->bubble()->mascot());
+        PictureBox *mascot = screen->bubble()->mascot();
+        EXPECT_EQ(mascot->toolTip(), Practice::HelpHint);
+        PupilRobot(screen).click(mascot);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        ASSERT_TRUE(menu) << "the mascot opened no menu";
+        QAction *action = nullptr;
+        for (QAction *a : menu->actions())
+            if (a->text() == choice)
+                action = a;
+        ASSERT_TRUE(action) << "no entry " << choice.toStdString();
+        PupilRobot(menu).click(menu->actionGeometry(action).center());
+        waitUntil([] { return ExerciseSession::current() && Practice::of(ExerciseSession::current()) != Mode::None; });
+    }
+    // Runs the event loop until the condition holds (or a minute has passed).
+    static void waitUntil(const std::function<bool()> &condition)
+    {
+        QEventLoop loop;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (condition())
+                loop.quit();
+        });
+        poll.start(5);
+        QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+        if (!condition())
+            loop.exec();
+    }
+    // After a practice run: the exercise is back fresh, for the pupil, and nothing counted.
+    void expectFreshAndNothingRecorded()
+    {
+        ExerciseSession *session = ExerciseSession::current();
+        ASSERT_TRUE(session) << "the exercise did not start again";
+        EXPECT_EQ(Practice::of(session), Mode::None);
+        EXPECT_EQ(session->errorCount(), 0);
+        EXPECT_FALSE(board.isVisible());
+        EXPECT_FALSE(result().acquired);
+        EXPECT_TRUE(board.button(competence())->isVisibleTo(&board));
+        EXPECT_EQ(login().acquiredCount, 0);
+        session->abandon();
+        flushDeletes();
+    }
+
+    int competence() const { return GetParam(); }
+    const CompetenceResult &result() const { return student().results[competence() - 1]; }
+    bool exerciseShowing() const { return PupilRobot::topWindow() != nullptr; }
+
+    TempDataFolder data;
+    StandInBoard board;
+    ScriptedMessages boxes;   // any box after the play fails the test
+};
+}
+
+TEST_P(Walkthroughs, ThePerfectRunEndsInSuccessAndRecordsTheCompetence)
+{
+    WalkthroughPlayer player(Walkthrough::withoutMistakes(Walkthrough::of(competence())), WalkthroughPlayer::Pace::Instant);
+    play(player);
+    ASSERT_TRUE(player.failure().isEmpty()) << player.failure().toStdString();
+    EXPECT_TRUE(result().acquired) << "the walkthrough ended without the success verdict";
+    EXPECT_EQ(result().date, QStringLiteral("09/12/2026"));
+    EXPECT_FALSE(board.button(competence())->isVisibleTo(&board));
+    EXPECT_TRUE(board.isVisible());
+    EXPECT_FALSE(exerciseShowing());
+    EXPECT_EQ(boxes.count(), 0);
+}
+
+TEST_P(Walkthroughs, TheDemonstrationPlaysToItsEndAndRecordsNothing)
+{
+    ASSERT_TRUE(ExerciseRegistry::launch(competence(), &board));
+    askHelp(Practice::ShowMe);
+    boxes.expect(MessageBox::Kind::Information, Practice::ShownEnd);
+    // The box, or a demonstration that stopped and gave the exercise back at once.
+    waitUntil([this] {
+        return boxes.count() > 0 || (ExerciseSession::current() && Practice::of(ExerciseSession::current()) == Mode::None);
+    });
+    ASSERT_EQ(boxes.texts(), QStringList{Practice::ShownEnd});
+    flushDeletes();
+    expectFreshAndNothingRecorded();
+}
+
+TEST_P(Walkthroughs, TheGuidedPupilSucceedsWithHelpAndNothingCounts)
+{
+    ASSERT_TRUE(ExerciseRegistry::launch(competence(), &board));
+    askHelp(Practice::GuideMe);
+    ASSERT_EQ(Practice::of(ExerciseSession::current()), Mode::Guided);
+    // The pupil makes a mistake, then follows the guide.
+    const Walkthrough::Steps steps = Walkthrough::of(competence());
+    WalkthroughPlayer pupil(steps, WalkthroughPlayer::Pace::Instant);
+    playOn(pupil);
+    ASSERT_TRUE(pupil.failure().isEmpty()) << pupil.failure().toStdString();
+    ASSERT_FALSE(pupil.boxes().isEmpty());
+    EXPECT_EQ(pupil.boxes().last().text, Practice::GuidedEnd);
+    int shown = 0;
+    for (const Walkthrough::Step &s : steps)
+        shown += !s.mistake && s.gesture != Walkthrough::Gesture::Answer;
+    EXPECT_EQ(PracticeDriver::recognisedSteps(), shown) << "the guide lost track of the pupil";
+    flushDeletes();
+    expectFreshAndNothingRecorded();
+}
+
+INSTANTIATE_TEST_SUITE_P(Registered, Walkthroughs, ::testing::ValuesIn(Walkthrough::competences()),
+                         [](const ::testing::TestParamInfo<int> &info) {
+                             return "Competence" + std::to_string(info.param);
+                         });
+
+// The player stops at a step a pupil could not do, and names it.
+TEST(WalkthroughPlayer, AnUnreachableTargetFailsWithTheStepsName)
+{
+    TempDataFolder data;
+    StandInBoard board;
+    ScriptedMessages boxes;
+    ASSERT_TRUE(ExerciseRegistry::launch(1, &board));
+    const QString window = QStringLiteral("Texercice1v3");
+    const Walkthrough::Steps cases[] = {
+        {Walkthrough::click(QStringLiteral("Se déconnecter trop tôt"), Walkthrough::on(window, QStringLiteral("zs2")))},
+        {Walkthrough::click(QStringLiteral("Ouvrir une fenêtre absente"), Walkthrough::on(QStringLiteral("Tabsente"), QString()))},
+        {Walkthrough::click(QStringLiteral("Cliquer sous le champ"), Walkthrough::at(window, QRect(604, 385, 2, 2)))},
+    };
+    const char *reasons[] = {"is hidden", "is not showing", nullptr};
+    for (int i = 0; i < 3; ++i) {
+        WalkthroughPlayer player(cases[i], WalkthroughPlayer::Pace::Instant);
+        QEventLoop loop;
+        QObject::connect(&player, &WalkthroughPlayer::finished, &loop, &QEventLoop::quit);
+        player.start();
+        loop.exec();
+        if (!reasons[i]) {   // a point of the window where a field lies: fine, the field takes it
+            EXPECT_TRUE(player.failure().isEmpty()) << player.failure().toStdString();
+            continue;
+        }
+        EXPECT_TRUE(player.failure().startsWith(QStringLiteral("step 1 \"") + cases[i].first().name + QLatin1Char('"')))
+            << player.failure().toStdString();
+        EXPECT_TRUE(player.failure().contains(QLatin1String(reasons[i]))) << player.failure().toStdString();
+    }
+    ExerciseSession::current()->abandon();
+    flushDeletes();
+}
+
+// With the teacher's box unticked the mascot is a picture again.
+TEST(WalkthroughHelp, ForbiddenHelpLeavesTheMascotAPicture)
+{
+    TempDataFolder data;
+    StandInBoard board;
+    ScriptedMessages boxes;
+    EXPECT_TRUE(HelpSwitch::allowed()) << "a new installation allows the help";
+    ASSERT_TRUE(HelpSwitch::allow(false).ok());
+    ASSERT_TRUE(ExerciseRegistry::launch(1, &board));
+    auto *screen = qobject_cast<ExerciseScreen *>(PupilRobot::topWindow());
+    ASSERT_TRUE(screen);
+    PictureBox *mascot = screen->bubble()->mascot();
+    EXPECT_TRUE(mascot->toolTip().isEmpty());
+    PupilRobot(screen).click(mascot);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(Practice::of(ExerciseSession::current()), Mode::None);
+    ExerciseSession::current()->abandon();
+    flushDeletes();
+    ASSERT_TRUE(HelpSwitch::allow(true).ok());
+    EXPECT_TRUE(HelpSwitch::allowed());
+}
+
+// Escape stops a demonstration and gives the pupil the exercise fresh.
+TEST(WalkthroughHelp, EscapeStopsTheDemonstration)
+{
+    TempDataFolder data;
+    StandInBoard board;
+    ScriptedMessages boxes;
+    PracticeDriver::setInstantForTests(true);
+    ASSERT_TRUE(ExerciseRegistry::launch(1, &board));
+    Practice::relaunch(1, &board, Mode::Demonstration);   // what the mascot's menu does, tested above
+    auto *window = qobject_cast<ExerciseScreen *>(PupilRobot::topWindow(QStringLiteral("Texercice1v3")));
+    ASSERT_TRUE(window);
+    PupilRobot(window).key(Qt::Key_Escape, Qt::NoModifier, window);
+    flushDeletes();
+    ASSERT_TRUE(ExerciseSession::current());
+    EXPECT_EQ(Practice::of(ExerciseSession::current()), Mode::None);
+    EXPECT_EQ(boxes.count(), 0);
+    EXPECT_FALSE(student().results[0].acquired);
+    ExerciseSession::current()->abandon();
+    flushDeletes();
+    PracticeDriver::setInstantForTests(false);
+}
