@@ -1,0 +1,44 @@
+#include "exercises/domain5/message_attachment/layout.h"
+#include "shell/exercise/walkthrough.h"
+
+using namespace Walkthrough;
+using namespace MessageAttachmentLayout;
+
+namespace {
+const QString ComposeWindow = QStringLiteral("Texercice28v3");
+const QString AttachWindow = QStringLiteral("Texercice28v3b");
+
+// Selects a folder of the attach dialog's tree, then unfolds it with the arrow key.
+void unfold(Steps &run, const QString &folder)
+{
+    run << chooseEntry(QStringLiteral("Sélectionne le dossier ") + folder, on(AttachWindow, QStringLiteral("TreeView1")),
+                       folder)
+        << key(QStringLiteral("Ouvre le dossier ") + folder, AttachWindow, Qt::Key_Right);
+}
+
+// The perfect run: a new message, its address, subject and body, then the picture
+// attached from c:\velan\2 and the message sent.
+Steps steps()
+{
+    Steps run{
+        click(QStringLiteral("Clique dans la liste des dossiers"), at(ComposeWindow, zs2)).asMistake(),
+        click(QStringLiteral("Crée un nouveau message"), at(ComposeWindow, zs3)),
+        type(QStringLiteral("Tape l'adresse du destinataire"), on(ComposeWindow, QStringLiteral("Edit1")), Recipient),
+        key(QStringLiteral("Valide l'adresse"), ComposeWindow, Qt::Key_Return),
+        type(QStringLiteral("Tape l'objet du message"), on(ComposeWindow, QStringLiteral("Edit2")), Subject),
+        key(QStringLiteral("Valide l'objet"), ComposeWindow, Qt::Key_Return),
+        type(QStringLiteral("Écris le texte du message"), on(ComposeWindow, QStringLiteral("Memo1")), Body),
+        click(QStringLiteral("Clique sur Joindre"), at(ComposeWindow, zs6)),
+    };
+    unfold(run, QStringLiteral("C:\\"));
+    unfold(run, QStringLiteral("velan"));
+    unfold(run, QStringLiteral("2"));
+    run << chooseEntry(QStringLiteral("Sélectionne la photo ") + AttachedFile,
+                       on(AttachWindow, QStringLiteral("TreeView1")), AttachedFile)
+        << click(QStringLiteral("Clique sur Ouvrir"), at(AttachWindow, zs2b))
+        << click(QStringLiteral("Envoie le message"), at(AttachWindow, zs1b));
+    return run;
+}
+}
+
+static const Walkthrough::Registrar walkthrough(Competence, steps);
