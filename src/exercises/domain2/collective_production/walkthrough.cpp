@@ -1,0 +1,65 @@
+#include "exercises/domain2/collective_production/layout.h"
+#include "shell/exercise/walkthrough.h"
+
+using namespace Walkthrough;
+using namespace CollectiveLayout;
+
+namespace {
+const QString Sentence = QStringLiteral("Texercice13v3");
+const QString Home = QStringLiteral("Texercice13v3a");
+const QString Private = QStringLiteral("Texercice13v3c");
+const QString Editor = QStringLiteral("Texercice13v3d");
+const QString Article = QStringLiteral("Texercice13v3e");
+
+// The sentence's lists open on two rows: a word further down is reached with the
+// arrow keys in the open list, then taken with Entrée.
+constexpr int RowsInSight = 2;
+const QRect ListArrow{SentenceListSize.width() - 12, 4, 8, SentenceListSize.height() - 8};
+
+void chooseWord(Steps &run, int list)
+{
+    const QString combo = QStringLiteral("ComboBox%1").arg(list + 1);
+    const QString word = SentenceAnswers[list];
+    const int row = int(SentenceRows.indexOf(word));
+    if (row < RowsInSight) {
+        run << chooseEntry(QStringLiteral("Choisis '%1' dans la liste").arg(word), on(Sentence, combo, ListArrow), word);
+        return;
+    }
+    run << click(QStringLiteral("Ouvre la liste"), on(Sentence, combo, ListArrow));
+    // The open list has no row chosen yet: the first arrow goes to its first row.
+    for (int k = 0; k <= row; ++k)
+        run << key(QStringLiteral("Descends dans la liste jusqu'à '%1'").arg(word), Sentence, Qt::Key_Down);
+    run << key(QStringLiteral("Choisis '%1' avec Entrée").arg(word), Sentence, Qt::Key_Return);
+}
+
+// The perfect run: the sentence completed, the wikis' definition found; on the
+// collaborative site, the private area opened with the account given, a new article
+// written and saved, then published; the site then shows the proposed article and
+// the exercise ends by itself a few seconds later.
+[[maybe_unused]] Steps steps()
+{
+    Steps run{click(QStringLiteral("Valide la phrase sans la compléter"), on(Sentence, QStringLiteral("Button1"))).asMistake()};
+    for (int list = 0; list < 4; ++list)
+        chooseWord(run, list);
+    run << click(QStringLiteral("Clique sur 'Valider'"), on(Sentence, QStringLiteral("Button1")))
+        << chooseEntry(QStringLiteral("Choisis '%1' pour la première définition").arg(Wikis),
+                       on(Sentence, QStringLiteral("ComboBoxEx1")), Wikis)
+        << click(QStringLiteral("Clique sur 'Valider'"), on(Sentence, QStringLiteral("Button2")))
+        << click(QStringLiteral("Clique sur '%1'").arg(PrivateAreaText), at(Home, PrivateLink))
+        << type(QStringLiteral("Tape le login"), on(Home, QStringLiteral("Edit1")), Account)
+        << type(QStringLiteral("Tape le mot de passe"), on(Home, QStringLiteral("Edit2")), Password)
+        << click(QStringLiteral("Clique sur 'Valider'"), at(Home, LoginButton))
+        << click(QStringLiteral("Ouvre la rubrique '%1'").arg(RubricName), at(Private, RubricLink))
+        << click(QStringLiteral("Clique sur 'Écrire un nouvel article'"), at(Private, NewArticleButton))
+        << type(QStringLiteral("Tape le titre"), on(Editor, QStringLiteral("Edit1")), ArticleTitle)
+        << type(QStringLiteral("Tape le texte de l'article"), on(Editor, QStringLiteral("Edit2")), ArticleText)
+        << click(QStringLiteral("Clique sur 'Enregistrer'"), at(Editor, SaveButton))
+        << click(QStringLiteral("Clique sur 'Demander la publication de cet article'"), at(Article, PublishButton));
+    return run;
+}
+}
+
+// Not registered yet: the exercise ends by its own timer after the last click, and a
+// play still ends at its last step, before that verdict; one word of the sentence is
+// not taken yet either.
+// static const Walkthrough::Registrar walkthrough(CollectiveLayout::Competence, steps);
