@@ -162,12 +162,16 @@ void deliverKey(QWidget *window, int key, Qt::KeyboardModifiers modifiers, const
         return;
     if (QWidget *host = WindowFit::hostOf(top))
         top = host;
-    QWindow *handle = top->windowHandle();
+    // A key that ends a window (the last character of a step, Enter on a box)
+    // leaves no window for its release.
+    QPointer<QWindow> handle = top->windowHandle();
     if (!handle)
         return;
     Delivering delivering;
     qt_handleKeyEvent(handle, QEvent::KeyPress, key, modifiers, text, false, 1);
     QApplication::processEvents();
+    if (!handle)
+        return;
     qt_handleKeyEvent(handle, QEvent::KeyRelease, key, modifiers, text, false, 1);
     QApplication::processEvents();
 }
@@ -431,7 +435,12 @@ void WalkthroughPlayer::advance()
     const int outerLevel = m_actingLevel;
     m_acting = true;
     m_actingLevel = QThread::currentThread()->loopLevel();
+    // The act may end the exercise, and the practice run that owns this player
+    // with it: nothing of the player is touched once it is gone.
+    const QPointer<WalkthroughPlayer> alive(this);
     act(op, aim);
+    if (!alive)
+        return;
     m_acting = outer;
     m_actingLevel = outerLevel;
 }
@@ -493,17 +502,24 @@ void WalkthroughPlayer::act(const Op &op, const Aim &aim)
             deliverMouse(w, p, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
         break;
     }
-    case Act::Press:
+    case Act::Press: {
+        QPointer<QWidget> guard(w);
         deliverMouse(w, p, QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
-        deliverMouse(w, p, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+        if (guard)
+            deliverMouse(w, p, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
         break;
+    }
     case Act::Drag:
         deliverMouse(w, p, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton);
         break;
-    case Act::Release:
+    case Act::Release: {
+        // The last move of a drag may end the exercise and close its window.
+        QPointer<QWidget> guard(w);
         deliverMouse(w, p, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton);
-        deliverMouse(w, p, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
+        if (guard)
+            deliverMouse(w, p, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
         break;
+    }
     case Act::OpenSubmenu:
         // Hovering opens the submenu after the style's delay; the next entry waits for it.
         deliverMouse(w, p, QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
