@@ -163,6 +163,21 @@ void fill(QTextEdit *edit)
     edit->moveCursor(QTextCursor::Start);
 }
 
+QTextEdit *makeField(QWidget *parent)
+{
+    auto *edit = new QTextEdit(parent);
+    edit->setObjectName(QStringLiteral("RichEdit1"));
+    edit->setGeometry(InformationOriginLayout::LegalText);
+    edit->setReadOnly(true);
+    edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont textFont(QStringLiteral("Arial"));
+    textFont.setPixelSize(12);
+    edit->setFont(textFont);
+    fill(edit);
+    return edit;
+}
+
 QString storedText() { return lines().join(QStringLiteral("\r\n")); }
 
 int webmasterOffset()

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 class QTextEdit;
+class QWidget;
 
 // The ministry site's legal notice, shown on its legal-information page.
 namespace LegalNotice {
@@ -17,6 +18,8 @@ QString storedText();
 // Fills the field with the text, headings in bold blue and the link-like terms
 // underlined in the desktop's colour.
 void fill(QTextEdit *edit);
+// The legal page's read-only field ("RichEdit1"), filled and placed in its window.
+QTextEdit *makeField(QWidget *parent);
 // Where the webmaster's address starts in the stored text (a line break counts two).
 int webmasterOffset();
 }

@@ -83,16 +83,7 @@ Texercice24v3::Texercice24v3(ExerciseSession *session)
     Shape2 = whitePatch(this, QStringLiteral("Shape2"), TopPatch);
     Image2 = new PictureBox(QStringLiteral("Texercice24v3/Image2"), QStringLiteral("Image2"), LegalTitle, this);
     Image2->hide();
-    RichEdit1 = new QTextEdit(this);
-    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
-    RichEdit1->setGeometry(LegalText);
-    RichEdit1->setReadOnly(true);
-    RichEdit1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFont textFont(QStringLiteral("Arial"));
-    textFont.setPixelSize(12);
-    RichEdit1->setFont(textFont);
-    LegalNotice::fill(RichEdit1);
+    RichEdit1 = LegalNotice::makeField(this);
     RichEdit1->hide();
     Shape1 = whitePatch(this, QStringLiteral("Shape1"), BottomPatch);
 
