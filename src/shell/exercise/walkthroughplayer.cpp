@@ -1,6 +1,7 @@
 #include "shell/exercise/walkthroughplayer.h"
 
 #include "shell/exercise/exercisescreen.h"
+#include "shell/exercise/exercisesession.h"
 #include "widgets/instructionbubble.h"
 #include "widgets/windowplacement.h"
 
@@ -33,6 +34,7 @@ int g_delivering = 0;
 int g_stamp = 1000000;
 constexpr int SubmenuPatience = 2000;   // the style's delay before a submenu opens
 constexpr int PollInterval = 20;
+constexpr int VerdictPatience = 8000;
 constexpr int DragMoves = 4;
 
 struct Delivering
@@ -300,6 +302,8 @@ void WalkthroughPlayer::start()
     m_boxes.clear();
     m_answered.clear();
     m_planned = 0;
+    m_waited = 0;
+    m_session = ExerciseSession::current();
     m_answers = new BoxAnswers(this);
     m_previousResponder = MessageBox::responder();
     MessageBox::setResponder(m_answers);
@@ -343,6 +347,15 @@ bool WalkthroughPlayer::beginStep()
 {
     ++m_step;
     if (m_step >= m_steps.size()) {
+        // Some exercises give their verdict on a timer of their own, a few seconds
+        // after the last act: the run ends with the exercise, or after that wait.
+        auto *session = qobject_cast<ExerciseSession *>(m_session.data());
+        if (session && !session->isEnding() && m_waited < VerdictPatience) {
+            --m_step;
+            m_waited += PollInterval;
+            m_timer.start(PollInterval);
+            return false;
+        }
         finish(true);
         return false;
     }

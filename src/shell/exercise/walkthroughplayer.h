@@ -120,6 +120,7 @@ private:
     bool m_acting = false;
     int m_actingLevel = 0;
     int m_waited = 0;
+    QPointer<QObject> m_session;   // the exercise being played, while it runs
     QPoint m_pointer;
     QString m_failure;
     QString m_bubbleBefore;

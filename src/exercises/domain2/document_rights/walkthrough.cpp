@@ -11,7 +11,7 @@ const QString Window = QStringLiteral("Texercice9v3");
 // "ça dépend !" the discs are greyed while the justification is read, so the next
 // answer waits for them. A wrong disc would use up its question; the pupil's
 // harmless slip is a click on the question's text.
-[[maybe_unused]] Steps steps()
+Steps steps()
 {
     Steps run{click(QStringLiteral("Clique sur le texte de la question"), at(Window, Memo2)).asMistake()};
     bool afterJustification = false;
@@ -26,6 +26,4 @@ const QString Window = QStringLiteral("Texercice9v3");
 }
 }
 
-// Not registered yet: the verdict comes with the justification's pause after the last
-// answer, and a play still ends at its last step, before that verdict.
-// static const Walkthrough::Registrar walkthrough(DocumentRightsLayout::Competence, steps);
+static const Walkthrough::Registrar walkthrough(DocumentRightsLayout::Competence, steps);
