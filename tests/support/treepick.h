@@ -1,4 +1,5 @@
 #pragma once
+#include "support/pupilmenus.h"
 #include "support/pupilrobot.h"
 #include "widgets/foldertree.h"
 
@@ -38,17 +39,4 @@ inline QMenu *openMenu()
 }
 
 // Clicks the item of the open context menu that bears this text.
-inline bool chooseInMenu(const QString &text)
-{
-    QMenu *menu = openMenu();
-    if (!menu)
-        return false;
-    for (QAction *action : menu->actions()) {
-        if (action->text() == text) {
-            QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(action).center());
-            QApplication::processEvents();
-            return true;
-        }
-    }
-    return false;
-}
+inline bool chooseInMenu(const QString &text) { return PupilMenus::chooseInPopup({text}); }

@@ -39,6 +39,23 @@ MenuRole MenuRoles::roleOf(int id, int step) const
 
 namespace MenuBuilder {
 namespace {
+// A submenu's entry and its menu are one thing. The menu passes its own enabled
+// state to its entry; the entry's state is passed back here, so enabling either
+// one opens the way to the submenu, and a hidden or disabled entry closes it.
+void joinEntry(QMenu *sub)
+{
+    QAction *entry = sub->menuAction();
+    QObject::connect(entry, &QAction::enabledChanged, sub, [sub](bool enabled) {
+        sub->setEnabled(enabled);
+        if (!enabled)
+            sub->hide();
+    });
+    QObject::connect(entry, &QAction::visibleChanged, sub, [sub, entry] {
+        if (!entry->isVisible())
+            sub->hide();
+    });
+}
+
 void fill(QMenu *menu, const QList<MenuEntry> &entries, const std::function<void(int)> &chosen)
 {
     for (const MenuEntry &e : entries) {
@@ -53,6 +70,7 @@ void fill(QMenu *menu, const QList<MenuEntry> &entries, const std::function<void
                 sub->setObjectName(e.name);
             fill(sub, e.submenu, chosen);
             action = sub->menuAction();
+            joinEntry(sub);
         } else {
             action = menu->addAction(e.caption);
             if (!e.shortcut.isEmpty())

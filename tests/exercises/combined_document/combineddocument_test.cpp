@@ -1,5 +1,6 @@
 // The combined-document exercise (competence 3.3): two pictures inserted through the
 // open dialog, moved and resized onto their frames.
+#include "support/pupilmenus.h"
 #include "support/boardrun.h"
 #include "support/exercisefixture.h"
 #include "support/imagechecks.h"
@@ -28,7 +29,7 @@ struct Pupil
     // Fichier > insérer image > à partir d'un fichier, then the file from C:\images.
     void insert(const QString &file)
     {
-        window()->menuAction(Texercice9::InsertFromFile)->trigger();
+        PupilMenus::choose(window(), window()->menuAction(Texercice9::InsertFromFile));
         Touverture *dialog = window()->openDialog();
         ASSERT_TRUE(dialog);
         PupilRobot inDialog(dialog);
@@ -142,10 +143,11 @@ TEST_F(CombinedDocumentExercise, PlacementRangesAreInclusiveAndTheFirstFrameStop
     EXPECT_TRUE(w()->Panel2->isEnabled());
     pupil.resize(w()->Panel2, QSize(145, 136));
     EXPECT_EQ(w()->state(), Texercice9::FirstPlaced) << "the check follows a resize too";
-    // Inserting the first picture again leaves it where it is and the instruction on the second.
+    // Inserting the first picture again leaves it where it is, and asks again to place it.
     pupil.insert(AxialFile);
     EXPECT_EQ(w()->Panel2->geometry(), QRect(256, 104, 145, 136));
-    EXPECT_EQ(w()->Label1->text(), InsertCentral);
+    EXPECT_EQ(w()->Label1->text(), PlaceAxial);
+    EXPECT_EQ(w()->state(), Texercice9::FirstPlaced);
     pupil.moveTo(w()->Panel2, QPoint(0, 0));
     EXPECT_EQ(w()->Panel2->geometry(), QRect(256, 104, 145, 136)) << "a placed picture no longer moves";
     // The second picture exactly on its frame: 240, 280, 425, 369.
@@ -183,6 +185,12 @@ TEST_F(CombinedDocumentExercise, PicturesStayBetweenTwentyAndFourHundredPixelsAn
     robot.moveTo(pupil.at(panel->geometry().topLeft() + QPoint(150, 300)));
     robot.release(pupil.at(panel->geometry().topLeft() + QPoint(150, 300)));
     EXPECT_EQ(panel->size(), QSize(150, 400));
+    // Dragged far past the window's edges, it stays whole inside the page.
+    const QSize page = w()->client()->size();
+    pupil.moveTo(panel, QPoint(page.width() + 300, page.height() + 200));
+    EXPECT_EQ(panel->geometry(), QRect(QPoint(page.width() - 150, page.height() - 400), QSize(150, 400)));
+    pupil.moveTo(panel, QPoint(-500, -300));
+    EXPECT_EQ(panel->pos(), QPoint(0, 0));
 }
 
 TEST_F(CombinedDocumentExercise, AbandonAndAltF4InEveryStateBeforeTheWinBringTheBoardBackUnchanged)
@@ -195,7 +203,7 @@ TEST_F(CombinedDocumentExercise, AbandonAndAltF4InEveryStateBeforeTheWinBringThe
         SCOPED_TRACE(place);
         const int stage = place / 2;
         if (stage == 1) {
-            w()->menuAction(Texercice9::InsertFromFile)->trigger();   // the dialog open
+            PupilMenus::choose(w(), w()->menuAction(Texercice9::InsertFromFile));   // the dialog open
             ASSERT_TRUE(QTest::qWaitForWindowActive(w()->openDialog()));
         }
         if (stage == 2) {

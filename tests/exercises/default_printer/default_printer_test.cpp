@@ -190,6 +190,31 @@ TEST_F(DefaultPrinterExercise, LeavingThePropertiesDialogCountsNothingAndTheMenu
     EXPECT_EQ(dialog->ComboBox1->currentText().toStdString(), "Papier ordinaire") << "a fresh dialog";
 }
 
+TEST_F(DefaultPrinterExercise, APressThatClosedTheDialogWithoutAClickLeavesTheNextWrongClickCounted)
+{
+    start();
+    toSecondWindow();
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::LeftButton}) {
+        SCOPED_TRACE(button);
+        QPointer<Tproprieteimprimantecanonv3> dialog = openProperties();
+        ASSERT_TRUE(dialog);
+        // A right press, or a left press released off the window's picture: no click.
+        const QPoint from = W2::zs1.center() + QPoint(200, 0);
+        robot.press(from, button);
+        ASSERT_TRUE(focusOn(second));
+        QApplication::processEvents();
+        robot.release(button == Qt::LeftButton ? W2::zs1.topLeft() - QPoint(4, 4) : from, button);
+        QApplication::processEvents();
+        EXPECT_TRUE(!dialog || !dialog->isVisible());
+        const int before = ExerciseSession::current()->errorCount();
+        // The pupil's next wrong click, on the printer's menu, counts.
+        robot.rightClick(W2::zs2.center());
+        boxes.expect(Kind::Error, Wrong);
+        robot.click(W2::zs3.center());
+        EXPECT_EQ(ExerciseSession::current()->errorCount(), before + 1);
+    }
+}
+
 TEST_F(DefaultPrinterExercise, AbandonAndAltF4ComeBackUnchangedFromEachWindow)
 {
     // 0, 1: first window; 2, 3: second window; 4: with the dialog open.

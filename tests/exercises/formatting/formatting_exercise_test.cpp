@@ -1,3 +1,4 @@
+#include "support/pupilmenus.h"
 #include "support/wordprocessorboard.h"
 #include "exercises/domain3/formatting/document.h"
 #include "exercises/domain3/formatting/fontdialog.h"
@@ -20,10 +21,13 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTextFrame>
 #include <QToolButton>
 
 namespace {
 const QString ReadAgain = QStringLiteral("Relis bien la consigne !");
+const QStringList PageNumber{QStringLiteral("Insertion"), QStringLiteral("Champ"), QStringLiteral("Numéro page")};
+const QStringList PageCount{QStringLiteral("Insertion"), QStringLiteral("Champ"), QStringLiteral("Nombre de pages")};
 
 struct FormattingRun : Board
 {
@@ -56,9 +60,7 @@ struct FormattingRun : Board
     FontDialog *openFontDialog()
     {
         robot.rightClick(robot.centreOf(first->Editor));
-        EXPECT_TRUE(first->changerpolice1->isEnabled());
-        first->changerpolice1->trigger();
-        first->PopupMenu1->close();
+        PupilMenus::chooseInPopup({QStringLiteral("changer police")});
         QApplication::processEvents();
         EXPECT_TRUE(first->polices());
         return first->polices();
@@ -109,11 +111,11 @@ struct FormattingRun : Board
     }
     void buildFooter(Texercice14v3b *window)
     {
-        window->insertionpiedpage->trigger();
+        PupilMenus::choose(robot.window(), {QStringLiteral("Insertion"), QStringLiteral("Piedpage")});
         robot.type(QStringLiteral("page "), window->piedpage1);
-        window->insertionchampnumeropage->trigger();
+        PupilMenus::choose(robot.window(), PageNumber);
         robot.type(QStringLiteral(" sur "), window->piedpage1);
-        window->insertionchampnombredepages->trigger();
+        PupilMenus::choose(robot.window(), PageCount);
         robot.click(FormattingLayout::zs1.center() + window->client()->pos());   // client pixels under the menu bar
     }
 
@@ -273,6 +275,25 @@ TEST(FormattingExercise, ToolButtonsFollowTheSelectionWithoutChangingTheText)
     EXPECT_FALSE(run.first->updating());
 }
 
+TEST(FormattingExercise, UndoIsOfferedOnlyForThePupilsOwnEditing)
+{
+    FormattingRun run;
+    EXPECT_FALSE(run.first->EditUndoCmd->isEnabled()) << "the page's set-up is nothing to undo";
+    EXPECT_FALSE(run.first->UndoButton->isEnabled());
+    run.copyPage1();
+    run.robot.click(run.first->Button1);
+    EXPECT_FALSE(run.first->EditUndoCmd->isEnabled());
+    run.selectLine(4);
+    run.robot.click(run.first->UnderlineButton);
+    EXPECT_TRUE(run.first->UndoButton->isEnabled());
+    PupilMenus::choose(run.robot.window(), {QStringLiteral("Edition"), QStringLiteral("Défaire")});
+    QTextCursor line5(run.first->Editor->document()->findBlockByNumber(4));
+    line5.movePosition(QTextCursor::Right);
+    EXPECT_FALSE(line5.charFormat().fontUnderline());
+    EXPECT_FALSE(run.first->EditUndoCmd->isEnabled());
+    EXPECT_EQ(run.first->Editor->document()->rootFrame()->frameFormat().leftMargin(), FormattingLayout::PageMargin);
+}
+
 TEST(FormattingExercise, PasteGoesToPage2WhicheverPageHasTheFocus)
 {
     FormattingRun run;
@@ -288,7 +309,8 @@ TEST(FormattingExercise, PasteGoesToPage2WhicheverPageHasTheFocus)
     EXPECT_EQ(run.first->editor2->toPlainText().toStdString(), "TITRE en GRAS");
     EXPECT_EQ(run.first->Editor->toPlainText(), FormattingDocument::sourceLines().join(QLatin1Char('\n')));
     // The context menu of page 2 pastes too.
-    run.first->Coller2->trigger();
+    run.robot.rightClick(run.robot.centreOf(run.first->editor2));
+    PupilMenus::chooseInPopup({QStringLiteral("Coller")});
     EXPECT_EQ(run.first->editor2->toPlainText().toStdString(), "TITRE en GRASTITRE en GRAS");
 }
 
@@ -304,22 +326,22 @@ TEST(FormattingExercise, FooterDigitsAndWrongMenusCostErrors)
     ASSERT_TRUE(second);
     EXPECT_FALSE(second->insertionchampnumeropage->isEnabled());
     ScriptedMessages boxes;
-    second->insertionpiedpage->trigger();
+    PupilMenus::choose(run.robot.window(), {QStringLiteral("Insertion"), QStringLiteral("Piedpage")});
     EXPECT_FALSE(second->insertionpiedpage->isEnabled());
     EXPECT_TRUE(second->piedpage1->isVisible());
     boxes.expect(MessageBox::Kind::Error, QStringLiteral("Il faut utiliser l'insertion de champs  !"));
     run.robot.type(QStringLiteral("page 1"), second->piedpage1);
     EXPECT_EQ(second->piedpage1->text().toStdString(), "page ");
     boxes.expect(MessageBox::Kind::Error, QStringLiteral("Fausse route !"));
-    second->insertionchampdate->trigger();
+    PupilMenus::choose(run.robot.window(), {QStringLiteral("Insertion"), QStringLiteral("Champ"), QStringLiteral("Date")});
     boxes.expect(MessageBox::Kind::Error, QStringLiteral("Fausse route !"));
-    second->findChild<QAction *>(QStringLiteral("En-tête"))->trigger();
+    PupilMenus::choose(run.robot.window(), {QStringLiteral("Insertion"), QStringLiteral("En-tête")});
     EXPECT_EQ(ExerciseSession::current()->errorCount(), 3);
 
     // A right text that is not centred fails the check.
-    second->insertionchampnumeropage->trigger();
+    PupilMenus::choose(run.robot.window(), PageNumber);
     run.robot.type(QStringLiteral(" sur "), second->piedpage1);
-    second->insertionchampnombredepages->trigger();
+    PupilMenus::choose(run.robot.window(), PageCount);
     boxes.expect(MessageBox::Kind::Error, ReadAgain);
     run.robot.click(second->Button3);
     EXPECT_EQ(ExerciseSession::current()->errorCount(), 4);

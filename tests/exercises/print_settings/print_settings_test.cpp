@@ -3,6 +3,7 @@
 #include "exercises/domain1/print_settings/layout.h"
 #include "exercises/domain1/print_settings/u5v3.h"
 #include "shell/exercise/exercisesession.h"
+#include "support/pupilmenus.h"
 #include "support/exercisefixture.h"
 #include "widgets/choicecombo.h"
 #include "widgets/hotspot.h"
@@ -63,13 +64,7 @@ protected:
 
     void chooseMenu(int id)
     {
-        QMenuBar *bar = window->menuBar();
-        QAction *title = bar->actions().value(0);
-        ASSERT_TRUE(title);
-        PupilRobot(bar).click(bar->actionGeometry(title).center());
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        ASSERT_TRUE(menu) << "the menu did not open";
-        PupilRobot(menu).click(menu->actionGeometry(window->menuAction(id)).center());
+        PupilMenus::choose(window, window->menuAction(id));
         QApplication::processEvents();
     }
     Timpressionv3 *openByToolBar()

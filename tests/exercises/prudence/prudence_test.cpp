@@ -1,4 +1,5 @@
 // The prudence exercise (competence 2.5), its five windows played by the pupil robot.
+#include "support/pupilmenus.h"
 #include "support/exercisefixture.h"
 
 #include "exercises/domain2/prudence/layout.h"
@@ -113,10 +114,7 @@ protected:
         EXPECT_EQ(robot.widgetAt(zone2(AntivirusZone)), w->zones[AntivirusZone - 1]);
         robot.rightClick(zone2(AntivirusZone));
         EXPECT_TRUE(w->PopupMenu1->isVisible());
-        QAction *a = w->antivirusItem(caption);
-        ASSERT_TRUE(a) << caption.toStdString();
-        a->trigger();
-        w->PopupMenu1->hide();
+        PupilMenus::chooseInPopup({caption});
     }
     void playAntivirus()
     {
@@ -163,9 +161,7 @@ protected:
     }
     void choose(Texercice11v3e *w, Item item)
     {
-        QAction *a = w->menuAction(item);
-        ASSERT_TRUE(a);
-        a->trigger();
+        PupilMenus::choose(w, w->menuAction(item));
         QApplication::processEvents();
     }
     void openCookies(Texercice11v3e *w)

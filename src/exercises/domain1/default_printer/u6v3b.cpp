@@ -3,12 +3,12 @@
 #include "exercises/domain1/default_printer/layout.h"
 #include "pictures/fonts.h"
 #include "shell/exercise/exercisesession.h"
+#include "widgets/dismissingclicks.h"
 #include "widgets/hotspot.h"
 #include "widgets/instructionbubble.h"
 #include "widgets/picturebox.h"
 
 #include <QLabel>
-#include <utility>
 
 namespace L = DefaultPrinterLayout::Window2;
 
@@ -43,10 +43,9 @@ Texercice6v3b::Texercice6v3b(ExerciseSession *session)
     Label2->setWordWrap(true);
     placeAbandon(QStringLiteral("BitBtn20"), L::BitBtn20);
 
-    for (HotSpot *wrong : {zs1, zs3})
-        connect(wrong, &HotSpot::clicked, this, &Texercice6v3b::wrongClick);
+    connect(zs3, &HotSpot::clicked, this, &Texercice6v3b::wrongClick);
     // Clicking the window while the dialog shows only closes the dialog.
-    connect(zs1, &HotSpot::pressed, this, [this] { m_dismissing = m_dialog && m_dialog->isVisible(); });
+    DismissingClicks::connect(zs1, [this] { return m_dialog && m_dialog->isVisible(); }, [this] { wrongClick(); });
     connect(zs2, &HotSpot::rightClicked, this, &Texercice6v3b::zs2RightClick);
     connect(zs4, &HotSpot::clicked, this, &Texercice6v3b::zs4Click);
     showStep(PrintersFolder);
@@ -72,7 +71,5 @@ void Texercice6v3b::zs4Click()
 
 void Texercice6v3b::wrongClick()
 {
-    if (std::exchange(m_dismissing, false))
-        return;
     session()->wrong(CommonTexts::WrongWayReadCarefully);
 }

@@ -42,5 +42,4 @@ private:
 
     Step m_step = PrintersFolder;
     QPointer<Tproprieteimprimantecanonv3> m_dialog;
-    bool m_dismissing = false;   // the press that brings the pupil back closes the dialog
 };

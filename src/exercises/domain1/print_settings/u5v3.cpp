@@ -4,6 +4,7 @@
 #include "exercises/domain1/print_settings/layout.h"
 #include "pictures/fonts.h"
 #include "shell/exercise/exercisesession.h"
+#include "widgets/dismissingclicks.h"
 #include "widgets/hotspot.h"
 #include "widgets/instructionbubble.h"
 #include "widgets/picturebox.h"
@@ -16,7 +17,6 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
-#include <utility>
 
 using namespace PrintSettingsLayout;
 
@@ -79,9 +79,8 @@ Texercice5v3::Texercice5v3(ExerciseSession *session)
     placeAbandon(QStringLiteral("BitBtn20"), PrintSettingsLayout::BitBtn20);
     centreOnScreen();
 
-    connect(zs1, &HotSpot::clicked, this, &Texercice5v3::zs1Click);
     // Clicking the tool bars while the print dialog shows only closes the dialog.
-    connect(zs1, &HotSpot::pressed, this, [this] { m_dismissing = m_print && m_print->isVisible(); });
+    DismissingClicks::connect(zs1, [this] { return m_print && m_print->isVisible(); }, [this] { zs1Click(); });
     connect(zs2, &HotSpot::clicked, this, &Texercice5v3::Aperu1Click);
 }
 
@@ -145,8 +144,7 @@ void Texercice5v3::Nouveau1Click()
 
 void Texercice5v3::zs1Click()
 {
-    if (!std::exchange(m_dismissing, false))
-        Nouveau1Click();
+    Nouveau1Click();
 }
 
 // Every key that gives a character (letters, digits, space, Enter, Backspace, the

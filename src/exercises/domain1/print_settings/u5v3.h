@@ -48,5 +48,4 @@ private:
     bool RichEdit1KeyPress(const QString &typed);
 
     QPointer<Timpressionv3> m_print;
-    bool m_dismissing = false;   // the press that brings the pupil back closes the dialog
 };

@@ -57,9 +57,14 @@ void PicturePanel::mouseMoveEvent(QMouseEvent *event)
     }
     auto side = [](int v) { return std::clamp(v, MinimumSide, MaximumSide); };
     switch (m_action) {
-    case Action::Move:
-        move(mapToParent(pos) - m_grab);
+    case Action::Move: {
+        // A moved panel stays whole inside the page, where the pupil can take it again.
+        const QPoint to = mapToParent(pos) - m_grab;
+        const QSize room = parentWidget()->size();
+        move(std::clamp(to.x(), 0, std::max(0, room.width() - width())),
+             std::clamp(to.y(), 0, std::max(0, room.height() - height())));
         break;
+    }
     case Action::Width:
         resize(side(pos.x()), height());
         break;

@@ -3,7 +3,8 @@
 
 // A picture of the sheet the pupil moves with a press and drag and resizes by its
 // right and bottom borders (6 pixels), its sides kept between 20 and 400 pixels.
-// The picture is stretched to fill the panel. A disabled panel does not react.
+// The picture is stretched to fill the panel; a move keeps it whole inside its
+// parent. A disabled panel does not react.
 class PicturePanel : public QWidget
 {
     Q_OBJECT

@@ -134,13 +134,12 @@ void Texercice9::fileChosen(const QString &fileName)
     if (m_state == Won)
         return;
     if (fileName == AxialFile) {
+        // Opened again once placed, the picture stays where it is, disabled; the
+        // instruction still asks to place it.
         Panel2->show();
-        // Once the first picture is placed the pupil is told about the second one
-        // only: inserting the first again changes nothing.
-        if (m_state == NothingInserted) {
+        Label1->setText(PlaceAxial);
+        if (m_state == NothingInserted)
             m_state = FirstShown;
-            Label1->setText(PlaceAxial);
-        }
         return;
     }
     if (fileName == CentralFile && m_state == FirstPlaced) {

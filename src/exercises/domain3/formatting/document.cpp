@@ -16,6 +16,25 @@ namespace FormattingDocument {
 namespace {
 constexpr QChar ParagraphSeparator(0x2029);
 
+// The document's set-up is not the pupil's editing: while it lasts nothing enters
+// the undo history, so "Défaire" can only undo what the pupil did.
+class WithoutHistory
+{
+public:
+    explicit WithoutHistory(QTextEdit *editor)
+        : m_document(editor->document()), m_recording(m_document->isUndoRedoEnabled())
+    {
+        m_document->setUndoRedoEnabled(false);
+    }
+    ~WithoutHistory() { m_document->setUndoRedoEnabled(m_recording); }
+    WithoutHistory(const WithoutHistory &) = delete;
+    WithoutHistory &operator=(const WithoutHistory &) = delete;
+
+private:
+    QTextDocument *m_document;
+    bool m_recording;
+};
+
 struct ModelLine
 {
     Qt::Alignment alignment;
@@ -114,11 +133,13 @@ void applyPageMargins(QTextEdit *editor)
     format.setRightMargin(FormattingLayout::PageMargin);
     format.setTopMargin(4);
     format.setBottomMargin(4);
+    WithoutHistory setUp(editor);
     root->setFrameFormat(format);
 }
 
 void fillSource(QTextEdit *editor)
 {
+    WithoutHistory setUp(editor);
     editor->setPlainText(sourceLines().join(QLatin1Char('\n')));
     editor->setCurrentCharFormat(QTextCharFormat());
     applyPageMargins(editor);
@@ -126,6 +147,7 @@ void fillSource(QTextEdit *editor)
 
 void fillModel(QTextEdit *editor)
 {
+    WithoutHistory setUp(editor);
     editor->clear();
     QTextCursor cursor(editor->document());
     for (int i = 0; i < 6; ++i) {
