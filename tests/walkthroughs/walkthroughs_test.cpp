@@ -74,8 +74,8 @@ protected:
     void askHelp(const QString &choice)
     {
         auto *screen = qobject_cast<ExerciseScreen *>(PupilRobot::topWindow());
-        ASSERT_TRUE(screen && screen->bubble() && screen->bubble()->mascot());
-        PictureBox *mascot = screen->bubble()->mascot();
+        ASSERT_TRUE(screen && screen->mascot());
+        PictureBox *mascot = screen->mascot();
         EXPECT_EQ(mascot->toolTip(), Practice::HelpHint);
         PupilRobot(screen).click(mascot);
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
@@ -222,7 +222,7 @@ TEST(WalkthroughHelp, ForbiddenHelpLeavesTheMascotAPicture)
     ASSERT_TRUE(ExerciseRegistry::launch(1, &board));
     auto *screen = qobject_cast<ExerciseScreen *>(PupilRobot::topWindow());
     ASSERT_TRUE(screen);
-    PictureBox *mascot = screen->bubble()->mascot();
+    PictureBox *mascot = screen->mascot();
     EXPECT_TRUE(mascot->toolTip().isEmpty());
     PupilRobot(screen).click(mascot);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);

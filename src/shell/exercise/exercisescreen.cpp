@@ -77,6 +77,13 @@ QPushButton *ExerciseScreen::placeAbandon(const QString &name, const QRect &rect
     return m_abandon;
 }
 
+PictureBox *ExerciseScreen::mascot() const
+{
+    if (m_mascot)
+        return m_mascot;
+    return m_bubble ? m_bubble->mascot() : nullptr;
+}
+
 InstructionBubble *ExerciseScreen::placeBubble(const QRect &mascot, const QRect &shape, bool yellow)
 {
     if (!m_bubble)

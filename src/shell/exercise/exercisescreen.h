@@ -6,6 +6,7 @@
 
 class ExerciseSession;
 class InstructionBubble;
+class PictureBox;
 class QLabel;
 class QPushButton;
 
@@ -25,6 +26,8 @@ public:
     ExerciseSession *session() const { return m_session; }
     QPushButton *abandonButton() const { return m_abandon; }
     InstructionBubble *bubble() const { return m_bubble; }
+    // The mascot: the bubble's, or one the window draws in a panel of its own.
+    PictureBox *mascot() const;
     // The first instruction label (verdict texts are written there by default).
     QLabel *instruction() const;
 
@@ -53,6 +56,8 @@ protected:
     QLabel *instructionLabel(const QString &name, const QRect &rect, const QString &text);
     // Sets the first instruction label ("Label1" is created when there is none).
     void setInstruction(const QString &text);
+    // A window whose mascot stands outside an instruction bubble names it here.
+    void setMascot(PictureBox *mascot) { m_mascot = mascot; }
 
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -63,6 +68,7 @@ private:
     ExerciseSession *m_session;
     QPushButton *m_abandon = nullptr;
     InstructionBubble *m_bubble = nullptr;
+    PictureBox *m_mascot = nullptr;
     bool m_shown = false;
     bool m_fitDecided = false;
 };

@@ -361,7 +361,7 @@ void succeeded(ExerciseSession *session)
 void offerHelp(ExerciseScreen *screen)
 {
     ExerciseSession *session = screen->session();
-    PictureBox *mascot = screen->bubble() ? screen->bubble()->mascot() : nullptr;
+    PictureBox *mascot = screen->mascot();
     if (!session || !mascot || !Walkthrough::has(session->competence()) || !HelpSwitch::allowed())
         return;
     mascot->setHint(HelpHint);

@@ -158,7 +158,7 @@ void Texercice25::buildPanel()
     yellow.setColor(QPalette::Window, QColor(255, 255, 170));
     Panel1->setPalette(yellow);
 
-    new PictureBox(QStringLiteral("Commun/Mascotte"), QStringLiteral("Image1"), Mascot, Panel1);
+    setMascot(new PictureBox(QStringLiteral("Commun/Mascotte"), QStringLiteral("Image1"), Mascot, Panel1));
     new PictureBox(QStringLiteral("Texercice25/Shape1"), QStringLiteral("Shape1"), Bubble, Panel1);
     const QFont bubbleFont = pixelFont(QStringLiteral("Tahoma"), 11);
     for (int i = 0; i < BubbleLines.size(); ++i)
