@@ -310,7 +310,8 @@ bool PracticeDriver::done(const Step &step) const
     switch (step.gesture) {
     case Gesture::Click: return m_pressedInside == Qt::LeftButton && m_releasedInside;
     case Gesture::RightClick: return m_pressedInside == Qt::RightButton && m_releasedInside;
-    case Gesture::DoubleClick: return m_doubleClicked;
+    case Gesture::DoubleClick:
+    case Gesture::OpenEntry: return m_doubleClicked;
     case Gesture::Hover: return m_hovered;
     case Gesture::Drag: return m_pressedInside == Qt::LeftButton && m_releasedInside;
     case Gesture::Key: return m_keyPressed;
