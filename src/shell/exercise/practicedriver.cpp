@@ -151,7 +151,7 @@ bool PracticeDriver::eventFilter(QObject *watched, QEvent *event)
     if (Practice::of(m_session) == Practice::Mode::Guided) {
         // The window's copy too: a release whose widget went away reaches only the window.
         if (watched->isWidgetType() || watched->isWindowType())
-            observe(event);
+            observe(watched, event);
         return false;
     }
     if (WalkthroughPlayer::isDelivering() || !event->spontaneous())
@@ -202,6 +202,8 @@ void PracticeDriver::guideTo(int step)
     m_guided = step < m_steps.size() ? step : -1;
     m_pressedInside = Qt::NoButton;
     m_doubleClicked = m_hovered = m_releasedInside = m_keyPressed = m_menuChosen = m_nextTouched = false;
+    m_pressTaken = false;
+    m_pressedWidget = nullptr;
     m_targetRect = m_nextRect = m_dropRect = QRect();
     refreshOutline();
 }
@@ -240,7 +242,7 @@ void PracticeDriver::refreshOutline()
 }
 
 // Notes what the pupil's input does towards the awaited step.
-void PracticeDriver::observe(QEvent *event)
+void PracticeDriver::observe(QObject *watched, QEvent *event)
 {
     if (m_guided < 0)
         return;
@@ -254,6 +256,13 @@ void PracticeDriver::observe(QEvent *event)
         const QPoint at = globalOf(event);
         if (m_targetRect.contains(at))
             m_pressedInside = static_cast<QMouseEvent *>(event)->button();
+        // The window's copy comes first, then the widget's that receives the press.
+        if (watched->isWindowType())
+            m_pressTaken = false;
+        else if (!m_pressTaken && m_targetRect.contains(at)) {
+            m_pressedWidget = qobject_cast<QWidget *>(watched);
+            m_pressTaken = true;
+        }
         if (m_nextRect.contains(at) && step.gesture == Gesture::Type)
             m_nextTouched = true;
         break;
@@ -308,9 +317,10 @@ void PracticeDriver::judge()
 bool PracticeDriver::done(const Step &step) const
 {
     switch (step.gesture) {
-    case Gesture::Click: return m_pressedInside == Qt::LeftButton && m_releasedInside;
+    case Gesture::Click: return m_pressedInside == Qt::LeftButton && (m_releasedInside || reactedOnPress());
     case Gesture::RightClick: return m_pressedInside == Qt::RightButton && m_releasedInside;
-    case Gesture::DoubleClick: return m_doubleClicked;
+    case Gesture::DoubleClick:
+    case Gesture::OpenEntry: return m_doubleClicked;
     case Gesture::Hover: return m_hovered;
     case Gesture::Drag: return m_pressedInside == Qt::LeftButton && m_releasedInside;
     case Gesture::Key: return m_keyPressed;
@@ -331,6 +341,12 @@ bool PracticeDriver::done(const Step &step) const
     case Gesture::Answer: return true;
     }
     return false;
+}
+
+// The pressed control went away as it took the press (a hot spot acting on its press).
+bool PracticeDriver::reactedOnPress() const
+{
+    return m_pressTaken && (!m_pressedWidget || !m_pressedWidget->isVisible());
 }
 
 namespace Practice {

@@ -43,7 +43,8 @@ private:
     void stopShowing();
     bool letThrough(QObject *watched, QEvent *event) const;
     void startGuiding();
-    void observe(QEvent *event);
+    void observe(QObject *watched, QEvent *event);
+    bool reactedOnPress() const;
     void judgeLater();
     void judge();
     void guideTo(int step);
@@ -65,6 +66,10 @@ private:
     bool m_keyPressed = false;
     bool m_menuChosen = false;
     bool m_nextTouched = false;
+    // The control that took a press on the target: one that hides itself as it is
+    // pressed has taken the click before its release.
+    QPointer<QWidget> m_pressedWidget;
+    bool m_pressTaken = false;
     QRect m_targetRect;    // screen rectangle of the awaited target
     QRect m_nextRect;      // and of the one after it
     QRect m_dropRect;

@@ -57,6 +57,13 @@ Step chooseEntry(const QString &name, const Target &control, const QString &entr
     return s;
 }
 
+Step openEntry(const QString &name, const Target &control, const QString &entry)
+{
+    Step s = aimed(name, Gesture::OpenEntry, control);
+    s.text = entry;
+    return s;
+}
+
 Step chooseMenu(const QString &name, const QString &window, const QStringList &path)
 {
     Step s = aimed(name, Gesture::ChooseMenu, Target{window, QString(), QRect()});

@@ -49,6 +49,9 @@
 //   key(name, window, key)      one key (with modifiers) to the focused control
 //   chooseEntry(name, control, entry)  a combo box's entry (opened, then clicked) or
 //                              a visible row of a list, tree or table
+//   openEntry(name, control, entry)  a double click on a visible row of a list or
+//                              tree, found by its caption (a folder opened in a
+//                              file dialog)
 //   chooseMenu(name, window, {"Fichier", "Imprimer..."})  the title opened in the
 //                              window's menu bar, each submenu entry hovered, the last
 //                              clicked; with an empty window the path starts in the
@@ -69,7 +72,7 @@
 // list entry) stops the play with the step's name and the reason.
 namespace Walkthrough {
 
-enum class Gesture { Click, DoubleClick, RightClick, Hover, Drag, Type, Key, ChooseEntry, ChooseMenu, Answer };
+enum class Gesture { Click, DoubleClick, RightClick, Hover, Drag, Type, Key, ChooseEntry, OpenEntry, ChooseMenu, Answer };
 
 struct Target
 {
@@ -117,6 +120,7 @@ Step drag(const QString &name, const Target &from, const Target &to);
 Step type(const QString &name, const Target &field, const QString &text);
 Step key(const QString &name, const QString &window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 Step chooseEntry(const QString &name, const Target &control, const QString &entry);
+Step openEntry(const QString &name, const Target &control, const QString &entry);
 Step chooseMenu(const QString &name, const QString &window, const QStringList &path);
 Step answer(const QString &name, const QString &button);
 

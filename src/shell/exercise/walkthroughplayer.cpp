@@ -634,6 +634,15 @@ QList<WalkthroughPlayer::Op> WalkthroughPlayer::opsOf(const Step &step)
         ops << pick;
         break;
     }
+    case Gesture::OpenEntry: {
+        Op op;
+        const QString entry = step.text;
+        op.aim = [target, entry] { return aimAtEntry(target, entry, false); };
+        op.act = Act::DoubleClick;
+        op.patience = step.patience;
+        ops << op;
+        break;
+    }
     case Gesture::ChooseMenu: {
         const QStringList path = step.path;
         for (int i = 0; i < path.size(); ++i) {
@@ -663,6 +672,7 @@ WalkthroughPlayer::Aim WalkthroughPlayer::targetOf(const Step &step)
     switch (step.gesture) {
     case Gesture::Answer: return {};
     case Gesture::Key: return aimAt(Target{step.target.window, QString(), QRect()});
+    case Gesture::OpenEntry: return aimAtEntry(step.target, step.text, false);
     case Gesture::ChooseMenu:
         for (int i = int(step.path.size()) - 1; i > 0 || (i == 0 && step.target.window.isEmpty()); --i)
             if (Aim entry = aimAtMenuEntry(step.path.at(i)); entry.widget)
