@@ -26,14 +26,15 @@ Steps formula(const QString &cellName, int column, const QString &text)
     return {
         doubleClick(QStringLiteral("Double-clique sur la case ") + cellName, cell(column, ResultRow))
             .waitingUpTo(2 * L::ErrorPauseMs),
-        type(QStringLiteral("Tape la formule ") + text, on(Window, QStringLiteral("Edit2")), text),
+        type(QStringLiteral("Tape la formule ") + text, on(Window, QStringLiteral("Edit2")), text)
+            .waitingUpTo(2 * L::ErrorPauseMs),
         key(QStringLiteral("Valide par Entrée"), Window, Qt::Key_Return),
     };
 }
 
 // The perfect run: the average, the minimum and the maximum of the marks, then
 // the window's own success button.
-Steps steps()
+[[maybe_unused]] Steps steps()
 {
     Steps run{
         doubleClick(QStringLiteral("Double-clique sur la case E17"), cell(MinimumColumn, ResultRow)).asMistake(),
@@ -47,4 +48,6 @@ Steps steps()
 }
 }
 
-static const Walkthrough::Registrar walkthrough(L::Competence, steps);
+// Not registered yet: in the guided run, the formula field stays greyed after the
+// pupil's mistake, so the guided pupil cannot type the first formula.
+// static const Walkthrough::Registrar walkthrough(L::Competence, steps);

@@ -32,7 +32,7 @@ void answerPage(Steps &run, const QString &window, const QList<Question> &questi
 }
 
 // The perfect run: the eight right answers, "Suite", then the eight of the second page.
-Steps steps()
+[[maybe_unused]] Steps steps()
 {
     Steps run;
     // A click on a heading's picture answers nothing.
@@ -46,4 +46,6 @@ Steps steps()
 }
 }
 
-static const Walkthrough::Registrar walkthrough(CommunicationToolsLayout::Competence, steps);
+// Not registered yet: in the guided run, the guide recognises none of the answers
+// chosen in the drop-down lists, so its outline would stay on the first question.
+// static const Walkthrough::Registrar walkthrough(CommunicationToolsLayout::Competence, steps);
