@@ -64,6 +64,12 @@ Step openEntry(const QString &name, const Target &control, const QString &entry)
     return s;
 }
 
+Steps unfoldFolder(const QString &window, const QString &tree, const QString &folder)
+{
+    return {chooseEntry(QStringLiteral("Sélectionne le dossier ") + folder, on(window, tree), folder),
+            key(QStringLiteral("Ouvre le dossier ") + folder, window, Qt::Key_Right)};
+}
+
 Step chooseMenu(const QString &name, const QString &window, const QStringList &path)
 {
     Step s = aimed(name, Gesture::ChooseMenu, Target{window, QString(), QRect()});

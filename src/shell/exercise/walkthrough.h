@@ -121,6 +121,8 @@ Step type(const QString &name, const Target &field, const QString &text);
 Step key(const QString &name, const QString &window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 Step chooseEntry(const QString &name, const Target &control, const QString &entry);
 Step openEntry(const QString &name, const Target &control, const QString &entry);
+// A folder of a tree opened the keyboard's way: its row selected, then the Right key.
+Steps unfoldFolder(const QString &window, const QString &tree, const QString &folder);
 Step chooseMenu(const QString &name, const QString &window, const QStringList &path);
 Step answer(const QString &name, const QString &button);
 

@@ -8,13 +8,6 @@ namespace {
 const QString ComposeWindow = QStringLiteral("Texercice28v3");
 const QString AttachWindow = QStringLiteral("Texercice28v3b");
 
-// Selects a folder of the attach dialog's tree, then unfolds it with the arrow key.
-void unfold(Steps &run, const QString &folder)
-{
-    run << chooseEntry(QStringLiteral("Sélectionne le dossier ") + folder, on(AttachWindow, QStringLiteral("TreeView1")),
-                       folder)
-        << key(QStringLiteral("Ouvre le dossier ") + folder, AttachWindow, Qt::Key_Right);
-}
 
 // The perfect run: a new message, its address, subject and body, then the picture
 // attached from c:\velan\2 and the message sent.
@@ -30,9 +23,9 @@ Steps steps()
         type(QStringLiteral("Écris le texte du message"), on(ComposeWindow, QStringLiteral("Memo1")), Body),
         click(QStringLiteral("Clique sur Joindre"), at(ComposeWindow, zs6)),
     };
-    unfold(run, QStringLiteral("C:\\"));
-    unfold(run, QStringLiteral("velan"));
-    unfold(run, QStringLiteral("2"));
+    run += unfoldFolder(AttachWindow, QStringLiteral("TreeView1"), QStringLiteral("C:\\"));
+    run += unfoldFolder(AttachWindow, QStringLiteral("TreeView1"), QStringLiteral("velan"));
+    run += unfoldFolder(AttachWindow, QStringLiteral("TreeView1"), QStringLiteral("2"));
     run << chooseEntry(QStringLiteral("Sélectionne la photo ") + AttachedFile,
                        on(AttachWindow, QStringLiteral("TreeView1")), AttachedFile)
         << click(QStringLiteral("Clique sur Ouvrir"), at(AttachWindow, zs2b))

@@ -8,13 +8,6 @@ namespace {
 const QString MailWindow = QStringLiteral("Texercice27v3");
 const QString SavedWindow = QStringLiteral("Texercice27v3b");
 
-// Selects a folder of the save dialog's tree, then unfolds it with the arrow key.
-void unfold(Steps &run, const QString &folder)
-{
-    run << chooseEntry(QStringLiteral("Sélectionne le dossier ") + folder, on(MailWindow, QStringLiteral("TreeView1")),
-                       folder)
-        << key(QStringLiteral("Ouvre le dossier ") + folder, MailWindow, Qt::Key_Right);
-}
 
 // The perfect run: get the mail, read both messages in order, save the attachment
 // in its folder, then open it from the second window.
@@ -28,9 +21,9 @@ Steps steps()
         rightClick(QStringLiteral("Clique droit sur la pièce jointe"), at(MailWindow, Image6)),
         chooseMenu(QStringLiteral("Choisis 'Enregistrer sous ...'"), QString(), {MenuSaveAs}),
     };
-    unfold(run, QStringLiteral("C:\\"));
-    unfold(run, QStringLiteral("mes documents"));
-    unfold(run, QStringLiteral("Email"));
+    run += unfoldFolder(MailWindow, QStringLiteral("TreeView1"), QStringLiteral("C:\\"));
+    run += unfoldFolder(MailWindow, QStringLiteral("TreeView1"), QStringLiteral("mes documents"));
+    run += unfoldFolder(MailWindow, QStringLiteral("TreeView1"), QStringLiteral("Email"));
     run << chooseEntry(QStringLiteral("Sélectionne le dossier ") + TargetFolder,
                        on(MailWindow, QStringLiteral("TreeView1")), TargetFolder)
         << click(QStringLiteral("Clique sur Enregistrer"), on(MailWindow, QStringLiteral("zs8")))
