@@ -128,6 +128,12 @@ bool ExerciseSession::isHandingOver(const QWidget *window) const
     return false;
 }
 
+void ExerciseSession::countError(int n)
+{
+    if (!practising(this))
+        m_errorCount += n;
+}
+
 void ExerciseSession::wrong(const QString &text, MessageBox::Kind kind, bool counted)
 {
     if (counted && !practising(this))

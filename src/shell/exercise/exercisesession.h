@@ -93,7 +93,8 @@ public:
     bool isHandingOver(const QWidget *window) const;
 
     int errorCount() const { return m_errorCount; }
-    void countError(int n = 1) { m_errorCount += n; }
+    // A wrong action counted without a box; a practice run counts nothing.
+    void countError(int n = 1);
     void resetErrors() { m_errorCount = 0; }
 
     // A wrong action: the box (error by default) and, when counted, one error more.
