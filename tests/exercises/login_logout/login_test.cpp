@@ -75,7 +75,7 @@ TEST(LoginExercise, PerfectRunRecordsTheCompetence)
     EXPECT_EQ(run.window->Label3->pos(), LoginLayout::Label3);
     EXPECT_FALSE(run.window->Label4->isVisible());
     EXPECT_EQ(run.window->Label1->text(), QStringLiteral("Bien, tu as réussi à t'authentifier sur ce site !"));
-    EXPECT_EQ(run.window->Label2->text(), QStringLiteral("Maintenant , tu dois quitter proprement ce site !"));
+    EXPECT_EQ(run.window->Label2->text(), QStringLiteral("Maintenant , tu dois quitter proprement ce site\u00a0!"));
 
     run.boxes.expect(Kind::Information, QStringLiteral("Bravo exercice réussi !"));
     EXPECT_EQ(run.robot.widgetAt(LoginLayout::zs2.center()), run.window->zs2);

@@ -86,7 +86,7 @@ void Texercice1v3::zsClick()
     zs2->show();
     Label4->hide();
     Label1->setText(QStringLiteral("Bien, tu as réussi à t'authentifier sur ce site !"));
-    Label2->setText(QStringLiteral("Maintenant , tu dois quitter proprement ce site !"));
+    Label2->setText(QStringLiteral("Maintenant , tu dois quitter proprement ce site\u00a0!"));
     m_screen = Screen::LoggedIn;
 }
 
