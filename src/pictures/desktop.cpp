@@ -230,8 +230,9 @@ QList<QRect> paintPopup(QPainter &painter, const QRect &frame, const Popup &popu
         }
         painter.setFont(classicFont(popup.itemHeight >= 22 ? 12 : 11, i == popup.bold));
         painter.setPen(item.enabled ? QColor(0, 0, 0) : QColor(160, 160, 160));
-        painter.drawText(r.adjusted(26, 0, item.submenu ? -14 : -4, 0), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextShowMnemonic,
-                         item.text);
+        const QRect room = r.adjusted(26, 0, item.submenu ? -14 : -4, 0);
+        DrawingLog::menuText(painter, room, item.text);
+        painter.drawText(room, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextShowMnemonic, item.text);
         if (!item.shortcut.isEmpty())
             painter.drawText(r.adjusted(0, 0, -18, 0), Qt::AlignVCenter | Qt::AlignRight, item.shortcut);
         if (item.submenu) {
