@@ -18,7 +18,6 @@ set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 
 set(TAVELO_LIBRARIES tavelo_records tavelo_pictures tavelo_widgets tavelo_framework tavelo_dialogs
     tavelo_administration tavelo_exercises tavelo_shell)
-set(TAVELO_FILMS ecluse3.avi tsunami3.avi rafale.avi "systeme solaire.avi" engrenage.avi usinage.avi)
 set(PACKAGE_FILES ${CMAKE_BINARY_DIR}/package-files)
 
 # The icon at each size of the hicolor theme, drawn by the program itself.

@@ -114,13 +114,16 @@ QList<Icon> arrangedByType(const QList<Icon> &icons, int firstRow, int rows)
 QRect paintTaskBar(QPainter &painter, const QRect &rect, const QStringList &tasks)
 {
     Saved saved(painter);
-    PictureKit::paintTaskBar(painter, rect, {}, -1);
-    const QRect start(rect.left() + 2, rect.top() + 3, StartButtonWidth, rect.height() - 6);
+    // A bar pulled up to several rows keeps its buttons and its clock on the top one.
+    const QRect row(rect.left(), rect.top(), rect.width(), std::min(rect.height(), TaskBarHeight));
+    PictureKit::paintTaskBar(painter, row, {}, -1);
+    painter.fillRect(rect.adjusted(0, row.height(), 0, 0), PictureKit::Colours::TaskBar);
+    const QRect start(row.left() + 2, row.top() + 3, StartButtonWidth, row.height() - 6);
     // Running programs.
     painter.setFont(PictureKit::uiFont(12));
     int x = start.right() + 12;
     for (const QString &task : tasks) {
-        const QRect r(x, rect.top() + 5, 170, rect.height() - 10);
+        const QRect r(x, row.top() + 5, 170, row.height() - 10);
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(255, 255, 255, 45));
         painter.drawRoundedRect(r, 4, 4);
@@ -154,12 +157,12 @@ static void paintIcons(QPainter &painter, const QList<Icon> &icons)
         paintIconTile(painter, iconTile(icon.column, icon.row), icon.theme, icon.caption);
 }
 
-void paintDesktop(QPainter &painter, const QSize &size, const QList<Icon> &icons)
+void paintDesktop(QPainter &painter, const QSize &size, const QList<Icon> &icons, int taskBarHeight)
 {
     const QRect all(QPoint(0, 0), size);
     PictureKit::paintWallpaper(painter, all);
     paintIcons(painter, icons);
-    paintTaskBar(painter, QRect(0, size.height() - TaskBarHeight, size.width(), TaskBarHeight));
+    paintTaskBar(painter, QRect(0, size.height() - taskBarHeight, size.width(), taskBarHeight));
 }
 
 void paintDesktopPart(QPainter &painter, const QSize &desktopSize, const QRect &window, const QList<Icon> &icons)
@@ -227,8 +230,9 @@ QList<QRect> paintPopup(QPainter &painter, const QRect &frame, const Popup &popu
         }
         painter.setFont(classicFont(popup.itemHeight >= 22 ? 12 : 11, i == popup.bold));
         painter.setPen(item.enabled ? QColor(0, 0, 0) : QColor(160, 160, 160));
-        painter.drawText(r.adjusted(26, 0, item.submenu ? -14 : -4, 0), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextShowMnemonic,
-                         item.text);
+        const QRect room = r.adjusted(26, 0, item.submenu ? -14 : -4, 0);
+        DrawingLog::menuText(painter, room, item.text);
+        painter.drawText(room, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextShowMnemonic, item.text);
         if (!item.shortcut.isEmpty())
             painter.drawText(r.adjusted(0, 0, -18, 0), Qt::AlignVCenter | Qt::AlignRight, item.shortcut);
         if (item.submenu) {

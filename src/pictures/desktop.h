@@ -50,10 +50,11 @@ inline const QString SavedPictureCaption = QStringLiteral("keyboard3v3.jpg");
 constexpr int TaskBarHeight = 40;
 constexpr int StartButtonWidth = PictureKit::StartButtonWidth;
 
-// The task bar along the bottom of 'rect'; returns the start button.
+// The task bar filling 'rect', its buttons on its top row of TaskBarHeight (a taller
+// bar is one the user pulled up); returns the start button.
 QRect paintTaskBar(QPainter &painter, const QRect &rect, const QStringList &tasks = {});
 // Wallpaper, icons and task bar over the whole 'size'.
-void paintDesktop(QPainter &painter, const QSize &size, const QList<Icon> &icons);
+void paintDesktop(QPainter &painter, const QSize &size, const QList<Icon> &icons, int taskBarHeight = TaskBarHeight);
 // The part 'window' of a desktop of 'desktopSize' with these icons, drawn at (0, 0),
 // so that it lies seamlessly over the whole desktop.
 void paintDesktopPart(QPainter &painter, const QSize &desktopSize, const QRect &window, const QList<Icon> &icons);

@@ -29,6 +29,16 @@ void menuRow(const QPainter &painter, const QRect &row)
         record.menuRows << painter.transform().mapRect(row);
 }
 
+void menuText(const QPainter &painter, const QRect &room, const QString &text)
+{
+    if (!recording)
+        return;
+    QString shown = text;
+    shown.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(QChar(1), QLatin1Char('&'));
+    if (painter.fontMetrics().horizontalAdvance(shown) > room.width())
+        record.clippedTexts << text;
+}
+
 void program(const QString &name, const char *family)
 {
     if (recording)

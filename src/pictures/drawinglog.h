@@ -18,6 +18,7 @@ struct Record
 {
     QList<QRect> menuRows;
     QStringList shortenedTexts;
+    QStringList clippedTexts;                 // menu entries wider than their room
     QSet<QPair<QString, QString>> programs;   // program, the family that drew it
 };
 
@@ -26,6 +27,9 @@ Record take();
 
 // A menu row drawn at 'row' in the painter's current coordinates.
 void menuRow(const QPainter &painter, const QRect &row);
+// A menu entry's 'text' about to be drawn in 'room' with the painter's font; a text
+// wider than its room, which the menu's edge would cut, is recorded.
+void menuText(const QPainter &painter, const QRect &room, const QString &text);
 // A family drew the look of a program (its window, logo or task bar).
 void program(const QString &name, const char *family);
 // 'text' elided on the right to 'width' pixels; a shortened text is recorded.

@@ -375,6 +375,7 @@ void paintMenu(QPainter &p, const QPoint &topLeft, const MenuPicture &m, int hig
         } else {
             p.setPen(PictureKit::Colours::Text);
         }
+        DrawingLog::menuText(p, r.adjusted(m.textLeft, 0, -10, 0), line.text);
         p.drawText(r.adjusted(m.textLeft, 0, -10, 0), Qt::AlignLeft | Qt::AlignVCenter, line.text);
         if (!line.shortcut.isEmpty())
             p.drawText(r.adjusted(m.textLeft, 0, -10, 0), Qt::AlignRight | Qt::AlignVCenter, line.shortcut);

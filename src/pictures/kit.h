@@ -41,6 +41,7 @@ inline const QColor HighlightText(255, 255, 255);
 inline const QColor Text(35, 38, 41);
 inline const QColor Disabled(160, 162, 164);
 inline const QColor Link(26, 13, 171);
+inline const QColor TaskBar(35, 38, 45, 235);
 }
 
 // ---- windows -----------------------------------------------------------------------

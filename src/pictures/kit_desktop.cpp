@@ -70,7 +70,7 @@ TaskBarGeometry paintTaskBar(QPainter &painter, const QRect &rect, const QString
 {
     Saved saved(painter);
     TaskBarGeometry g;
-    painter.fillRect(rect, QColor(35, 38, 45, 235));
+    painter.fillRect(rect, Colours::TaskBar);
     painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), QColor(255, 255, 255, 40));
 
     g.startButton = QRect(rect.left() + 2, rect.top() + 3, StartButtonWidth, rect.height() - 6);

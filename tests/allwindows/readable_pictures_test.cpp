@@ -15,7 +15,7 @@
 // What a pupil reads and points at in every registered picture, drawn in the fonts
 // the program installs; and each imitated program drawn by one family only, so that
 // it looks the same wherever it shows.
-TEST(PictureReadability, MenuRowsUnderAHotSpotAreCoveredWholeNoCaptionIsShortenedAndEachProgramHasOneLook)
+TEST(PictureReadability, MenuRowsUnderAHotSpotAreCoveredWholeNoCaptionIsShortenedOrCutAndEachProgramHasOneLook)
 {
     QMultiHash<QString, QString> families;   // program -> family
     for (const QString &name : Pictures::names()) {
@@ -27,6 +27,7 @@ TEST(PictureReadability, MenuRowsUnderAHotSpotAreCoveredWholeNoCaptionIsShortene
             if (!families.contains(program, family))
                 families.insert(program, family);
         EXPECT_TRUE(drawn.shortenedTexts.isEmpty()) << drawn.shortenedTexts.join(QStringLiteral(" | ")).toStdString();
+        EXPECT_TRUE(drawn.clippedTexts.isEmpty()) << drawn.clippedTexts.join(QStringLiteral(" | ")).toStdString();
         // A click anywhere on a row must land on the hot spot laid over it (a pixel of
         // slack for the row's own border).
         for (const Pictures::HotSpotOutline &spot : Pictures::entry(name).hotSpots)

@@ -1,6 +1,7 @@
 // make-videos FFMPEG OUTDIR: draws the six films of the simulation exercise and
-// encodes each with ffmpeg into OUTDIR, only when the file is missing. A film is
-// written to a temporary name first, so an interrupted build leaves no broken film.
+// encodes each with ffmpeg into OUTDIR, replacing the film made before (the build
+// runs it again whenever the drawings change, so no film is ever left stale). A film
+// is written to a temporary name first, so an interrupted build leaves no broken film.
 #include "scenes.h"
 
 #include <QDir>
@@ -66,13 +67,10 @@ int main(int argc, char **argv)
 
     for (const Scenes::Film &film : Scenes::films()) {
         const QString target = out.filePath(film.fileName);
-        if (QFile::exists(target))
-            continue;
         if (encode(ffmpeg, film, target)) {
             std::printf("make-videos: %s\n", qPrintable(film.fileName));
         } else {
             std::fprintf(stderr, "make-videos: could not make %s\n", qPrintable(film.fileName));
-
         }
     }
     // A missing film leaves an empty area in the exercise: never a reason to fail the build.

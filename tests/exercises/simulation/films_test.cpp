@@ -1,5 +1,7 @@
 // The six films the build draws: each shows something moving, and its last frame
-// leads back to its first without a jump, so the film loops smoothly.
+// leads back to its first without a jump, so the film loops smoothly; each is drawn
+// at the size it is shown, every part of it in proportion to the frame.
+#include "exercises/domain3/simulation/layout.h"
 #include "scenes.h"
 
 #include <QImage>
@@ -8,13 +10,15 @@
 #include <gtest/gtest.h>
 
 namespace {
-QImage frame(const Scenes::Film &film, double phase)
+QImage frame(const Scenes::Film &film, double phase, QSize size = {})
 {
-    QImage image(film.frameSize, QImage::Format_RGB32);
+    if (size.isEmpty())
+        size = film.frameSize;
+    QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    film.paint(p, QSizeF(film.frameSize), phase);
+    film.paint(p, QSizeF(size), phase);
     return image;
 }
 
@@ -49,6 +53,24 @@ TEST(SimulationFilms, EachFilmMovesAndLoopsWithoutAJump)
             for (int x = 0; x < start.width(); x += 4)
                 colours.insert(start.pixel(x, y));
         EXPECT_GT(colours.size(), 20) << qPrintable(film.fileName);
+    }
+}
+
+TEST(SimulationFilms, EachFilmIsDrawnAtTheSizeItIsShownAndInProportionToItsFrame)
+{
+    using namespace SimulationLayout;
+    for (int i = 0; i < 6; ++i) {
+        const Scenes::Film &film = Scenes::films()[i];
+        SCOPED_TRACE(film.fileName.toStdString());
+        // The player stretches a film to its surface: at most the pixel an even size loses.
+        const QSize shown = filmSurface(Films[i].area, ControlBar).size();
+        EXPECT_TRUE(shown.width() - film.frameSize.width() == 0 || shown.width() - film.frameSize.width() == 1);
+        EXPECT_TRUE(shown.height() - film.frameSize.height() == 0 || shown.height() - film.frameSize.height() == 1);
+        // Drawn at half the size, a film is its full picture scaled down: nothing in
+        // it keeps a fixed number of pixels.
+        const QImage small = frame(film, 0.3, film.frameSize / 2);
+        const QImage large = frame(film, 0.3).scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_LT(difference(small, large), 1.0);
     }
 }
 }

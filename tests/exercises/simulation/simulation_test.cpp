@@ -190,13 +190,13 @@ TEST(SimulationFilmSurface, TheFilmNeverLiesUnderItsControlBar)
     // The film plays in a native surface that would hide the bar: where the bar lies
     // over an area, the film stops above it; elsewhere it fills its area.
     for (const Film &film : Films) {
-        const QRect surface = SimulationFilms::filmSurface(film.area, ControlBar).translated(film.area.topLeft());
+        const QRect surface = SimulationLayout::filmSurface(film.area, ControlBar).translated(film.area.topLeft());
         EXPECT_FALSE(surface.intersects(ControlBar)) << film.file;
         EXPECT_TRUE(film.area.contains(surface)) << film.file;
         if (!film.area.intersects(ControlBar))
             EXPECT_EQ(surface, film.area) << film.file;
     }
-    const QRect cloze = SimulationFilms::filmSurface(ClozeArea, ClozeControlBar).translated(ClozeArea.topLeft());
+    const QRect cloze = SimulationLayout::filmSurface(ClozeArea, ClozeControlBar).translated(ClozeArea.topLeft());
     EXPECT_FALSE(cloze.intersects(ClozeControlBar));
     EXPECT_EQ(cloze.width(), ClozeArea.width());
     EXPECT_GT(cloze.height(), 400);

@@ -167,6 +167,9 @@ TEST_F(StorageExercise, OnlyARightClickOnTheFreeDesktopOpensItsMenu)
     // A right-click on an icon (a hot spot) does nothing either.
     robot.rightClick(W4zs.center());
     EXPECT_FALSE(w->Image2->isVisible());
+    // Nor does one on the task bar, pulled up to the window's bottom edge.
+    robot.rightClick(QPoint(400, LastWindowSize.height() - 10));
+    EXPECT_FALSE(w->Image2->isVisible());
     EXPECT_EQ(boxes.count(), 0);
     // Wherever the free desktop is right-clicked, the menu opens at its place.
     robot.rightClick(QPoint(850, 200));

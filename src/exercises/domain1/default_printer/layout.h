@@ -52,7 +52,7 @@ inline const QString Caption = QStringLiteral("exercice6v3b");
 inline const QString Instruction = QStringLiteral("Modifie les paramètres par défaut de l'imprimante Canon iP4200");
 inline const QString SecondLine =
     QStringLiteral("Haute qualité d'impression couleur sur papier photo mat en mode paysage ");
-constexpr QRect Image1(0, 0, 897, 794);
+constexpr QRect Image1(QPoint(0, 0), ClientSize);   // the desktop, down to the window's bottom edge
 constexpr QRect Image2(96, 256, 694, 346);   // the printers folder
 constexpr QRect Image3(384, 376, 12, 14);    // the default tick, now on the Canon iP4200
 constexpr QRect Image4(328, 448, 176, 204);  // the default printer's context menu

@@ -21,12 +21,13 @@ Texercice4v3g::Texercice4v3g(ExerciseSession *session)
     Edit1->setStyleSheet(QStringLiteral("QLineEdit { color: white; background: rgb(49, 106, 197); "
                                         "border: 1px solid black; selection-background-color: rgb(10, 36, 106); }"));
     Edit1->setToolTip(W7Hint);
+    // The new folder's name box holds its default name from the first picture on.
+    Edit1->setText(NewFolderDefault);
     Edit1->installEventFilter(this);
 }
 
 void Texercice4v3g::FormShow()
 {
-    Edit1->setText(NewFolderDefault);
     Edit1->selectAll();
     Edit1->setFocus();
 }

@@ -23,6 +23,9 @@ constexpr QRect LastBitBtn20{784, 790, 89, 25};
 constexpr QSize DesktopSize{895, 796};
 constexpr QRect DesktopRect{0, -48, 895, 796};
 constexpr QRect DesktopRectB{0, -50, 895, 796};
+// The last window is taller: its desktop reaches the window's bottom edge, the task
+// bar pulled up over what lies below its usual place.
+constexpr QRect LastDesktopRect{0, -48, LastWindowSize.width(), LastWindowSize.height() + 48};
 
 constexpr QRect inPicture(const QRect &windowRect, const QRect &picture)
 {

@@ -16,6 +16,11 @@ namespace {
 
 void paintPlainDesktop(QPainter &p, const QSize &size) { Desktop::paintDesktop(p, size, Desktop::schoolIcons(false)); }
 void paintDesktopWithCopy(QPainter &p, const QSize &size) { Desktop::paintDesktop(p, size, Desktop::schoolIcons(true)); }
+void paintLastDesktop(QPainter &p, const QSize &size)
+{
+    Desktop::paintDesktop(p, size, Desktop::schoolIcons(true),
+                          Desktop::TaskBarHeight + size.height() - DesktopSize.height());
+}
 
 void paintArranged(QPainter &p, const QSize &)
 {
@@ -130,8 +135,8 @@ const Pictures::Registrar pictures[] = {
                               outlinesIn({{"zs", W3zs}, {"zs1", W3zs1}, {"zs2", W3zs2}}, DesktopRect))},
     Pictures::Registrar{entry("Texercice3v3c/Image4", W3Image4.size(), &paintEditorWithCopy,
                               outlinesIn({{"zs3", W3zs3}}, W3Image4))},
-    Pictures::Registrar{entry("Texercice3v3e/Image1", DesktopSize, &paintDesktopWithCopy,
-                              outlinesIn({{"zs", W4zs}, {"zs1", W4zs1}, {"zs2", W4zs2}}, DesktopRect))},
+    Pictures::Registrar{entry("Texercice3v3e/Image1", LastDesktopRect.size(), &paintLastDesktop,
+                              outlinesIn({{"zs", W4zs}, {"zs1", W4zs1}, {"zs2", W4zs2}}, LastDesktopRect))},
     Pictures::Registrar{entry("Texercice3v3e/Image2", W4Image2.size(), &paintDesktopMenu,
                               outlinesIn({{"zs3", W4zs3}}, W4Image2))},
     Pictures::Registrar{entry("Texercice3v3e/Image3", W4Image3.size(), &paintArrangeMenu,

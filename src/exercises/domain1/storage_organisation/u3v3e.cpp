@@ -1,6 +1,7 @@
 #include "exercises/domain1/storage_organisation/u3v3e.h"
 
 #include "exercises/domain1/storage_organisation/layout.h"
+#include "pictures/desktop.h"
 #include "widgets/hotspot.h"
 #include "widgets/picturebox.h"
 
@@ -9,7 +10,7 @@ using namespace StorageLayout;
 Texercice3v3e::Texercice3v3e(ExerciseSession *session)
     : StorageScreen(session, QStringLiteral("Texercice3v3e"), QStringLiteral("exercice3v3e"), LastWindowSize)
 {
-    Image1 = picture(QStringLiteral("Image1"), DesktopRect);
+    Image1 = picture(QStringLiteral("Image1"), LastDesktopRect);
     zs = wrongArea(QStringLiteral("zs"), W4zs);
     zs1 = wrongArea(QStringLiteral("zs1"), W4zs1);
     zs2 = wrongArea(QStringLiteral("zs2"), W4zs2);
@@ -23,7 +24,8 @@ Texercice3v3e::Texercice3v3e(ExerciseSession *session)
     zs4 = hotSpot(QStringLiteral("zs4"), W4zs4, false);
 
     // Only a right-click on the free desktop opens its menu; a left click there
-    // does nothing.
+    // does nothing, nor does any click on the task bar's lower rows.
+    connect(Image1, &HotSpot::pressedAt, this, [this](Qt::MouseButton, const QPoint &at) { m_pressedAt = at; });
     connect(Image1, &HotSpot::rightClicked, this, &Texercice3v3e::Image1ContextPopup);
     connect(zs3, &HotSpot::clicked, this, &Texercice3v3e::zs3Click);
     connect(zs4, &HotSpot::clicked, this, &Texercice3v3e::zs4Click);
@@ -31,6 +33,8 @@ Texercice3v3e::Texercice3v3e(ExerciseSession *session)
 
 void Texercice3v3e::Image1ContextPopup()
 {
+    if (m_pressedAt.y() >= DesktopSize.height() - Desktop::TaskBarHeight)
+        return;
     // The menu opens at its one place, wherever the desktop was right-clicked.
     Image2->show();
     zs5->show();

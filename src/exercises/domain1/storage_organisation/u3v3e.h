@@ -1,6 +1,8 @@
 #pragma once
 #include "exercises/domain1/storage_organisation/screen.h"
 
+#include <QPoint>
+
 class HotSpot;
 class PictureBox;
 
@@ -28,4 +30,7 @@ private slots:
     void Image1ContextPopup();
     void zs3Click();
     void zs4Click();
+
+private:
+    QPoint m_pressedAt;   // where the desktop was last pressed, in its own pixels
 };

@@ -4,6 +4,7 @@
 // its hot spot.
 #include "exercises/domain1/workspace/layout.h"
 #include "pictures/desktopicons.h"
+#include "pictures/drawinglog.h"
 #include "pictures/kit.h"
 #include "pictures/pictures.h"
 
@@ -147,7 +148,12 @@ void paintMenuColumn(QPainter &p, const QSize &size, const QStringList &rows, in
         const int icon = qMin(rowHeight - 8, 22);
         DesktopIcons::paintIcon(p, QRect(4, row.top() + (rowHeight - icon) / 2, icon, icon),
                                 folder ? DesktopIcons::Kind::Folder : kinds.value(i - folders, kinds.last()));
-        drawText(p, row.adjusted(34, 0, -18, 0), rows[i], pixels);
+        DrawingLog::menuRow(p, row);
+        // The text starts past the icon column and runs to the edge unless an arrow lies there.
+        const QRect room = row.adjusted(32, 0, folder ? -18 : -6, 0);
+        p.setFont(uiFont(pixels));
+        DrawingLog::menuText(p, room, rows[i]);
+        drawText(p, room, rows[i], pixels);
         if (folder)
             drawArrow(p, row);
     }

@@ -32,12 +32,4 @@ QWidget *displayArea(QWidget *window, const QRect &rect)
     fill(area, Qt::black);
     return area;
 }
-
-QRect filmSurface(const QRect &area, const QRect &bar)
-{
-    QRect surface(QPoint(0, 0), area.size());
-    if (area.intersects(bar))
-        surface.setBottom(bar.top() - area.top() - 3);
-    return surface;
-}
 }

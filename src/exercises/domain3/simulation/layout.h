@@ -28,6 +28,17 @@ constexpr Film Films[6] = {
     {"usinage.avi", {132, 24, 693, 441}, 4},
 };
 
+// Where a film is drawn inside its display area (area coordinates): the whole area,
+// but above the control bar where the bar lies over it (a film plays in a native
+// surface that no sibling can cover).
+inline QRect filmSurface(const QRect &area, const QRect &bar)
+{
+    QRect surface(QPoint(0, 0), area.size());
+    if (area.intersects(bar))
+        surface.setBottom(bar.top() - area.top() - 3);
+    return surface;
+}
+
 // The answer buttons, Button1 .. Button6.
 constexpr QRect Buttons[6] = {
     {648, 627, 249, 25}, {320, 587, 249, 25}, {600, 587, 249, 25},

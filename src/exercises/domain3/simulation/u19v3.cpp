@@ -49,7 +49,7 @@ void Texercice19v3::playCurrentFilm()
 {
     const Film &current = Films[m_step - 1];
     Panel1->setGeometry(current.area);
-    film->setGeometry(SimulationFilms::filmSurface(current.area, ControlBar));
+    film->setGeometry(filmSurface(current.area, ControlBar));
     if (!m_player)
         return;
     if (m_player->open(SimulationFilms::path(current.file)))

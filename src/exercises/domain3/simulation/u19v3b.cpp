@@ -35,7 +35,7 @@ Texercice19v3b::Texercice19v3b(ExerciseSession *session)
     Panel1 = SimulationFilms::displayArea(this, ClozeArea);
     film = new QWidget(Panel1);
     film->setObjectName(QStringLiteral("film"));
-    film->setGeometry(SimulationFilms::filmSurface(ClozeArea, ClozeControlBar));
+    film->setGeometry(filmSurface(ClozeArea, ClozeControlBar));
     MediaPlayer1 = place(new MediaControlBar(this), "MediaPlayer1", ClozeControlBar);
 
     Memo2 = place(new QTextEdit(this), "Memo2", SimulationLayout::Memo2);
