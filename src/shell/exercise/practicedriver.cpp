@@ -216,7 +216,8 @@ void PracticeDriver::refreshOutline()
     const WalkthroughPlayer::Aim aim = WalkthroughPlayer::targetOf(step);
     // A button takes the click on its caption as well: the whole of it is the target.
     if (aim.widget) {
-        m_targetWidget = aim.widget;
+        if (aim.widget->window()->windowType() != Qt::Popup)   // the control, not a row of its open list
+            m_targetWidget = aim.widget;
         m_targetRect = screenRect(aim, qobject_cast<QAbstractButton *>(aim.widget) ? aim.widget->rect() : aim.area);
     }
     if (step.gesture == Gesture::Drag) {
@@ -233,7 +234,7 @@ void PracticeDriver::refreshOutline()
     if (!aim.widget || g_instant)
         return;
     QString caption;
-    if (step.gesture == Gesture::Type)
+    if (step.gesture == Gesture::Type || step.gesture == Gesture::ChooseEntry)
         caption = step.text;
     else if (step.gesture == Gesture::Key)
         caption = keyCaption(step);
