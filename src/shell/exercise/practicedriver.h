@@ -71,8 +71,8 @@ private:
     QPointer<QWidget> m_pressedWidget;
     bool m_pressTaken = false;
     QRect m_targetRect;    // screen rectangle of the awaited target
-    // The awaited control as last seen: a field or list may grey itself once answered.
-    QPointer<QWidget> m_targetWidget;
     QRect m_nextRect;      // and of the one after it
     QRect m_dropRect;
+    // The awaited control as last seen: a field or list may grey itself once answered.
+    QPointer<QWidget> m_targetWidget;
 };
