@@ -162,6 +162,11 @@ TEST_P(Walkthroughs, TheGuidedPupilSucceedsWithHelpAndNothingCounts)
     // The pupil makes a mistake, then follows the guide.
     const Walkthrough::Steps steps = Walkthrough::of(competence());
     WalkthroughPlayer pupil(steps, WalkthroughPlayer::Pace::Instant);
+    int counted = 0;   // the guided run's errors, looked at before each step
+    QObject::connect(&pupil, &WalkthroughPlayer::stepStarted, [&counted] {
+        if (ExerciseSession *session = ExerciseSession::current())
+            counted = std::max(counted, session->errorCount());
+    });
     playOn(pupil);
     ASSERT_TRUE(pupil.failure().isEmpty()) << pupil.failure().toStdString();
     ASSERT_FALSE(pupil.boxes().isEmpty());
@@ -170,6 +175,7 @@ TEST_P(Walkthroughs, TheGuidedPupilSucceedsWithHelpAndNothingCounts)
     for (const Walkthrough::Step &s : steps)
         shown += !s.mistake && s.gesture != Walkthrough::Gesture::Answer;
     EXPECT_EQ(PracticeDriver::recognisedSteps(), shown) << "the guide lost track of the pupil";
+    EXPECT_EQ(counted, 0) << "the guided pupil's mistake was counted";
     flushDeletes();
     expectFreshAndNothingRecorded();
 }

@@ -203,7 +203,7 @@ void PracticeDriver::guideTo(int step)
     m_pressedInside = Qt::NoButton;
     m_doubleClicked = m_hovered = m_releasedInside = m_keyPressed = m_menuChosen = m_nextTouched = false;
     m_pressTaken = false;
-    m_pressedWidget = nullptr;
+    m_pressedWidget = m_targetWidget = nullptr;
     m_targetRect = m_nextRect = m_dropRect = QRect();
     refreshOutline();
 }
@@ -215,8 +215,11 @@ void PracticeDriver::refreshOutline()
     const Step &step = m_steps.at(m_guided);
     const WalkthroughPlayer::Aim aim = WalkthroughPlayer::targetOf(step);
     // A button takes the click on its caption as well: the whole of it is the target.
-    if (aim.widget)
+    if (aim.widget) {
+        if (aim.widget->window()->windowType() != Qt::Popup)   // the control, not a row of its open list
+            m_targetWidget = aim.widget;
         m_targetRect = screenRect(aim, qobject_cast<QAbstractButton *>(aim.widget) ? aim.widget->rect() : aim.area);
+    }
     if (step.gesture == Gesture::Drag) {
         const WalkthroughPlayer::Aim drop = WalkthroughPlayer::targetOf(Walkthrough::click(QString(), step.to));
         if (drop.widget)
@@ -231,7 +234,7 @@ void PracticeDriver::refreshOutline()
     if (!aim.widget || g_instant)
         return;
     QString caption;
-    if (step.gesture == Gesture::Type)
+    if (step.gesture == Gesture::Type || step.gesture == Gesture::ChooseEntry)
         caption = step.text;
     else if (step.gesture == Gesture::Key)
         caption = keyCaption(step);
@@ -325,15 +328,11 @@ bool PracticeDriver::done(const Step &step) const
     case Gesture::Drag: return m_pressedInside == Qt::LeftButton && m_releasedInside;
     case Gesture::Key: return m_keyPressed;
     case Gesture::ChooseMenu: return m_menuChosen;
-    case Gesture::Type: {
-        const WalkthroughPlayer::Aim aim = WalkthroughPlayer::targetOf(step);
-        return m_nextTouched || (aim.widget && fieldText(aim.widget).contains(step.text));
-    }
+    case Gesture::Type: return m_nextTouched || (m_targetWidget && fieldText(m_targetWidget).contains(step.text));
     case Gesture::ChooseEntry: {
-        const WalkthroughPlayer::Aim aim = WalkthroughPlayer::targetOf(step);
-        if (auto *combo = qobject_cast<QComboBox *>(aim.widget.data()))
+        if (auto *combo = qobject_cast<QComboBox *>(m_targetWidget.data()))
             return combo->currentText() == step.text;
-        for (QWidget *w = aim.widget; w; w = w->parentWidget())
+        for (QWidget *w = m_targetWidget; w; w = w->parentWidget())
             if (auto *view = qobject_cast<QAbstractItemView *>(w))
                 return view->currentIndex().data().toString() == step.text;
         return false;

@@ -73,4 +73,6 @@ private:
     QRect m_targetRect;    // screen rectangle of the awaited target
     QRect m_nextRect;      // and of the one after it
     QRect m_dropRect;
+    // The awaited control as last seen: a field or list may grey itself once answered.
+    QPointer<QWidget> m_targetWidget;
 };

@@ -673,6 +673,15 @@ WalkthroughPlayer::Aim WalkthroughPlayer::targetOf(const Step &step)
     case Gesture::Answer: return {};
     case Gesture::Key: return aimAt(Target{step.target.window, QString(), QRect()});
     case Gesture::OpenEntry: return aimAtEntry(step.target, step.text, false);
+    case Gesture::ChooseEntry: {
+        // The row itself: in the drop-down's list once open, or in sight in a list.
+        if (Aim row = aimAtEntry(step.target, step.text, true); row.widget)
+            return row;
+        const Aim control = aimAt(step.target);
+        if (!control.widget || qobject_cast<QComboBox *>(control.widget))
+            return control;
+        return aimAtEntry(step.target, step.text, false);
+    }
     case Gesture::ChooseMenu:
         for (int i = int(step.path.size()) - 1; i > 0 || (i == 0 && step.target.window.isEmpty()); --i)
             if (Aim entry = aimAtMenuEntry(step.path.at(i)); entry.widget)

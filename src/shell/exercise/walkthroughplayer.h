@@ -71,7 +71,8 @@ public:
         QString error;
         QRect area;   // the element aimed at, in the widget's coordinates
     };
-    // Where a step's target lies now (a menu path: its deepest entry in sight).
+    // Where a step's target lies now (a menu path: its deepest entry in sight; an
+    // entry: its row, once its list is open).
     static Aim targetOf(const Walkthrough::Step &step);
 
 signals:
