@@ -76,8 +76,14 @@ QString fieldText(const QWidget *w)
     return {};
 }
 
+// The key as French keyboards print it: Qt's own French name for Return reads
+// "Retour", which a pupil would look for in vain.
 QString keyCaption(const Step &step)
 {
+    if (step.key == Qt::Key_Return || step.key == Qt::Key_Enter) {
+        const QString mods = QKeySequence(int(step.modifiers)).toString(QKeySequence::NativeText);
+        return mods + QStringLiteral("Entrée");
+    }
     return QKeySequence(step.key | int(step.modifiers)).toString(QKeySequence::NativeText);
 }
 }
