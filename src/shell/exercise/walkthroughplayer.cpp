@@ -334,9 +334,9 @@ void WalkthroughPlayer::start()
     if (QWidget *active = QApplication::activeWindow())
         m_pointer = active->geometry().center();
     // The pupil reads the first instruction before anything moves.
-    const int reading = readingMsecs(readableTexts().join(QLatin1Char('\n')));
-    m_planned += reading;
-    schedule(reading);
+    m_textsSeen.clear();
+    if (!readNewTexts())
+        schedule(0);
 }
 
 void WalkthroughPlayer::stop()
@@ -398,7 +398,6 @@ bool WalkthroughPlayer::beginStep()
     m_waited = 0;
     m_glided = false;
     m_stepOpen = true;
-    m_textsBefore = readableTexts();
     emit stepStarted(m_step);
     const Step &step = m_steps.at(m_step);
     if (step.gesture == Gesture::Answer && !m_answered.contains(m_step)) {
@@ -412,10 +411,23 @@ bool WalkthroughPlayer::beginStep()
 // What the step brought up is read before the next step.
 void WalkthroughPlayer::endStep()
 {
-    const int reading = readingMsecs(newTexts(readableTexts(), m_textsBefore));
-    m_planned += reading;
     m_ops.clear();
+    if (!readNewTexts())
+        schedule(0);
+}
+
+// Texts that came up since the pupil last read (a step's answer, or a question
+// the exercise shows on its own timer) are read before the pointer moves on.
+bool WalkthroughPlayer::readNewTexts()
+{
+    const QStringList now = readableTexts();
+    const int reading = readingMsecs(newTexts(now, m_textsSeen));
+    m_textsSeen = now;
+    if (reading == 0)
+        return false;
+    m_planned += reading;
     schedule(reading);
+    return true;
 }
 
 void WalkthroughPlayer::advance()
@@ -465,6 +477,8 @@ void WalkthroughPlayer::advance()
             return;
         }
         if (!m_glided) {
+            if (readNewTexts())
+                return;
             glideTo(WindowFit::toScreen(aim.widget, aim.local));
             return;
         }

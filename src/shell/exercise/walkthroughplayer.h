@@ -105,6 +105,7 @@ private:
     void advance();
     bool beginStep();
     void endStep();
+    bool readNewTexts();
     void act(const Op &op, const Aim &aim);
     int durationOf(const Op &op) const;
     void fail(const QString &reason);
@@ -129,7 +130,7 @@ private:
     QPointer<QObject> m_session;   // the exercise being played, while it runs
     QPoint m_pointer;
     QString m_failure;
-    QStringList m_textsBefore;   // what the pupil could read before the step
+    QStringList m_textsSeen;     // the texts on screen when the pupil last read
     QList<int> m_answered;       // answer steps already given to their box
     QPointer<QWidget> m_keyWindow;
     QList<MessageBox::Box> m_boxes;
