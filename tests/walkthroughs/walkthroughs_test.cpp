@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QEventLoop>
+#include <QLabel>
 #include <QMenu>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -243,6 +244,37 @@ TEST(WalkthroughPlayer, EachNewTextIsGivenItsReadingTime)
     EXPECT_GE(player.plannedMsecs(), statements);
     if (ExerciseSession *session = ExerciseSession::current())
         session->abandon();
+    flushDeletes();
+
+    // A text the exercise brings up on its own timer, while the pointer waits for
+    // its target, is read before the pointer moves.
+    ASSERT_TRUE(ExerciseRegistry::launch(1, &board));
+    auto *screen = qobject_cast<ExerciseScreen *>(PupilRobot::topWindow(QStringLiteral("Texercice1v3")));
+    ASSERT_TRUE(screen);
+    const QString later = words(30);
+    // Stands for the exercise's own timer: no pupil path shows the button this early.
+    QTimer::singleShot(50, screen, [screen, later] {
+        screen->findChild<QLabel *>(QStringLiteral("Label1"))->setText(later);
+        screen->findChild<QWidget *>(QStringLiteral("zs2"))->show();
+    });
+    WalkthroughPlayer waiting({Walkthrough::hover(QStringLiteral("Attendre le bouton"),
+                                                  Walkthrough::on(QStringLiteral("Texercice1v3"), QStringLiteral("zs2")))
+                                   .waitingUpTo(5000)},
+                              WalkthroughPlayer::Pace::Instant);
+    qint64 beforeGlide = -1;
+    QEventLoop untilGlide;
+    QObject::connect(&waiting, &WalkthroughPlayer::pointerGlides, &untilGlide, [&] {
+        beforeGlide = waiting.plannedMsecs();
+        untilGlide.quit();
+    });
+    QObject::connect(&waiting, &WalkthroughPlayer::finished, &untilGlide, &QEventLoop::quit);
+    waiting.start();
+    const qint64 firstReading = waiting.plannedMsecs();
+    untilGlide.exec();
+    waiting.stop();
+    EXPECT_TRUE(waiting.failure().isEmpty()) << waiting.failure().toStdString();
+    EXPECT_GE(beforeGlide - firstReading, WalkthroughPlayer::readingMsecs(later));
+    ExerciseSession::current()->abandon();
     flushDeletes();
 }
 
