@@ -1,3 +1,4 @@
+#include "exercises/domain2/charter/layout.h"
 #include "records/helpswitch.h"
 #include "records/recordstore.h"
 #include "shell/exercise/exerciseregistry.h"
@@ -17,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QEventLoop>
+#include <QLabel>
 #include <QMenu>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -213,6 +215,71 @@ TEST(WalkthroughPlayer, AnUnreachableTargetFailsWithTheStepsName)
             << player.failure().toStdString();
         EXPECT_TRUE(player.failure().contains(QLatin1String(reasons[i]))) << player.failure().toStdString();
     }
+    ExerciseSession::current()->abandon();
+    flushDeletes();
+}
+
+// What each step brings up is read at a child's pace, a box's text too: a quiz
+// waits on every statement it opens, a long box stays up longer than a short one.
+TEST(WalkthroughPlayer, EachNewTextIsGivenItsReadingTime)
+{
+    const WalkthroughPlayer::Timing t = WalkthroughPlayer::timing();
+    const auto words = [](int n) { return QStringLiteral("mot ").repeated(n); };
+    EXPECT_EQ(WalkthroughPlayer::readingMsecs(QStringLiteral(" ... ")), 0);
+    EXPECT_EQ(WalkthroughPlayer::readingMsecs(QStringLiteral("Bravo !")), t.readMinimum);
+    EXPECT_EQ(WalkthroughPlayer::readingMsecs(QStringLiteral("<b>Clique</b> sur l'icône qui permet d'actualiser la page")),
+              8 * t.readPerWord);
+    EXPECT_EQ(WalkthroughPlayer::readingMsecs(words(100)), t.readMaximum);
+    EXPECT_EQ(WalkthroughPlayer::boxMsecs(QStringLiteral("Bravo !")), t.box);
+    EXPECT_EQ(WalkthroughPlayer::boxMsecs(words(12)), 12 * t.readPerWord);
+
+    TempDataFolder data;
+    StandInBoard board;
+    ScriptedMessages boxes;
+    ASSERT_TRUE(ExerciseRegistry::launch(CharterLayout::Competence, &board));
+    WalkthroughPlayer player(Walkthrough::withoutMistakes(Walkthrough::of(CharterLayout::Competence)),
+                             WalkthroughPlayer::Pace::Instant);
+    QEventLoop loop;
+    QObject::connect(&player, &WalkthroughPlayer::finished, &loop, &QEventLoop::quit);
+    player.start();
+    loop.exec();
+    EXPECT_TRUE(player.failure().isEmpty()) << player.failure().toStdString();
+    qint64 statements = 0;
+    for (const CharterLayout::Row &row : CharterLayout::Rows)
+        statements += WalkthroughPlayer::readingMsecs(row.statement.join(QLatin1Char('\n')));
+    EXPECT_GE(player.plannedMsecs(), statements);
+    if (ExerciseSession *session = ExerciseSession::current())
+        session->abandon();
+    flushDeletes();
+
+    // A text the exercise brings up on its own timer, while the pointer waits for
+    // its target, is read before the pointer moves.
+    ASSERT_TRUE(ExerciseRegistry::launch(1, &board));
+    auto *screen = qobject_cast<ExerciseScreen *>(PupilRobot::topWindow(QStringLiteral("Texercice1v3")));
+    ASSERT_TRUE(screen);
+    const QString later = words(30);
+    // Stands for the exercise's own timer: no pupil path shows the button this early.
+    QTimer::singleShot(50, screen, [screen, later] {
+        screen->findChild<QLabel *>(QStringLiteral("Label1"))->setText(later);
+        screen->findChild<QWidget *>(QStringLiteral("zs2"))->show();
+    });
+    WalkthroughPlayer waiting({Walkthrough::hover(QStringLiteral("Attendre le bouton"),
+                                                  Walkthrough::on(QStringLiteral("Texercice1v3"), QStringLiteral("zs2")))
+                                   .waitingUpTo(5000)},
+                              WalkthroughPlayer::Pace::Instant);
+    qint64 beforeGlide = -1;
+    QEventLoop untilGlide;
+    QObject::connect(&waiting, &WalkthroughPlayer::pointerGlides, &untilGlide, [&] {
+        beforeGlide = waiting.plannedMsecs();
+        untilGlide.quit();
+    });
+    QObject::connect(&waiting, &WalkthroughPlayer::finished, &untilGlide, &QEventLoop::quit);
+    waiting.start();
+    const qint64 firstReading = waiting.plannedMsecs();
+    untilGlide.exec();
+    waiting.stop();
+    EXPECT_TRUE(waiting.failure().isEmpty()) << waiting.failure().toStdString();
+    EXPECT_GE(beforeGlide - firstReading, WalkthroughPlayer::readingMsecs(later));
     ExerciseSession::current()->abandon();
     flushDeletes();
 }

@@ -2,7 +2,6 @@
 
 #include "shell/exercise/exercisescreen.h"
 #include "shell/exercise/exercisesession.h"
-#include "widgets/instructionbubble.h"
 #include "widgets/windowplacement.h"
 
 #include <QAbstractItemView>
@@ -13,9 +12,12 @@
 #include <QLineF>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
+#include <QTextDocumentFragment>
 #include <QWidget>
 #include <QThread>
 #include <QWindow>
+#include <algorithm>
 
 // The entry points through which the window system's input reaches the
 // application (exported by Qt GUI; the same ones its test library uses).
@@ -109,19 +111,41 @@ int buttonIndex(const QStringList &buttons, const QString &caption)
     return -1;
 }
 
-// The texts of every instruction bubble on screen.
-QString bubbleTexts()
+// What the pupil reads in the exercise's windows: the instruction bubble, the
+// questions, explanations and other texts of their labels.
+QStringList readableTexts()
 {
-    QString texts;
+    QStringList texts;
     for (QWidget *w : QApplication::topLevelWidgets()) {
         auto *screen = qobject_cast<ExerciseScreen *>(w);
-        if (!screen || !screen->isVisible() || !screen->bubble())
+        if (!screen || !screen->isVisible())
             continue;
-        for (int i = 0; i < screen->bubble()->labelCount(); ++i)
-            if (QLabel *label = screen->bubble()->label(i); label && label->isVisible())
-                texts += label->text() + QLatin1Char('\n');
+        for (QLabel *label : screen->findChildren<QLabel *>())
+            if (label->isVisible() && !label->text().isEmpty())
+                texts << label->text();
     }
     return texts;
+}
+
+// The texts that were not on screen before.
+QString newTexts(const QStringList &now, const QStringList &before)
+{
+    QStringList added;
+    for (const QString &text : now)
+        if (!before.contains(text))
+            added << text;
+    return added.join(QLatin1Char('\n'));
+}
+
+int wordCount(const QString &text)
+{
+    const QString plain = Qt::mightBeRichText(text) ? QTextDocumentFragment::fromHtml(text).toPlainText() : text;
+    static const QRegularExpression spaces(QStringLiteral("\\s+"));
+    int words = 0;
+    for (const QString &token : plain.split(spaces, Qt::SkipEmptyParts))
+        if (std::any_of(token.cbegin(), token.cend(), [](QChar ch) { return ch.isLetterOrNumber(); }))
+            ++words;
+    return words;
 }
 
 QWindow *receivingWindow(QWidget *widget)
@@ -310,10 +334,9 @@ void WalkthroughPlayer::start()
     if (QWidget *active = QApplication::activeWindow())
         m_pointer = active->geometry().center();
     // The pupil reads the first instruction before anything moves.
-    m_bubbleBefore.clear();
-    const int reading = m_timing.readBase + m_timing.readPerCharacter * int(bubbleTexts().size());
-    m_planned += reading;
-    schedule(reading);
+    m_textsSeen.clear();
+    if (!readNewTexts())
+        schedule(0);
 }
 
 void WalkthroughPlayer::stop()
@@ -326,6 +349,19 @@ void WalkthroughPlayer::stop()
     delete m_answers;
     m_answers = nullptr;
     m_playing = false;
+}
+
+int WalkthroughPlayer::readingMsecs(const QString &text)
+{
+    const Timing t;
+    const int words = wordCount(text);
+    return words == 0 ? 0 : std::clamp(words * t.readPerWord, t.readMinimum, t.readMaximum);
+}
+
+int WalkthroughPlayer::boxMsecs(const QString &text)
+{
+    const Timing t;
+    return std::clamp(readingMsecs(text), t.box, t.readMaximum);
 }
 
 void WalkthroughPlayer::schedule(int msecs) { m_timer.start(m_pace == Pace::Reading ? msecs : 0); }
@@ -362,7 +398,6 @@ bool WalkthroughPlayer::beginStep()
     m_waited = 0;
     m_glided = false;
     m_stepOpen = true;
-    m_bubbleBefore = bubbleTexts();
     emit stepStarted(m_step);
     const Step &step = m_steps.at(m_step);
     if (step.gesture == Gesture::Answer && !m_answered.contains(m_step)) {
@@ -373,16 +408,26 @@ bool WalkthroughPlayer::beginStep()
     return true;
 }
 
-// A changed instruction is read before the next step.
+// What the step brought up is read before the next step.
 void WalkthroughPlayer::endStep()
 {
-    const QString now = bubbleTexts();
-    int reading = 0;
-    if (now != m_bubbleBefore)
-        reading = m_timing.readBase + m_timing.readPerCharacter * int(now.size());
-    m_planned += reading;
     m_ops.clear();
+    if (!readNewTexts())
+        schedule(0);
+}
+
+// Texts that came up since the pupil last read (a step's answer, or a question
+// the exercise shows on its own timer) are read before the pointer moves on.
+bool WalkthroughPlayer::readNewTexts()
+{
+    const QStringList now = readableTexts();
+    const int reading = readingMsecs(newTexts(now, m_textsSeen));
+    m_textsSeen = now;
+    if (reading == 0)
+        return false;
+    m_planned += reading;
     schedule(reading);
+    return true;
 }
 
 void WalkthroughPlayer::advance()
@@ -432,6 +477,8 @@ void WalkthroughPlayer::advance()
             return;
         }
         if (!m_glided) {
+            if (readNewTexts())
+                return;
             glideTo(WindowFit::toScreen(aim.widget, aim.local));
             return;
         }
@@ -704,11 +751,12 @@ int WalkthroughPlayer::answerBox(const MessageBox::Box &box)
         if (index < 0)
             index = 0;
     }
-    m_planned += m_timing.box;
+    const int shown = boxMsecs(box.text);
+    m_planned += shown;
     if (m_pace == Pace::Instant)
         return index;
     m_inBox = true;
-    const int answer = MessageBox::showFor(box, index, m_timing.box);
+    const int answer = MessageBox::showFor(box, index, shown);
     m_inBox = false;
     return answer;
 }

@@ -17,10 +17,11 @@ class QWidget;
 // double clicks behave as for a pupil's mouse and keyboard.
 //
 // At the reading pace the pointer glides from target to target, each gesture takes
-// the time a person takes, message boxes stay up about two seconds and close by
-// themselves, and the player waits while a changed instruction is read. Without
-// pauses (tests), the same steps run back to back; plannedMsecs() still adds up
-// what the reading pace would have taken.
+// the time a person takes, and whatever a step brings up is read before the next
+// one: a new instruction, question or explanation in the exercise's windows, a
+// message box (which then closes by itself), each for as long as a child takes
+// to read it. Without pauses (tests), the same steps run back to back;
+// plannedMsecs() still adds up what the reading pace would have taken.
 class WalkthroughPlayer : public QObject
 {
     Q_OBJECT
@@ -37,9 +38,10 @@ public:
         int perCharacter = 180;
         int key = 500;
         int submenu = 500;
-        int box = 2000;
-        int readBase = 1000;
-        int readPerCharacter = 45;
+        int box = 2000;           // a short box stays up that long
+        int readPerWord = 333;    // a child reads about three words a second
+        int readMinimum = 1500;   // a glance, however short the text
+        int readMaximum = 12000;  // a long text is skimmed past this
     };
 
     WalkthroughPlayer(const Walkthrough::Steps &steps, Pace pace, QObject *parent = nullptr);
@@ -59,6 +61,10 @@ public:
     // How long the play takes at the reading pace.
     qint64 plannedMsecs() const { return m_planned; }
     static Timing timing() { return Timing(); }
+    // How long a child takes to read a text (none without a word), and how long
+    // a box with that text stays up.
+    static int readingMsecs(const QString &text);
+    static int boxMsecs(const QString &text);
 
     // True while the player itself delivers an event.
     static bool isDelivering();
@@ -100,6 +106,7 @@ private:
     void advance();
     bool beginStep();
     void endStep();
+    bool readNewTexts();
     void act(const Op &op, const Aim &aim);
     int durationOf(const Op &op) const;
     void fail(const QString &reason);
@@ -124,7 +131,7 @@ private:
     QPointer<QObject> m_session;   // the exercise being played, while it runs
     QPoint m_pointer;
     QString m_failure;
-    QString m_bubbleBefore;
+    QStringList m_textsSeen;     // the texts on screen when the pupil last read
     QList<int> m_answered;       // answer steps already given to their box
     QPointer<QWidget> m_keyWindow;
     QList<MessageBox::Box> m_boxes;
