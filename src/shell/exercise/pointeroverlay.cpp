@@ -55,12 +55,21 @@ PointerOverlay::PointerOverlay() : QWidget(nullptr)
 
 void PointerOverlay::placeTip(QPoint tip) { move(tip - QPoint(RingRadius, RingRadius)); }
 
+QPoint PointerOverlay::tip() const { return pos() + QPoint(RingRadius, RingRadius); }
+
 void PointerOverlay::glide(QPoint from, QPoint to, int msecs)
 {
-    if (!isVisible()) {
+    if (isVisible()) {
+        // Asked again for the place it is going to, or standing at: it goes on
+        // undisturbed. Any glide starts where the arrow is.
+        if (to == m_destination)
+            return;
+        from = tip();
+    } else {
         placeTip(from);
         show();
     }
+    m_destination = to;
     m_glide.stop();
     m_glide.setStartValue(from);
     m_glide.setEndValue(to);

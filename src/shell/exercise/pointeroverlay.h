@@ -15,8 +15,12 @@ class PointerOverlay : public QWidget
 public:
     PointerOverlay();
 
+    // From a point (the arrow's own place once shown) to a point; asked again for
+    // the same destination, the glide under way goes on.
     void glide(QPoint from, QPoint to, int msecs);
     void showClick();
+    // Where the arrow's tip is, on the screen.
+    QPoint tip() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -26,6 +30,7 @@ private:
     void reshape();
 
     QVariantAnimation m_glide;
+    QPoint m_destination;
     QTimer m_ringOff;
     bool m_ring = false;
 };
