@@ -1,4 +1,6 @@
 #include "exercises/domain2/charter/layout.h"
+#include "exercises/domain2/privacy_risk/layout.h"
+#include "exercises/domain3/find_replace/layout.h"
 #include "records/helpswitch.h"
 #include "records/recordstore.h"
 #include "shell/exercise/exerciseregistry.h"
@@ -15,6 +17,7 @@
 #include "widgets/instructionbubble.h"
 #include "widgets/picturebox.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QEventLoop>
@@ -186,6 +189,68 @@ INSTANTIATE_TEST_SUITE_P(Registered, Walkthroughs, ::testing::ValuesIn(Walkthrou
                          [](const ::testing::TestParamInfo<int> &info) {
                              return "Competence" + std::to_string(info.param);
                          });
+
+// What the guide must not take for the awaited step, and what it must pass over.
+class GuideFaults : public Walkthroughs {};   // played with the quiz's competence
+
+TEST_P(GuideFaults, TheGuideWaitsForTheTickAndPassesOverAQuestionAnsweredWrong)
+{
+    const auto playSteps = [this](const Walkthrough::Steps &steps) {
+        WalkthroughPlayer pupil(steps, WalkthroughPlayer::Pace::Instant);
+        playOn(pupil);
+        EXPECT_TRUE(pupil.failure().isEmpty()) << pupil.failure().toStdString();
+        return pupil.boxes();
+    };
+    const auto guide = [this](int competence) {
+        ASSERT_TRUE(ExerciseRegistry::launch(competence, &board));
+        askHelp(Practice::GuideMe);
+    };
+
+    // A click on a check box's empty width beyond its caption ticks nothing: the
+    // guide still awaits the tick.
+    guide(FindReplaceLayout::Competence);
+    const Walkthrough::Steps replace = Walkthrough::withoutMistakes(Walkthrough::of(FindReplaceLayout::Competence));
+    int tick = 0;
+    while (!replace.at(tick).name.startsWith(QStringLiteral("Coche")))
+        ++tick;
+    {   // the pupil's steps up to the tick (the player would wait for a verdict after its last)
+        WalkthroughPlayer pupil(replace.mid(0, tick + 1), WalkthroughPlayer::Pace::Instant);
+        QEventLoop loop;
+        QObject::connect(&pupil, &WalkthroughPlayer::stepStarted, &loop, [&](int index) {
+            if (index == tick)
+                loop.quit();
+        });
+        QObject::connect(&pupil, &WalkthroughPlayer::finished, &loop, &QEventLoop::quit);
+        pupil.start();
+        loop.exec();
+        pupil.stop();
+        ASSERT_TRUE(pupil.failure().isEmpty()) << pupil.failure().toStdString();
+    }
+    ASSERT_EQ(PracticeDriver::current()->guidedStep(), tick);
+    QWidget *tool = PupilRobot::topWindow(QStringLiteral("TUrechercherv3"));
+    auto *box = tool ? tool->findChild<QAbstractButton *>(QStringLiteral("CheckBox1")) : nullptr;
+    ASSERT_TRUE(box && box->width() > box->sizeHint().width() + 20);
+    PupilRobot(tool).click(box->mapTo(tool, QPoint(box->width() - 10, box->height() / 2)));
+    flushDeletes();
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_EQ(PracticeDriver::current()->guidedStep(), tick) << "the guide took a click beside the box for its tick";
+    ExerciseSession::current()->abandon();
+    flushDeletes();
+
+    // A quiz asks no question twice: the guide follows the pupil past a wrong answer,
+    // which counts nothing, to the guided success.
+    guide(PrivacyRiskLayout::Competence);
+    using namespace PrivacyRiskLayout;
+    Walkthrough::Steps quiz = Walkthrough::withoutMistakes(Walkthrough::of(Competence));
+    quiz[0] = Walkthrough::click(QStringLiteral("Mauvais panneau"),
+                                 Walkthrough::at(QStringLiteral("Texercice8v3"), Questions[0].right == Danger ? Image4 : Image3));
+    const QList<MessageBox::Box> shown = playSteps(quiz);
+    ASSERT_FALSE(shown.isEmpty());
+    EXPECT_EQ(shown.last().text.toStdString(), Practice::GuidedEnd.toStdString());
+    flushDeletes();
+    expectFreshAndNothingRecorded();
+}
+INSTANTIATE_TEST_SUITE_P(Quiz, GuideFaults, ::testing::Values(PrivacyRiskLayout::Competence));
 
 // The player stops at a step a pupil could not do, and names it.
 TEST(WalkthroughPlayer, AnUnreachableTargetFailsWithTheStepsName)

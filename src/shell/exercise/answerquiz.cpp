@@ -1,5 +1,7 @@
 #include "shell/exercise/answerquiz.h"
 
+#include "shell/exercise/practice.h"
+
 #include <QWidget>
 
 AnswerQuiz::AnswerQuiz(ExerciseSession *session, QList<int> rightChoices)
@@ -20,8 +22,10 @@ bool AnswerQuiz::answer(int choice)
     ++m_current;
     if (right)
         ++m_rightAnswers;
-    else if (m_session)
+    else if (m_session) {
         m_session->countError();
+        Practice::questionPassed(m_session);
+    }
     return right;
 }
 
@@ -29,7 +33,8 @@ void AnswerQuiz::verdict(QLabel *label, const FailureTexts &failure, const QStri
 {
     if (!m_session || !finished())
         return;
-    if (m_rightAnswers == questionCount())
+    // A practice run's wrong answers count nothing: it ends in its own success.
+    if (m_rightAnswers == questionCount() || Practice::of(m_session) != Practice::Mode::None)
         m_session->succeed(label, SuccessTexts{successLabel, CommonTexts::SuccessBox});
     else
         m_session->fail(label, failure);

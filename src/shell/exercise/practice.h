@@ -30,6 +30,9 @@ void launchFresh(int competence, QWidget *mainWindow, Mode mode);
 Mode takePending();
 // The session of a practice run reached its success: the driver lets go.
 void succeeded(ExerciseSession *session);
+// A question that cannot be asked again was answered wrong: the guide passes on
+// to the next step (a wrong answer counts nothing, the pupil goes on).
+void questionPassed(ExerciseSession *session);
 
 // Gives the window's mascot the hint and the help menu, when the teacher allows the
 // help and the exercise has a walkthrough.

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -78,6 +80,19 @@ QString fieldText(const QWidget *w)
 
 // The key as French keyboards print it: Qt's own French name for Return reads
 // "Retour", which a pupil would look for in vain.
+// Where the aimed control takes a click: a button on its caption as well, so the
+// whole of it; a check box or an option only on its square and its caption, not
+// on the empty width beyond them.
+QRect clickArea(const WalkthroughPlayer::Aim &aim)
+{
+    auto *button = qobject_cast<QAbstractButton *>(aim.widget);
+    if (!button)
+        return aim.area;
+    if (qobject_cast<QCheckBox *>(button) || qobject_cast<QRadioButton *>(button))
+        return QRect(QPoint(0, 0), QSize(qMin(button->width(), button->sizeHint().width()), button->height()));
+    return button->rect();
+}
+
 QString keyCaption(const Step &step)
 {
     if (step.key == Qt::Key_Return || step.key == Qt::Key_Enter) {
@@ -210,8 +225,15 @@ void PracticeDriver::guideTo(int step)
     m_doubleClicked = m_hovered = m_releasedInside = m_keyPressed = m_menuChosen = m_nextTouched = false;
     m_pressTaken = false;
     m_pressedWidget = m_targetWidget = nullptr;
+    m_checkedBefore.reset();
     m_targetRect = m_nextRect = m_dropRect = QRect();
     refreshOutline();
+}
+
+void PracticeDriver::passOver()
+{
+    if (m_guided >= 0)
+        guideTo(m_guided + 1);
 }
 
 void PracticeDriver::refreshOutline()
@@ -220,11 +242,12 @@ void PracticeDriver::refreshOutline()
         return;
     const Step &step = m_steps.at(m_guided);
     const WalkthroughPlayer::Aim aim = WalkthroughPlayer::targetOf(step);
-    // A button takes the click on its caption as well: the whole of it is the target.
     if (aim.widget) {
         if (aim.widget->window()->windowType() != Qt::Popup)   // the control, not a row of its open list
             m_targetWidget = aim.widget;
-        m_targetRect = screenRect(aim, qobject_cast<QAbstractButton *>(aim.widget) ? aim.widget->rect() : aim.area);
+        m_targetRect = screenRect(aim, clickArea(aim));
+        if (auto *box = qobject_cast<QAbstractButton *>(aim.widget); box && box->isCheckable() && !m_checkedBefore)
+            m_checkedBefore = box->isChecked();
     }
     if (step.gesture == Gesture::Drag) {
         const WalkthroughPlayer::Aim drop = WalkthroughPlayer::targetOf(Walkthrough::click(QString(), step.to));
@@ -326,7 +349,10 @@ void PracticeDriver::judge()
 bool PracticeDriver::done(const Step &step) const
 {
     switch (step.gesture) {
-    case Gesture::Click: return m_pressedInside == Qt::LeftButton && (m_releasedInside || reactedOnPress());
+    case Gesture::Click:
+        if (auto *box = qobject_cast<QAbstractButton *>(m_targetWidget.data()); box && m_checkedBefore)
+            return box->isChecked() != *m_checkedBefore;
+        return m_pressedInside == Qt::LeftButton && (m_releasedInside || reactedOnPress());
     case Gesture::RightClick: return m_pressedInside == Qt::RightButton && m_releasedInside;
     case Gesture::DoubleClick:
     case Gesture::OpenEntry: return m_doubleClicked;
@@ -377,6 +403,12 @@ void succeeded(ExerciseSession *session)
 {
     if (auto *driver = session ? session->findChild<PracticeDriver *>() : nullptr)
         driver->letGo();
+}
+
+void questionPassed(ExerciseSession *session)
+{
+    if (auto *driver = session ? session->findChild<PracticeDriver *>() : nullptr)
+        driver->passOver();
 }
 
 void offerHelp(ExerciseScreen *screen)

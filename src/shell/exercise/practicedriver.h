@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QTimer>
 
+#include <optional>
+
 class PointerOverlay;
 class TargetOutline;
 class WalkthroughPlayer;
@@ -27,6 +29,8 @@ public:
 
     // The run reached its success: nothing drives or outlines any more.
     void letGo();
+    // The awaited step can no longer be done (its question was answered wrong).
+    void passOver();
     // Tests play without pauses and without the drawn pointer.
     static void setInstantForTests(bool instant);
     // The guided step awaited (its index in the run), or -1 when none is.
@@ -69,6 +73,8 @@ private:
     // The control that took a press on the target: one that hides itself as it is
     // pressed has taken the click before its release.
     QPointer<QWidget> m_pressedWidget;
+    // A box to tick or untick is done once its state changed, not by a click anywhere on it.
+    std::optional<bool> m_checkedBefore;
     bool m_pressTaken = false;
     QRect m_targetRect;    // screen rectangle of the awaited target
     QRect m_nextRect;      // and of the one after it
