@@ -19,6 +19,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QClipboard>
 #include <QApplication>
 #include <QEventLoop>
 #include <QLabel>
@@ -44,6 +45,7 @@ protected:
         login().validatorName = QStringLiteral("Mme Laurent");
         login().todayText = QStringLiteral("09/12/2026");
         login().acquiredCount = 0;
+        QApplication::clipboard()->setText(QStringLiteral("copié par l'élève"));
     }
     void TearDown() override
     {
@@ -118,6 +120,7 @@ protected:
         EXPECT_FALSE(result().acquired);
         EXPECT_TRUE(board.button(competence())->isVisibleTo(&board));
         EXPECT_EQ(login().acquiredCount, 0);
+        EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("copié par l'élève")) << "the run left its copy";
         session->abandon();
         flushDeletes();
     }

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QRadioButton>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -108,6 +109,7 @@ PracticeDriver::PracticeDriver(ExerciseSession *session, const Steps &steps)
 {
     g_current = this;
     g_recognised = 0;
+    m_clipboardBefore = QGuiApplication::clipboard()->text();
     qApp->installEventFilter(this);
     if (Practice::of(session) == Practice::Mode::Demonstration)
         QTimer::singleShot(0, this, &PracticeDriver::startShowing);
@@ -131,6 +133,12 @@ void PracticeDriver::letGo()
 PracticeDriver::~PracticeDriver()
 {
     qApp->removeEventFilter(this);
+    if (QClipboard *clipboard = QGuiApplication::clipboard(); clipboard->text() != m_clipboardBefore) {
+        if (m_clipboardBefore.isEmpty())
+            clipboard->clear();
+        else
+            clipboard->setText(m_clipboardBefore);
+    }
     delete m_pointer;
     delete m_outline;
 }

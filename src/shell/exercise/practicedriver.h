@@ -79,6 +79,8 @@ private:
     QRect m_targetRect;    // screen rectangle of the awaited target
     QRect m_nextRect;      // and of the one after it
     QRect m_dropRect;
+    // What the pupil had copied: a run that copies leaves him nothing of its own to paste.
+    QString m_clipboardBefore;
     // The awaited control as last seen: a field or list may grey itself once answered.
     QPointer<QWidget> m_targetWidget;
 };
