@@ -48,6 +48,15 @@ EnginePage::Scopes EnginePage::placeScopes(const QPoint &offset)
     s.web = radio("RadioButton2", ScopeWeb, HomeScopeWeb);
     s.french = radio("RadioButton3", ScopeFrench, HomeScopeFrench);
     s.france = radio("RadioButton1", ScopeFrance, HomeScopeFrance);
+    // Each caption whole: in the fonts installed here a button reaches into the next one's
+    // square, so the three stand side by side at their own widths within the frame.
+    const QRect frame = HomeScopeFrame.translated(offset);
+    int x = s.web->x();
+    for (QRadioButton *r : {s.web, s.french, s.france}) {
+        const int width = qMin(r->sizeHint().width(), frame.right() + 1 - x);
+        r->setGeometry(x, r->y(), width, r->height());
+        x += width + 4;
+    }
     s.web->setChecked(true);
     return s;
 }
