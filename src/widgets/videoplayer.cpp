@@ -23,7 +23,10 @@ public:
     explicit MediaVideoPlayer(QWidget *area) : VideoPlayer(area)
     {
         m_video = new QVideoWidget(area);
-        m_video->setAspectRatioMode(Qt::IgnoreAspectRatio);
+        // Films are drawn at the size of their area; where an area is a little
+        // lower than its film (a control bar above its bottom) the film fills it
+        // in proportion, its top and bottom edges cut, rather than squashed.
+        m_video->setAspectRatioMode(Qt::KeepAspectRatioByExpanding);
         auto *layout = new QVBoxLayout(area);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(m_video);
