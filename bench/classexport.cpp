@@ -2,6 +2,7 @@
 // bytes: opening its window (reading every record, filling the matrix, the totals
 // and the chart, painting it), and its exports (reading, building the file,
 // writing it at once). Budget: each takes at most twice the plain read.
+#include "benchmain.h"
 #include "administration/classfollowup.h"
 #include "administration/classresults.h"
 #include "administration/odsexport.h"
@@ -216,11 +217,7 @@ BENCHMARK(BM_OpenFollowUpOn1000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    OffscreenUnlessAsked offscreen;
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

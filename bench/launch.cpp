@@ -1,5 +1,6 @@
 // From the click on a competence to its first window painted, pictures included
 // (the picture cache is emptied before each launch so drawing is counted).
+#include "benchmain.h"
 #include "pictures/appearance.h"
 #include "pictures/pictures.h"
 #include "records/datafolder.h"
@@ -59,12 +60,7 @@ void LaunchToFirstPaint(benchmark::State &state)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    installAppearance();
-    QTemporaryDir data;
-    DataFolder::setPath(data.path());
+    BenchApplication application(argc, argv);
     login().pupilName = QStringLiteral("banc");
     SilentBoxes boxes;
     MessageBox::setResponder(&boxes);
@@ -85,9 +81,7 @@ int main(int argc, char **argv)
                                              WindowFit::setEnabled(false);
                                          })
                 ->Arg(n)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true)->Iterations(10);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int result = runBenchmarks(argc, argv);
     MessageBox::setResponder(nullptr);
-    return 0;
+    return result;
 }

@@ -1,5 +1,6 @@
 // Start-up after the splash's second: from creating the main window to its home
 // screen painted (pictures included, cache emptied each time).
+#include "benchmain.h"
 #include "pictures/appearance.h"
 #include "pictures/pictures.h"
 #include "records/datafolder.h"
@@ -24,14 +25,6 @@ BENCHMARK(HomeScreenPainted)->Unit(benchmark::kMillisecond)->Repetitions(5)->Rep
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    installAppearance();
-    QTemporaryDir data;
-    DataFolder::setPath(data.path());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    BenchApplication application(argc, argv);
+    return runBenchmarks(argc, argv);
 }

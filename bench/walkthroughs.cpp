@@ -1,6 +1,7 @@
 // The length of each exercise's demonstration at the reading pace, as the player's
 // timings add it up (the run itself is played without pauses, nothing is waited).
 // Each length should lie between 15 s and 3 min; the label says when one does not.
+#include "benchmain.h"
 #include "pictures/appearance.h"
 #include "records/datafolder.h"
 #include "records/recordstore.h"
@@ -50,19 +51,11 @@ void DemonstrationLength(benchmark::State &state)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    installAppearance();
-    QTemporaryDir data;
-    DataFolder::setPath(data.path());
+    BenchApplication application(argc, argv);
     login().pupilName = QStringLiteral("banc");
     for (int n : Walkthrough::competences())
         benchmark::RegisterBenchmark(QStringLiteral("DemonstrationLength/competence_%1").arg(n).toStdString().c_str(),
                                      DemonstrationLength)
             ->Arg(n)->Iterations(1)->Unit(benchmark::kMillisecond);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -18,6 +18,13 @@ Step aimed(const QString &name, Gesture gesture, const Target &target)
     s.target = target;
     return s;
 }
+
+// The text to type, or the entry to choose or open.
+Step withText(Step step, const QString &text)
+{
+    step.text = text;
+    return step;
+}
 }
 
 Target on(const QString &window, const QString &control, const QRect &rect) { return Target{window, control, rect}; }
@@ -37,9 +44,7 @@ Step drag(const QString &name, const Target &from, const Target &to)
 
 Step type(const QString &name, const Target &field, const QString &text)
 {
-    Step s = aimed(name, Gesture::Type, field);
-    s.text = text;
-    return s;
+    return withText(aimed(name, Gesture::Type, field), text);
 }
 
 Step key(const QString &name, const QString &window, int key, Qt::KeyboardModifiers modifiers)
@@ -52,16 +57,12 @@ Step key(const QString &name, const QString &window, int key, Qt::KeyboardModifi
 
 Step chooseEntry(const QString &name, const Target &control, const QString &entry)
 {
-    Step s = aimed(name, Gesture::ChooseEntry, control);
-    s.text = entry;
-    return s;
+    return withText(aimed(name, Gesture::ChooseEntry, control), entry);
 }
 
 Step openEntry(const QString &name, const Target &control, const QString &entry)
 {
-    Step s = aimed(name, Gesture::OpenEntry, control);
-    s.text = entry;
-    return s;
+    return withText(aimed(name, Gesture::OpenEntry, control), entry);
 }
 
 Steps unfoldFolder(const QString &window, const QString &tree, const QString &folder)
